@@ -1,0 +1,39 @@
+#include "calc/outcome_message.h"
+
+namespace segcalc {
+
+std::string BoxLabel(MeasurementBox box) {
+  switch (box) {
+    case MeasurementBox::Arc:
+      return "弧长";
+    case MeasurementBox::Chord:
+      return "弦长";
+    case MeasurementBox::Height:
+      return "弦高";
+  }
+  return {};
+}
+
+std::string OutcomeMessage(const ComputeOutcome& outcome) {
+  switch (outcome.kind) {
+    case OutcomeKind::Solved:
+      return {};
+    case OutcomeKind::Incomplete:
+      return std::string(kIncompleteWarning);
+    case OutcomeKind::NoSolution:
+      return std::string(kNoSolutionWarning);
+    case OutcomeKind::ConversionError:
+      if (outcome.conversion == ConversionStatus::Overflow) {
+        return BoxLabel(outcome.failed_box) + "的数值超出了可以计算的范围,请核对后再试!";
+      }
+      return BoxLabel(outcome.failed_box) + "中填入的不是有效的数字,请核对后再试!";
+    case OutcomeKind::ArithmeticError:
+      if (outcome.texts) {
+        return "计算中途数值溢出,未能算完;已填入溢出前找到的最后一组结果,请核对后再试!";
+      }
+      return "计算中数值溢出,无法求解!请核对后再试!";
+  }
+  return {};
+}
+
+}  // namespace segcalc

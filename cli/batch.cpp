@@ -1,0 +1,109 @@
+#include "cli/batch.h"
+
+#include <charconv>
+#include <istream>
+#include <ostream>
+#include <vector>
+
+namespace segcalc {
+namespace {
+
+std::vector<std::string_view> SplitTabs(std::string_view text) {
+  std::vector<std::string_view> fields;
+  for (;;) {
+    const std::size_t tab = text.find('\t');
+    fields.push_back(text.substr(0, tab));
+    if (tab == std::string_view::npos) return fields;
+    text.remove_prefix(tab + 1);
+  }
+}
+
+// An optionally signed whole number, blanks around it allowed. Its value
+// matters only as 1 or not 1, so one too large for an int is simply not 1.
+std::optional<int> CheckValue(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  bool negative = false;
+  if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+    negative = text.front() == '-';
+    text.remove_prefix(1);
+  }
+  if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos) {
+    return std::nullopt;
+  }
+  const std::size_t first = text.find_first_not_of('0');
+  if (first == std::string_view::npos) return 0;
+  text.remove_prefix(first);
+  if (text.size() > 9) return negative ? -1 : 2;  // well beyond 1 either way
+  int value = 0;
+  std::from_chars(text.data(), text.data() + text.size(), value);
+  return negative ? -value : value;
+}
+
+const char* OutcomeToken(OutcomeKind kind) {
+  switch (kind) {
+    case OutcomeKind::Solved:
+      return "solved";
+    case OutcomeKind::Incomplete:
+      return "incomplete";
+    case OutcomeKind::NoSolution:
+      return "no-solution";
+    case OutcomeKind::ConversionError:
+      return "conversion-error";
+    case OutcomeKind::ArithmeticError:
+      return "arithmetic-error";
+  }
+  return "";
+}
+
+}  // namespace
+
+ParsedBatchLine ParseBatchLine(std::string_view text) {
+  if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
+  const std::vector<std::string_view> fields = SplitTabs(text);
+  if (fields.size() != 3 && fields.size() != 4) {
+    return {std::nullopt, "应有 3 或 4 个以制表符分隔的字段,实有 " + std::to_string(fields.size()) + " 个"};
+  }
+  BatchLine line{std::string(fields[0]), std::string(fields[1]), std::string(fields[2]), 1};
+  if (fields.size() == 4) {
+    const std::optional<int> check = CheckValue(fields[3]);
+    if (!check) return {std::nullopt, "勾选值应为整数"};
+    line.check_value = *check;
+  }
+  return {std::move(line), {}};
+}
+
+std::string BatchResultLine(const BatchLine& line, const ComputeOutcome& outcome) {
+  std::string boxes[5] = {line.arc, line.chord, line.height, "", ""};
+  if (outcome.texts) {
+    const ResultTexts& texts = *outcome.texts;
+    boxes[4] = texts.angle;
+    boxes[3] = texts.radius;
+    boxes[static_cast<int>(texts.missing_box)] = texts.missing;
+  }
+  std::string result = OutcomeToken(outcome.kind);
+  for (const std::string& box : boxes) result += '\t' + box;
+  return result;
+}
+
+int RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
+             const NumberSeparators& separators) {
+  int status = 0;
+  std::string text;
+  for (long number = 1; std::getline(in, text); ++number) {
+    const ParsedBatchLine parsed = ParseBatchLine(text);
+    if (!parsed.line) {
+      err << "第 " << number << " 行无效: " << parsed.error << '\n';
+      out << kInvalidLineResult << '\n' << std::flush;
+      status = 1;
+      continue;
+    }
+    const BatchLine& line = *parsed.line;
+    const ComputeOutcome outcome =
+        Compute({line.arc, line.chord, line.height}, line.check_value, separators);
+    out << BatchResultLine(line, outcome) << '\n' << std::flush;
+  }
+  return status;
+}
+
+}  // namespace segcalc

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "calc/compute_request.h"
+
+namespace segcalc {
+
+// One input line of a batch: the three box texts and the check box value.
+struct BatchLine {
+  std::string arc;
+  std::string chord;
+  std::string height;
+  int check_value = 1;
+};
+
+struct ParsedBatchLine {
+  std::optional<BatchLine> line;
+  std::string error;  // why the line is invalid, when line is empty
+};
+
+// Splits 'arc<TAB>chord<TAB>height[<TAB>check]'; a trailing carriage return is
+// dropped first.
+ParsedBatchLine ParseBatchLine(std::string_view text);
+
+// The output line for a computed input line, without the line end.
+std::string BatchResultLine(const BatchLine& line, const ComputeOutcome& outcome);
+
+inline constexpr std::string_view kInvalidLineResult = "invalid-line\t\t\t\t\t";
+
+// Computes every line of the input, writing each result as soon as it is
+// known. Returns the exit status: 1 when any line was invalid, else 0.
+int RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
+             const NumberSeparators& separators);
+
+}  // namespace segcalc

@@ -1,0 +1,70 @@
+#include "cli/cli_app.h"
+
+#include <fstream>
+#include <istream>
+#include <ostream>
+
+#include "calc/compute_request.h"
+#include "calc/outcome_message.h"
+#include "cli/batch.h"
+#include "cli/cli_options.h"
+
+#ifndef SEGCALC_VERSION
+#define SEGCALC_VERSION "unknown"
+#endif
+
+namespace segcalc {
+namespace {
+
+constexpr int kExitOk = 0;
+constexpr int kExitFailed = 1;
+constexpr int kExitUsage = 2;
+
+int ComputeOnce(const CliOptions& options, std::ostream& out, std::ostream& err,
+                const NumberSeparators& separators) {
+  const ComputeOutcome outcome =
+      Compute({options.arc, options.chord, options.height}, options.major ? 0 : 1, separators);
+  if (outcome.texts) {
+    // The five boxes as the window shows them after the compute.
+    std::string boxes[3] = {options.arc, options.chord, options.height};
+    boxes[static_cast<int>(outcome.texts->missing_box)] = outcome.texts->missing;
+    out << "弧长\t" << boxes[0] << "\n弦长\t" << boxes[1] << "\n弦高\t" << boxes[2] << "\n半径\t"
+        << outcome.texts->radius << "\n夹角\t" << outcome.texts->angle << '\n';
+  }
+  if (outcome.kind == OutcomeKind::Solved) return kExitOk;
+  err << OutcomeMessage(outcome) << '\n';
+  return kExitFailed;
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string_view>& args, std::istream& in, std::ostream& out,
+           std::ostream& err, const NumberSeparators& separators) {
+  const ParsedOptions parsed = ParseCliOptions(args);
+  if (!parsed.options) {
+    err << "segcalc-cli: " << parsed.error << "\n\n" << kUsageText;
+    return kExitUsage;
+  }
+  const CliOptions& options = *parsed.options;
+  switch (options.action) {
+    case CliOptions::Action::Help:
+      out << kUsageText;
+      return kExitOk;
+    case CliOptions::Action::Version:
+      out << "segcalc-cli " SEGCALC_VERSION "\n";
+      return kExitOk;
+    case CliOptions::Action::Compute:
+      return ComputeOnce(options, out, err, separators);
+    case CliOptions::Action::Batch:
+      break;
+  }
+  if (!options.batch_file) return RunBatch(in, out, err, separators);
+  std::ifstream file(*options.batch_file, std::ios::binary);
+  if (!file) {
+    err << "segcalc-cli: 无法读取文件 " << *options.batch_file << '\n';
+    return kExitUsage;
+  }
+  return RunBatch(file, out, err, separators);
+}
+
+}  // namespace segcalc

@@ -1,0 +1,91 @@
+#include "cli/cli_options.h"
+
+#include <set>
+
+namespace segcalc {
+
+const char* const kUsageText =
+    "用法: segcalc-cli [--major] [--arc 弧长] [--chord 弦长] [--height 弦高]\n"
+    "      segcalc-cli --batch [文件]\n"
+    "\n"
+    "填入弧长,弦长,弦高中任意二项,求出夹角,半径和第三项。\n"
+    "\n"
+    "  --arc, --chord, --height  各输入框中的文字,原样照录;省略即为空框\n"
+    "  --major                   不勾选\"小于半圆\"(默认为勾选)\n"
+    "  --batch [文件]            成批计算:每行 弧长<TAB>弦长<TAB>弦高[<TAB>勾选值],\n"
+    "                            不给文件则读标准输入;每行输出\n"
+    "                            结果<TAB>弧长<TAB>弦长<TAB>弦高<TAB>半径<TAB>夹角\n"
+    "  --help                    显示本说明\n"
+    "  --version                 显示版本\n"
+    "\n"
+    "退出码: 0 成功; 1 无法求解,输入有误或批量中有无效行; 2 用法错误或文件无法读取\n";
+
+namespace {
+
+bool IsTextOption(std::string_view name) {
+  return name == "--arc" || name == "--chord" || name == "--height";
+}
+
+}  // namespace
+
+ParsedOptions ParseCliOptions(const std::vector<std::string_view>& args) {
+  CliOptions options;
+  std::set<std::string> seen;
+  std::vector<std::string_view> positional;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    std::string_view arg = args[i];
+    std::optional<std::string_view> inline_value;
+    if (arg.starts_with("--") && arg.find('=') != std::string_view::npos) {
+      inline_value = arg.substr(arg.find('=') + 1);
+      arg = arg.substr(0, arg.find('='));
+    }
+    if (arg.starts_with("-") && arg != "-" && !seen.insert(std::string(arg)).second) {
+      return {std::nullopt, "选项 " + std::string(arg) + " 重复"};
+    }
+    if (IsTextOption(arg)) {
+      std::string_view value;
+      if (inline_value) {
+        value = *inline_value;
+      } else if (i + 1 < args.size()) {
+        value = args[++i];
+      } else {
+        return {std::nullopt, "选项 " + std::string(arg) + " 缺少文字"};
+      }
+      std::string& target = arg == "--arc" ? options.arc
+                            : arg == "--chord" ? options.chord
+                                               : options.height;
+      target = value;
+      continue;
+    }
+    if (inline_value) return {std::nullopt, "选项 " + std::string(arg) + " 不带值"};
+    if (arg == "--major") {
+      options.major = true;
+    } else if (arg == "--batch") {
+      options.action = CliOptions::Action::Batch;
+    } else if (arg == "--help" || arg == "-h") {
+      options.action = CliOptions::Action::Help;
+      return {options, {}};
+    } else if (arg == "--version") {
+      options.action = CliOptions::Action::Version;
+      return {options, {}};
+    } else if (arg.starts_with("-") && arg != "-") {
+      return {std::nullopt, "未知选项 " + std::string(arg)};
+    } else {
+      positional.push_back(arg);
+    }
+  }
+  const bool batch = options.action == CliOptions::Action::Batch;
+  if (batch && (options.major || seen.count("--arc") || seen.count("--chord") ||
+                seen.count("--height"))) {
+    return {std::nullopt, "--batch 不能与 --major,--arc,--chord,--height 同用"};
+  }
+  if (positional.size() > (batch ? 1u : 0u)) {
+    return {std::nullopt, "多余的参数 " + std::string(positional.back())};
+  }
+  if (batch && !positional.empty() && positional.front() != "-") {
+    options.batch_file = std::string(positional.front());
+  }
+  return {options, {}};
+}
+
+}  // namespace segcalc

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace segcalc {
+
+struct CliOptions {
+  enum class Action { Compute, Batch, Help, Version };
+  Action action = Action::Compute;
+  bool major = false;
+  std::string arc;
+  std::string chord;
+  std::string height;
+  std::optional<std::string> batch_file;  // standard input when absent
+};
+
+struct ParsedOptions {
+  std::optional<CliOptions> options;
+  std::string error;  // why the command line was refused, when options is empty
+};
+
+// Options may be written '--arc TEXT' or '--arc=TEXT'; each may appear once.
+ParsedOptions ParseCliOptions(const std::vector<std::string_view>& args);
+
+extern const char* const kUsageText;
+
+}  // namespace segcalc

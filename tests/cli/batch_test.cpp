@@ -1,0 +1,80 @@
+#include "cli/batch.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace segcalc {
+namespace {
+
+const NumberSeparators kFullStop{".", ","};
+
+TEST(ParseBatchLine, FieldsAndCheckValue) {
+  const struct {
+    const char* text;
+    bool valid;
+    int check;
+  } cases[] = {{"1\t2\t3", true, 1},      {"1\t2\t3\t0", true, 0},   {"1\t2\t3\t1\r", true, 1},
+               {"\t\t", true, 1},         {"1\t2\t3\t+1", true, 1},  {"1\t2\t3\t-1", true, -1},
+               {"1\t2\t3\t 2 ", true, 2}, {"1\t2\t3\t007", true, 7},
+               {"1\t2\t3\t99999999999999999999", true, 2},
+               {"1\t2\t3\t-99999999999999999999", true, -1},
+               {"", false, 0},            {"1\t2", false, 0},        {"1\t2\t3\t4\t5", false, 0},
+               {"1\t2\t3\tx", false, 0},  {"1\t2\t3\t", false, 0},   {"1\t2\t3\t1.0", false, 0},
+               {"1\t2\t3\t-", false, 0}};
+  for (const auto& c : cases) {
+    const ParsedBatchLine parsed = ParseBatchLine(c.text);
+    ASSERT_EQ(parsed.line.has_value(), c.valid) << '"' << c.text << '"';
+    if (c.valid) {
+      EXPECT_EQ(parsed.line->check_value, c.check) << c.text;
+    } else {
+      EXPECT_FALSE(parsed.error.empty());
+    }
+  }
+}
+
+TEST(ParseBatchLine, KeepsTextsExactly) {
+  const ParsedBatchLine parsed = ParseBatchLine(" 1 \t\r2\t3 m\r\n");
+  ASSERT_TRUE(parsed.line);  // only the one carriage return at the end goes
+  EXPECT_EQ(parsed.line->arc, " 1 ");
+  EXPECT_EQ(parsed.line->chord, "\r2");
+  EXPECT_EQ(parsed.line->height, "3 m\r\n");
+}
+
+TEST(RunBatch, OneResultLinePerInputLineInOrder) {
+  std::istringstream in(
+      "2491.78\t2067.63\t\n"
+      "2491.78\t2067.63\t\t0\r\n"
+      "only\tone\n"
+      "\t\t\n"
+      "100\t200\t\n"
+      "\t1000\tabc\n"
+      "1e305\t0\t\t0\n"
+      "1000\t\t340");
+  std::ostringstream out, err;
+  EXPECT_EQ(RunBatch(in, out, err, kFullStop), 1);
+  EXPECT_EQ(out.str(),
+            "solved\t2491.78\t2067.63\t591.83\t1200\t119.03\n"
+            "solved\t2491.78\t2067.63\t592.41\t1197.15\t119.32\n"
+            "invalid-line\t\t\t\t\t\n"
+            "incomplete\t\t\t\t\t\n"
+            "no-solution\t100\t200\t\t\t\n"
+            "conversion-error\t\t1000\tabc\t\t\n"
+            "arithmetic-error\t1e305\t0\t1.59235668789809E+304\t1.59235668789809E+304\t360\n"
+            "solved\t1000\t83.34\t340\t172.55\t332.22\n");
+  EXPECT_NE(err.str().find("第 3 行"), std::string::npos) << err.str();
+  EXPECT_EQ(err.str().find("第 4 行"), std::string::npos);
+}
+
+TEST(RunBatch, AllValidLinesExitZero) {
+  std::istringstream in("1\t\t\n");
+  std::ostringstream out, err;
+  EXPECT_EQ(RunBatch(in, out, err, kFullStop), 0);
+  EXPECT_EQ(out.str(), "incomplete\t1\t\t\t\t\n");
+  EXPECT_EQ(err.str(), "");
+  std::istringstream empty("");
+  EXPECT_EQ(RunBatch(empty, out, err, kFullStop), 0);
+}
+
+}  // namespace
+}  // namespace segcalc
