@@ -6,7 +6,7 @@ BUILD_TYPE ?= Release
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench format clean
+.PHONY: all deps configure build run run-cli test screenshot format clean
 
 all: build
 
@@ -23,10 +23,17 @@ build: deps $(BUILD_DIR)/build.ninja
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 run: build
+	$(BUILD_DIR)/app/segcalc
+
+run-cli: build
 	$(BUILD_DIR)/cli/segcalc-cli --arc 2491.78 --chord 2067.63
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+screenshot: build
+	@./scripts/install-deps.sh screenshot
+	./scripts/screenshot.sh $(BUILD_DIR)/app/segcalc docs/window.png
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -1,13 +1,26 @@
 #!/bin/sh
-# Installs the Debian packages segcalc needs to build, test and run, skipping
-# those already present. Runs apt-get as root, or through sudo otherwise.
+# Installs the Debian packages segcalc needs, skipping those already present.
+# Runs apt-get as root, or through sudo otherwise.
+#
+#   install-deps.sh              what building, testing and running need
+#   install-deps.sh screenshot   also what docs/window.png is taken with
 set -eu
 
-packages="
+build_packages="
   g++ cmake ninja-build make pkg-config
   googletest libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev libxkbcommon-dev fonts-noto-cjk
   locales
 "
+screenshot_packages="xvfb xauth openbox xdotool imagemagick"
+
+packages=$build_packages
+for group in "$@"; do
+  case "$group" in
+    screenshot) packages="$packages $screenshot_packages" ;;
+    *) echo "install-deps: unknown group '$group'" >&2; exit 2 ;;
+  esac
+done
 
 missing=""
 for package in $packages; do

@@ -1,0 +1,27 @@
+#include <QApplication>
+#include <cstdlib>
+#include <iostream>
+
+#include "app/display_check.h"
+#include "platform/user_separators.h"
+#include "window/layout.h"
+#include "window/main_form.h"
+
+int main(int argc, char** argv) {
+  const std::string missing = segcalc::MissingDisplayReason(
+      std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"));
+  if (!missing.empty()) {
+    std::cerr << missing << '\n';
+    return 1;
+  }
+  segcalc::MainForm form(segcalc::UserSeparators());
+  QApplication application(argc, argv);
+  segcalc::SetUpApplicationLook();
+
+  segcalc::Form_Load(form);
+  segcalc::QtWindowServices services;
+  segcalc::MainFormDialog window(form, services);
+  services.SetParent(&window);
+  window.show();
+  return QApplication::exec();
+}

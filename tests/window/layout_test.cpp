@@ -1,0 +1,257 @@
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QtTest>
+#include <memory>
+
+#include "recording_services.h"
+#include "window/layout.h"
+#include "window/main_form.h"
+
+using namespace segcalc;
+
+namespace {
+
+// A started window, as the program shows it, with its commands recorded.
+struct Window {
+  Window() : form(NumberSeparators{".", ","}), services(&form) {
+    Form_Load(form);
+    dialog = std::make_unique<MainFormDialog>(form, services);
+    dialog->show();
+  }
+  QLineEdit* box(TextBox b) const { return dialog->textBox(b); }
+  QStringList texts() const {
+    QStringList result;
+    for (int i = 0; i < kTextBoxCount; ++i) result << box(static_cast<TextBox>(i))->text();
+    return result;
+  }
+  // Keys go to the window, so they reach whatever has the focus, as a user's would.
+  void key(Qt::Key k) const { QTest::keyClick(dialog->windowHandle(), k); }
+  void type(const QString& text) const {
+    for (QChar c : text) QTest::keyClick(dialog->windowHandle(), c.toLatin1());
+  }
+
+  MainForm form;
+  RecordingServices services;
+  std::unique_ptr<MainFormDialog> dialog;
+};
+
+bool WholeTextSelected(const QLineEdit* edit) {
+  return edit->selectionStart() == 0 && edit->selectedText() == edit->text();
+}
+
+}  // namespace
+
+class LayoutTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void startUp() {
+    Window w;
+    QVERIFY(QTest::qWaitForWindowActive(w.dialog.get()));
+    QCOMPARE(w.texts(), QStringList({"2491.78", "2067.63", "", "", ""}));
+    QCOMPARE(w.dialog->windowTitle(), WindowCaption());
+    QVERIFY(w.dialog->check1()->isChecked());
+    QCOMPARE(QApplication::focusWidget(), w.box(TextBox::Arc));
+    QCOMPARE(w.box(TextBox::Arc)->selectedText(), QStringLiteral("2491.78"));
+  }
+
+  void fixedGeometry() {
+    Window w;
+    QCOMPARE(w.dialog->size(), QSize(362, 151));
+    QCOMPARE(w.dialog->minimumSize(), w.dialog->maximumSize());
+    QCOMPARE(w.box(TextBox::Arc)->geometry(), QRect(56, 24, 57, 20));
+    QCOMPARE(w.box(TextBox::Angle)->geometry(), QRect(168, 56, 57, 20));
+    QCOMPARE(w.dialog->command1()->geometry(), QRect(144, 120, 65, 22));
+    QCOMPARE(w.dialog->command3()->geometry().left(), 216);
+    QCOMPARE(w.dialog->command2()->geometry().left(), 288);
+    QCOMPARE(w.dialog->command1()->text(), QStringLiteral("确 定"));
+    QCOMPARE(w.dialog->command2()->text(), QStringLiteral("关 闭"));
+    QCOMPARE(w.dialog->command3()->text(), QStringLiteral("关 于"));
+    QCOMPARE(w.dialog->command1()->font().pixelSize(), 14);
+    QCOMPARE(w.box(TextBox::Arc)->font().pixelSize(), 12);
+    QVERIFY(w.box(TextBox::Radius)->isReadOnly());
+    QVERIFY(w.box(TextBox::Angle)->isReadOnly());
+    QVERIFY(!w.box(TextBox::Height)->isReadOnly());
+    const QList<QSize> icon_sizes = w.dialog->windowIcon().availableSizes();
+    QVERIFY(icon_sizes.contains(QSize(16, 16)));
+    QVERIFY(icon_sizes.contains(QSize(32, 32)));
+    // Every label's text fits in the label: nothing is clipped.
+    for (const QLabel* label : w.dialog->findChildren<QLabel*>()) {
+      QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->text()));
+      QVERIFY2(label->geometry().right() < w.dialog->width(), qPrintable(label->text()));
+    }
+  }
+
+  void enterComputesFromTheArcBox() {
+    Window w;
+    QVERIFY(QTest::qWaitForWindowActive(w.dialog.get()));
+    w.key(Qt::Key_Return);
+    const QStringList ticked{"2491.78", "2067.63", "591.83", "1200", "119.03"};
+    QCOMPARE(w.texts(), ticked);
+    w.key(Qt::Key_Enter);
+    QCOMPARE(w.texts(), ticked);
+    QVERIFY(w.services.calls.empty());
+
+    QTest::mouseClick(w.dialog->check1(), Qt::LeftButton);
+    QVERIFY(!w.dialog->check1()->isChecked());
+    QCOMPARE(w.form.check_value, 0);
+    w.key(Qt::Key_Return);  // the check box has the focus now
+    QCOMPARE(w.texts(), QStringList({"2491.78", "2067.63", "592.41", "1197.15", "119.32"}));
+  }
+
+  void typedTextsReachTheCompute() {
+    Window w;
+    QVERIFY(QTest::qWaitForWindowActive(w.dialog.get()));
+    w.type("1000");  // replaces the selected start-up value
+    w.key(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w.box(TextBox::Chord));
+    w.key(Qt::Key_Delete);
+    w.key(Qt::Key_Tab);
+    w.type("340");
+    w.key(Qt::Key_Return);
+    QCOMPARE(w.texts(), QStringList({"1000", "83.34", "340", "172.55", "332.22"}));
+  }
+
+  void warningsKeepEarlierResults() {
+    Window w;
+    QVERIFY(QTest::qWaitForWindowActive(w.dialog.get()));
+    w.key(Qt::Key_Return);
+    w.type("100");
+    w.key(Qt::Key_Tab);
+    w.type("200");
+    w.key(Qt::Key_Return);
+    QCOMPARE(w.services.calls.size(), std::size_t{1});
+    QCOMPARE(w.services.calls[0].text, QStringLiteral("按当前条件无法求解!请核对后再试!"));
+    QCOMPARE(w.texts(), QStringList({"100", "200", "591.83", "1200", "119.03"}));
+
+    w.key(Qt::Key_Tab);  // into the height box, whose text goes
+    w.key(Qt::Key_Delete);
+    QTest::mouseClick(w.box(TextBox::Arc), Qt::LeftButton);
+    w.key(Qt::Key_Delete);
+    w.key(Qt::Key_Return);
+    QCOMPARE(w.services.calls.size(), std::size_t{2});
+    QCOMPARE(w.services.calls[1].text, QStringLiteral("当前输入项不完整,请填写完整后再试!"));
+
+    w.type("1e999");
+    w.key(Qt::Key_Return);
+    QCOMPARE(w.services.calls.size(), std::size_t{3});
+    QCOMPARE(w.services.calls[2].kind, RecordingServices::Kind::Warning);
+    QCOMPARE(w.texts(), QStringList({"1e999", "200", "", "1200", "119.03"}));
+    QVERIFY(w.dialog->isVisible());
+  }
+
+  void tabOrderAndSelection() {
+    Window w;
+    QVERIFY(QTest::qWaitForWindowActive(w.dialog.get()));
+    w.key(Qt::Key_Return);  // fills the radius and angle boxes
+    QWidget* const order[] = {w.box(TextBox::Chord), w.box(TextBox::Height),
+                              w.box(TextBox::Radius), w.box(TextBox::Angle),
+                              w.dialog->command1(),  w.dialog->command2(),
+                              w.dialog->check1(),    w.dialog->command3(),
+                              w.box(TextBox::Arc)};
+    for (QWidget* expected : order) {
+      w.key(Qt::Key_Tab);
+      QCOMPARE(QApplication::focusWidget(), expected);
+      if (auto* edit = qobject_cast<QLineEdit*>(expected)) {
+        const bool input = !edit->isReadOnly();
+        QCOMPARE(WholeTextSelected(edit) && !edit->text().isEmpty(), input);
+      }
+    }
+  }
+
+  void clickSelectsTheWholeMeasurement() {
+    Window w;
+    QVERIFY(QTest::qWaitForWindowActive(w.dialog.get()));
+    QLineEdit* chord = w.box(TextBox::Chord);
+    QTest::mouseClick(chord, Qt::LeftButton, {}, QPoint(20, chord->height() / 2));
+    QCOMPARE(QApplication::focusWidget(), chord);
+    QVERIFY(WholeTextSelected(chord));
+    // A second click, with the focus already there, places the cursor.
+    QTest::mouseClick(chord, Qt::LeftButton, {}, QPoint(20, chord->height() / 2));
+    QVERIFY(!chord->hasSelectedText());
+
+    w.key(Qt::Key_Return);
+    QLineEdit* radius = w.box(TextBox::Radius);
+    QTest::mouseClick(radius, Qt::LeftButton, {}, QPoint(5, radius->height() / 2));
+    QCOMPARE(QApplication::focusWidget(), radius);
+    QVERIFY(!radius->hasSelectedText());
+    w.type("9");  // read-only
+    QCOMPARE(radius->text(), QStringLiteral("1200"));
+  }
+
+  void enterOnTheCloseButtonEndsRatherThanComputes() {
+    Window w;
+    QVERIFY(QTest::qWaitForWindowActive(w.dialog.get()));
+    w.dialog->command2()->setFocus(Qt::TabFocusReason);
+    w.key(Qt::Key_Return);
+    QCOMPARE(w.services.calls.size(), std::size_t{1});
+    QCOMPARE(w.services.calls[0].kind, RecordingServices::Kind::End);
+    QCOMPARE(w.box(TextBox::Height)->text(), QString());
+  }
+
+  void escapeEndsFromAnywhere() {
+    Window w;
+    QVERIFY(QTest::qWaitForWindowActive(w.dialog.get()));
+    for (QWidget* focus : {static_cast<QWidget*>(w.box(TextBox::Arc)),
+                           static_cast<QWidget*>(w.dialog->check1()),
+                           static_cast<QWidget*>(w.dialog->command3())}) {
+      focus->setFocus(Qt::TabFocusReason);
+      w.key(Qt::Key_Escape);
+    }
+    QCOMPARE(w.services.calls.size(), std::size_t{3});
+    for (const auto& call : w.services.calls) QCOMPARE(call.kind, RecordingServices::Kind::End);
+    w.dialog->close();
+    QCOMPARE(w.services.calls.back().kind, RecordingServices::Kind::End);
+    QCOMPARE(w.services.calls.size(), std::size_t{4});
+  }
+
+  // The real boxes: modal, the title and icon of their kind, one "确定" button.
+  void realMessageBoxes() {
+    QtWindowServices services;
+    struct Seen {
+      QString title, text, button;
+      QMessageBox::Icon icon = QMessageBox::NoIcon;
+      bool modal = false;
+      int buttons = 0;
+    } seen;
+    auto inspect_and_close = [&seen] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box == nullptr) return false;
+      seen = {box->windowTitle(), box->text(), box->buttons().value(0)->text(), box->icon(),
+              box->isModal(), static_cast<int>(box->buttons().size())};
+      box->buttons().value(0)->click();
+      return true;
+    };
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] { inspect_and_close(); });
+    poll.start(20);
+
+    services.ShowAbout(AboutText());
+    QCOMPARE(seen.title, QStringLiteral("关于"));
+    QCOMPARE(seen.text, AboutText());
+    QCOMPARE(seen.icon, QMessageBox::NoIcon);
+    QCOMPARE(seen.button, QStringLiteral("确定"));
+    QCOMPARE(seen.buttons, 1);
+    QVERIFY(seen.modal);
+
+    services.ShowWarning(QStringLiteral("按当前条件无法求解!请核对后再试!"));
+    QCOMPARE(seen.title, QStringLiteral("运行提示"));
+    QCOMPARE(seen.icon, QMessageBox::Warning);
+    QCOMPARE(seen.button, QStringLiteral("确定"));
+  }
+
+  void aboutButtonShowsTheAboutText() {
+    Window w;
+    QVERIFY(QTest::qWaitForWindowActive(w.dialog.get()));
+    QTest::mouseClick(w.dialog->command3(), Qt::LeftButton);
+    QCOMPARE(w.services.calls.size(), std::size_t{1});
+    QCOMPARE(w.services.calls[0].kind, RecordingServices::Kind::About);
+    QCOMPARE(w.services.calls[0].text, AboutText());
+  }
+};
+
+QTEST_MAIN(LayoutTest)
+#include "layout_test.moc"
