@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <limits>
 
 #include "window/layout_line_edits.h"
 
@@ -140,6 +141,8 @@ void MainFormDialog::BuildControls() {
       edit = new OutputLineEdit(this);
     }
     edit->setGeometry(box_rects[i]);
+    // A box holds whatever is typed or pasted; Qt would cut it at 32767.
+    edit->setMaxLength(std::numeric_limits<int>::max());
     connect(edit, &QLineEdit::textEdited, this, [this, box](const QString& text) {
       form_.text(box) = text;
     });

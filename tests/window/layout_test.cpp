@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -141,6 +142,31 @@ class LayoutTest : public QObject {
     QCOMPARE(w.services.calls[2].kind, RecordingServices::Kind::Warning);
     QCOMPARE(w.texts(), QStringList({"1e999", "200", "", "1200", "119.03"}));
     QVERIFY(w.dialog->isVisible());
+  }
+
+  // A pasted text of 100,000 characters is kept whole, fails to convert, and
+  // leaves every box as it was and the window working.
+  void hugePastedTextIsReportedAndTheWindowGoesOn() {
+    Window w;
+    QVERIFY(QTest::qWaitForWindowActive(w.dialog.get()));
+    w.key(Qt::Key_Return);
+    const QString huge(100000, QLatin1Char('7'));
+    QGuiApplication::clipboard()->setText(huge);
+    QTest::keyClick(w.dialog->windowHandle(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(w.box(TextBox::Arc)->text().size(), huge.size());
+    const QStringList before = w.texts();
+    w.key(Qt::Key_Return);
+    QCOMPARE(w.services.calls.size(), std::size_t{1});
+    QCOMPARE(w.services.calls[0].text,
+             QStringLiteral("弧长的数值超出了可以计算的范围,请核对后再试!"));
+    QCOMPARE(w.texts(), before);
+    QVERIFY(w.dialog->isVisible());
+
+    QTest::keyClick(w.dialog->windowHandle(), Qt::Key_A, Qt::ControlModifier);
+    w.type("2491.78");
+    w.key(Qt::Key_Return);
+    QCOMPARE(w.texts(), QStringList({"2491.78", "2067.63", "591.83", "1200", "119.03"}));
+    QCOMPARE(w.services.calls.size(), std::size_t{1});
   }
 
   void tabOrderAndSelection() {
