@@ -3,7 +3,9 @@
 namespace segcalc {
 namespace {
 
-bool IsSet(const char* value) { return value != nullptr && *value != '\0'; }
+bool IsSet(const char* value) {
+  return value != nullptr && *value != '\0';
+}
 
 }  // namespace
 

@@ -8,13 +8,17 @@
 namespace segcalc {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 bool IsHexDigit(char c) {
   return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
 
-bool IsExponentLetter(char c) { return c == 'e' || c == 'E' || c == 'd' || c == 'D'; }
+bool IsExponentLetter(char c) {
+  return c == 'e' || c == 'E' || c == 'd' || c == 'D';
+}
 
 bool StartsWith(std::string_view text, std::size_t at, std::string_view prefix) {
   return !prefix.empty() && text.substr(at, prefix.size()) == prefix;
@@ -27,9 +31,7 @@ bool StartsWith(std::string_view text, std::size_t at, std::string_view prefix) 
 class DecimalBuilder {
  public:
   void SetNegative() { negative_ = true; }
-  void AddDigit(char digit) {
-    (point_seen_ ? fraction_ : whole_).push_back(digit);
-  }
+  void AddDigit(char digit) { (point_seen_ ? fraction_ : whole_).push_back(digit); }
   void AddPoint() { point_seen_ = true; }
   bool HasDigits() const { return !whole_.empty() || !fraction_.empty(); }
   void SetExponent(std::int64_t exponent) { exponent_ = exponent; }
@@ -108,20 +110,36 @@ NumberReading RadixInteger(std::string_view digits, bool octal) {
   return {ConversionStatus::Ok, value};
 }
 
-class LenientReader {
+// A reading position in a text, shared by both readers.
+class TextCursor {
+ protected:
+  explicit TextCursor(std::string_view text) : text_(text) {}
+
+  char Peek() const { return at_ < text_.size() ? text_[at_] : '\0'; }
+
+  // Consumes an optional sign; true when it was a minus.
+  bool TakeSign() {
+    const char sign = Peek();
+    if (sign != '+' && sign != '-') return false;
+    ++at_;
+    return sign == '-';
+  }
+
+  std::string_view text_;
+  std::size_t at_ = 0;
+};
+
+class LenientReader : TextCursor {
  public:
   LenientReader(std::string_view text, const NumberSeparators& separators)
-      : text_(text), separators_(separators) {}
+      : TextCursor(text), separators_(separators) {}
 
   NumberReading Read() {
     SkipBlanks();
     if (Peek() == '&') return ReadRadixInteger();
 
     DecimalBuilder number;
-    if (Peek() == '+' || Peek() == '-') {
-      if (Peek() == '-') number.SetNegative();
-      ++at_;
-    }
+    if (TakeSign()) number.SetNegative();
     ReadMantissa(number);
     if (number.HasDigits()) ReadExponent(number);
     return number.Finish();
@@ -129,7 +147,6 @@ class LenientReader {
 
  private:
   static bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-  char Peek() const { return at_ < text_.size() ? text_[at_] : '\0'; }
   void SkipBlanks() {
     while (at_ < text_.size() && IsBlank(text_[at_])) ++at_;
   }
@@ -166,11 +183,7 @@ class LenientReader {
     if (!IsExponentLetter(Peek())) return;
     ++at_;
     SkipBlanks();
-    bool negative = false;
-    if (Peek() == '+' || Peek() == '-') {
-      negative = Peek() == '-';
-      ++at_;
-    }
+    const bool negative = TakeSign();
     std::int64_t exponent = 0;
     bool any = false;
     for (;;) {
@@ -201,23 +214,18 @@ class LenientReader {
     return RadixInteger(digits, octal);
   }
 
-  std::string_view text_;
   const NumberSeparators& separators_;
-  std::size_t at_ = 0;
 };
 
-class StrictReader {
+class StrictReader : TextCursor {
  public:
   StrictReader(std::string_view text, const NumberSeparators& separators)
-      : text_(text), separators_(separators) {}
+      : TextCursor(text), separators_(separators) {}
 
   NumberReading Read() {
     SkipBlanks();
     DecimalBuilder number;
-    if (Peek() == '+' || Peek() == '-') {
-      if (Peek() == '-') number.SetNegative();
-      ++at_;
-    }
+    if (TakeSign()) number.SetNegative();
     ReadWholePart(number);
     if (StartsWith(text_, at_, separators_.decimal)) {
       at_ += separators_.decimal.size();
@@ -233,7 +241,6 @@ class StrictReader {
 
  private:
   static NumberReading Mismatch() { return {ConversionStatus::TypeMismatch, 0.0}; }
-  char Peek() const { return at_ < text_.size() ? text_[at_] : '\0'; }
   void SkipBlanks() {
     while (at_ < text_.size() && (text_[at_] == ' ' || text_[at_] == '\t')) ++at_;
   }
@@ -259,11 +266,7 @@ class StrictReader {
 
   bool ReadExponent(DecimalBuilder& number) {
     ++at_;
-    bool negative = false;
-    if (Peek() == '+' || Peek() == '-') {
-      negative = Peek() == '-';
-      ++at_;
-    }
+    const bool negative = TakeSign();
     if (!IsDigit(Peek())) return false;
     std::int64_t exponent = 0;
     while (IsDigit(Peek())) exponent = SaturatedExponent(exponent, text_[at_++]);
@@ -271,9 +274,7 @@ class StrictReader {
     return true;
   }
 
-  std::string_view text_;
   const NumberSeparators& separators_;
-  std::size_t at_ = 0;
 };
 
 }  // namespace
@@ -322,8 +323,8 @@ std::string FormatNumber(double value, const NumberSeparators& separators) {
     if (digits.size() <= whole) return text + digits + std::string(whole - digits.size(), '0');
     return text + digits.substr(0, whole) + separators.decimal + digits.substr(whole);
   }
-  return text + "0" + separators.decimal + std::string(static_cast<std::size_t>(-exponent - 1), '0') +
-         digits;
+  return text + "0" + separators.decimal +
+         std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
 }
 
 }  // namespace segcalc

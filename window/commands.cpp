@@ -44,20 +44,29 @@ void Command1_Click(MainForm& form, WindowServices& services) {
   }
 }
 
-void Command2_Click(WindowServices& services) { services.EndProgram(); }
+void Command2_Click(WindowServices& services) {
+  services.EndProgram();
+}
 
-void Command3_Click(WindowServices& services) { services.ShowAbout(AboutText()); }
+void Command3_Click(WindowServices& services) {
+  services.ShowAbout(AboutText());
+}
 
-void Text1_GotFocus(MainForm& form) { SelectAll(form, TextBox::Arc); }
-void Text2_GotFocus(MainForm& form) { SelectAll(form, TextBox::Chord); }
-void Text3_GotFocus(MainForm& form) { SelectAll(form, TextBox::Height); }
+void Text1_GotFocus(MainForm& form) {
+  SelectAll(form, TextBox::Arc);
+}
+void Text2_GotFocus(MainForm& form) {
+  SelectAll(form, TextBox::Chord);
+}
+void Text3_GotFocus(MainForm& form) {
+  SelectAll(form, TextBox::Height);
+}
 
 QString AboutText() {
   return QStringLiteral("求半径 " SEGCALC_VERSION " 由 ") + QString::fromUtf8(kAuthorName) +
-         QStringLiteral(" 编写,使用中如有问题或建议,欢迎通过 QQ:") +
-         QString::fromUtf8(kAuthorQQ) + QStringLiteral(" 与我联系") +
-         QStringLiteral(",或光临我的网站或论坛") + QString::fromUtf8(kAuthorWebsite) +
-         QStringLiteral(",进行门窗幕墙方面知识的交流!");
+         QStringLiteral(" 编写,使用中如有问题或建议,欢迎通过 QQ:") + QString::fromUtf8(kAuthorQQ) +
+         QStringLiteral(" 与我联系") + QStringLiteral(",或光临我的网站或论坛") +
+         QString::fromUtf8(kAuthorWebsite) + QStringLiteral(",进行门窗幕墙方面知识的交流!");
 }
 
 }  // namespace segcalc

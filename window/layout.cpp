@@ -16,7 +16,9 @@ namespace segcalc {
 namespace {
 
 // The layout is designed in twips: 15 to a pixel at 96 dpi.
-constexpr int Px(int twips) { return (twips + 7) / 15; }
+constexpr int Px(int twips) {
+  return (twips + 7) / 15;
+}
 
 QRect TwipRect(int left, int top, int width, int height) {
   return QRect(QPoint(Px(left), Px(top)), QPoint(Px(left + width) - 1, Px(top + height) - 1));
@@ -77,8 +79,7 @@ void SetUpApplicationLook() {
 // result written just before a warning is already in view behind it.
 class MainFormDialog::ShowingServices : public WindowServices {
  public:
-  ShowingServices(MainFormDialog& dialog, WindowServices& inner)
-      : dialog_(dialog), inner_(inner) {}
+  ShowingServices(MainFormDialog& dialog, WindowServices& inner) : dialog_(dialog), inner_(inner) {}
   void ShowWarning(const QString& text) override {
     dialog_.ShowForm();
     inner_.ShowWarning(text);
@@ -143,9 +144,8 @@ void MainFormDialog::BuildControls() {
     edit->setGeometry(box_rects[i]);
     // A box holds whatever is typed or pasted; Qt would cut it at 32767.
     edit->setMaxLength(std::numeric_limits<int>::max());
-    connect(edit, &QLineEdit::textEdited, this, [this, box](const QString& text) {
-      form_.text(box) = text;
-    });
+    connect(edit, &QLineEdit::textEdited, this,
+            [this, box](const QString& text) { form_.text(box) = text; });
     boxes_[static_cast<std::size_t>(i)] = edit;
   }
 
@@ -195,7 +195,9 @@ void MainFormDialog::ShowSelection(TextBox box) {
   textBox(box)->setSelection(selection.start, selection.length);
 }
 
-void MainFormDialog::reject() { Command2_Click(*services_); }
+void MainFormDialog::reject() {
+  Command2_Click(*services_);
+}
 
 void MainFormDialog::closeEvent(QCloseEvent* event) {
   event->accept();
@@ -222,6 +224,8 @@ void QtWindowServices::ShowAbout(const QString& text) {
   ShowModalBox(parent_, QMessageBox::NoIcon, QStringLiteral("关于"), text);
 }
 
-void QtWindowServices::EndProgram() { QCoreApplication::exit(0); }
+void QtWindowServices::EndProgram() {
+  QCoreApplication::exit(0);
+}
 
 }  // namespace segcalc

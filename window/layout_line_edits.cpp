@@ -13,8 +13,8 @@ void MeasurementLineEdit::focusInEvent(QFocusEvent* event) {
   focused_by_click_ = event->reason() == Qt::MouseFocusReason;
   // Coming back from another window or a message box is not a move between
   // controls: the box keeps whatever selection the user left in it.
-  const bool same_control = event->reason() == Qt::ActiveWindowFocusReason ||
-                            event->reason() == Qt::PopupFocusReason;
+  const bool same_control =
+      event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason;
   if (got_focus_ && !same_control) got_focus_();
 }
 

@@ -52,10 +52,12 @@ class CommandsTest : public QObject {
     QTest::addColumn<QStringList>("before");
     QTest::addColumn<int>("check");
     QTest::addColumn<QStringList>("after");
-    QTest::newRow("startup ticked") << QStringList{"2491.78", "2067.63", "", "", ""} << 1
-                                    << QStringList{"2491.78", "2067.63", "591.83", "1200", "119.03"};
-    QTest::newRow("startup clear") << QStringList{"2491.78", "2067.63", "", "", ""} << 0
-                                   << QStringList{"2491.78", "2067.63", "592.41", "1197.15", "119.32"};
+    QTest::newRow("startup ticked")
+        << QStringList{"2491.78", "2067.63", "", "", ""} << 1
+        << QStringList{"2491.78", "2067.63", "591.83", "1200", "119.03"};
+    QTest::newRow("startup clear")
+        << QStringList{"2491.78", "2067.63", "", "", ""} << 0
+        << QStringList{"2491.78", "2067.63", "592.41", "1197.15", "119.32"};
     QTest::newRow("given texts kept as typed")
         << QStringList{" 2491.78", "2067.63m", "", "x", "y"} << 1
         << QStringList{" 2491.78", "2067.63m", "591.83", "1200", "119.03"};
@@ -96,8 +98,9 @@ class CommandsTest : public QObject {
                                   << QStringLiteral("弦高中填入的不是有效的数字,请核对后再试!");
     QTest::newRow("out of range") << QStringList{"1e999", "10", "", "", ""}
                                   << QStringLiteral("弧长的数值超出了可以计算的范围,请核对后再试!");
-    QTest::newRow("overflow without a match") << QStringList{"1e308", "10", "", "", ""}
-                                              << QStringLiteral("计算中数值溢出,无法求解!请核对后再试!");
+    QTest::newRow("overflow without a match")
+        << QStringList{"1e308", "10", "", "", ""}
+        << QStringLiteral("计算中数值溢出,无法求解!请核对后再试!");
   }
 
   void warningsAndErrorsLeaveTheBoxes() {
@@ -137,8 +140,9 @@ class CommandsTest : public QObject {
     QCOMPARE(services.calls.size(), std::size_t{2});
     QCOMPARE(services.calls[0].kind, RecordingServices::Kind::About);
     QCOMPARE(services.calls[0].text, AboutText());
-    QVERIFY(AboutText().endsWith(QStringLiteral(",或光临我的网站或论坛segcalc.example.com"
-                                                ",进行门窗幕墙方面知识的交流!")));
+    QVERIFY(
+        AboutText().endsWith(QStringLiteral(",或光临我的网站或论坛segcalc.example.com"
+                                            ",进行门窗幕墙方面知识的交流!")));
     QCOMPARE(services.calls[1].kind, RecordingServices::Kind::End);
   }
 

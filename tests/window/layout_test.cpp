@@ -173,11 +173,9 @@ class LayoutTest : public QObject {
     Window w;
     QVERIFY(QTest::qWaitForWindowActive(w.dialog.get()));
     w.key(Qt::Key_Return);  // fills the radius and angle boxes
-    QWidget* const order[] = {w.box(TextBox::Chord), w.box(TextBox::Height),
-                              w.box(TextBox::Radius), w.box(TextBox::Angle),
-                              w.dialog->command1(),  w.dialog->command2(),
-                              w.dialog->check1(),    w.dialog->command3(),
-                              w.box(TextBox::Arc)};
+    QWidget* const order[] = {w.box(TextBox::Chord), w.box(TextBox::Height), w.box(TextBox::Radius),
+                              w.box(TextBox::Angle), w.dialog->command1(),   w.dialog->command2(),
+                              w.dialog->check1(),    w.dialog->command3(),   w.box(TextBox::Arc)};
     for (QWidget* expected : order) {
       w.key(Qt::Key_Tab);
       QCOMPARE(QApplication::focusWidget(), expected);
@@ -221,9 +219,9 @@ class LayoutTest : public QObject {
   void escapeEndsFromAnywhere() {
     Window w;
     QVERIFY(QTest::qWaitForWindowActive(w.dialog.get()));
-    for (QWidget* focus : {static_cast<QWidget*>(w.box(TextBox::Arc)),
-                           static_cast<QWidget*>(w.dialog->check1()),
-                           static_cast<QWidget*>(w.dialog->command3())}) {
+    for (QWidget* focus :
+         {static_cast<QWidget*>(w.box(TextBox::Arc)), static_cast<QWidget*>(w.dialog->check1()),
+          static_cast<QWidget*>(w.dialog->command3())}) {
       focus->setFocus(Qt::TabFocusReason);
       w.key(Qt::Key_Escape);
     }
@@ -246,8 +244,8 @@ class LayoutTest : public QObject {
     auto inspect_and_close = [&seen] {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       if (box == nullptr) return false;
-      seen = {box->windowTitle(), box->text(), box->buttons().value(0)->text(), box->icon(),
-              box->isModal(), static_cast<int>(box->buttons().size())};
+      seen = {box->windowTitle(), box->text(),    box->buttons().value(0)->text(),
+              box->icon(),        box->isModal(), static_cast<int>(box->buttons().size())};
       box->buttons().value(0)->click();
       return true;
     };
