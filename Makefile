@@ -40,3 +40,8 @@ format:
 
 clean:
 	rm -rf $(BUILD_DIR)
+
+# The Debian package, in $(BUILD_DIR): segcalc_<version>_<arch>.deb.
+.PHONY: package
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB

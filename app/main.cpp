@@ -17,6 +17,8 @@ int main(int argc, char** argv) {
   segcalc::MainForm form(segcalc::UserSeparators());
   QApplication application(argc, argv);
   segcalc::SetUpApplicationLook();
+  // Wayland names the window by this; the desktop entry and icon carry the same id.
+  QApplication::setDesktopFileName(QStringLiteral(SEGCALC_APP_ID));
 
   segcalc::Form_Load(form);
   segcalc::QtWindowServices services;

@@ -11,6 +11,7 @@ build_packages="
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libxkbcommon-dev fonts-noto-cjk
   locales
+  desktop-file-utils appstream dpkg-dev file binutils-mingw-w64-x86-64
 "
 screenshot_packages="xvfb xauth openbox xdotool imagemagick"
 
