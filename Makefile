@@ -6,7 +6,7 @@ BUILD_TYPE ?= Release
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench format clean
+.PHONY: all deps configure build run test bench format clean test-sanitize
 
 all: build
 
@@ -28,8 +28,19 @@ run: build
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
+# Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer
+# in a folder of its own; any report aborts the process, so the test fails.
+SANITIZE_DIR ?= build-sanitize
+SANITIZER_ENV = ASAN_OPTIONS=abort_on_error=1:detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1 \
+	UBSAN_OPTIONS=abort_on_error=1:halt_on_error=1:print_stacktrace=1
+
+test-sanitize: deps
+	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSEGCALC_SANITIZE=ON $(CMAKE_FLAGS)
+	cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	cd $(SANITIZE_DIR) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
