@@ -6,7 +6,7 @@ BUILD_TYPE ?= Release
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench format clean test-sanitize
+.PHONY: all deps configure build run test bench format clean deps-fuzz test-sanitize fuzz
 
 all: build
 
@@ -39,8 +39,24 @@ test-sanitize: deps
 	cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	cd $(SANITIZE_DIR) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
 
+# libFuzzer on each target for FUZZ_SECONDS, FUZZ_PARALLEL at a time. Only this
+# verb needs clang, which deps-fuzz installs.
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_PARALLEL ?= 2
+FUZZ_TARGETS ?= lenient_number strict_number compute batch_line
+
+deps-fuzz:
+	@./scripts/install-deps.sh fuzz
+
+fuzz: deps-fuzz
+	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \
+		-DSEGCALC_FUZZ=ON -DBUILD_TESTING=OFF
+	cmake --build $(FUZZ_DIR) -j $(JOBS)
+	./scripts/run-fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS) $(FUZZ_PARALLEL) $(FUZZ_TARGETS)
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)

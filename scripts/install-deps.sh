@@ -1,6 +1,8 @@
 #!/bin/sh
 # Installs the Debian packages segcalc needs to build, test and run, skipping
 # those already present. Runs apt-get as root, or through sudo otherwise.
+# With the argument 'fuzz' it adds clang and libFuzzer, which only `make fuzz`
+# needs.
 set -eu
 
 packages="
@@ -8,6 +10,9 @@ packages="
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   locales
 "
+if [ "${1:-}" = fuzz ]; then
+  packages="$packages clang-14 libclang-rt-14-dev"
+fi
 
 missing=""
 for package in $packages; do
