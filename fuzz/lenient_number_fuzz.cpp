@@ -23,6 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (reading.ok()) {
       FUZZ_CHECK(std::isfinite(reading.value));
       CheckRoundedValueReadsBack(reading.value, separators);
+      CheckAnyValueReadsBack(reading.value, separators);
     }
     // Whatever follows the number is ignored, and no letter continues one.
     FUZZ_CHECK(SameReading(LenientNumber(text + "z", separators), reading));

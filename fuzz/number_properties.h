@@ -1,8 +1,12 @@
 #pragma once
 
+#include <cerrno>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 #include "calc/number_text.h"
 #include "fuzz/fuzz_check.h"
@@ -40,6 +44,43 @@ inline void CheckRoundedValueReadsBack(double value, const NumberSeparators& sep
   const double expected = rounded == 0.0 ? 0.0 : rounded;
   FUZZ_CHECK(SameDouble(lenient.value, expected));
   FUZZ_CHECK(SameDouble(strict.value, expected));
+}
+
+// Any finite value is written with fifteen significant digits, correctly
+// rounded, and the text reads back as the C library's reading of the same
+// fifteen digits. Near the top of the double range those digits round up past
+// it (the largest double is written 1.79769313486232E+308), and the text then
+// reads as an overflow, as it must. The fuzz programs never set a locale, so
+// printf and strtod use the full stop.
+inline void CheckAnyValueReadsBack(double value, const NumberSeparators& separators) {
+  char digits[40];
+  std::snprintf(digits, sizeof digits, "%.14e", value);
+  const double expected = value == 0.0 ? 0.0 : std::strtod(digits, nullptr);
+  const NumberReading reading = LenientNumber(FormatNumber(value, separators), separators);
+  if (std::isinf(expected)) {
+    FUZZ_CHECK(reading.status == ConversionStatus::Overflow);
+  } else {
+    FUZZ_CHECK(reading.ok());
+    FUZZ_CHECK(SameDouble(reading.value, expected));
+  }
+}
+
+// The C library's reading of a plain decimal number (full stop, no grouping,
+// the exponent letter E or D, blanks around it), correctly rounded:
+// Ok with the same double, or Overflow where strtod overflows.
+inline void CheckAgreesWithStrtod(std::string_view text, const NumberReading& reading) {
+  std::string plain;
+  for (char c : text) {
+    if (c == ' ' || c == '\t') continue;
+    plain += (c == 'd' || c == 'D') ? 'e' : c;
+  }
+  errno = 0;
+  char* end = nullptr;
+  const double expected = std::strtod(plain.c_str(), &end);
+  FUZZ_CHECK(end == plain.c_str() + plain.size());
+  const bool overflow = errno == ERANGE && std::isinf(expected);
+  FUZZ_CHECK((reading.status == ConversionStatus::Overflow) == overflow);
+  if (!overflow) FUZZ_CHECK(SameDouble(reading.value, expected));
 }
 
 }  // namespace segcalc::fuzz

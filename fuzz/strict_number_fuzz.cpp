@@ -21,6 +21,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (reading.ok()) {
       FUZZ_CHECK(std::isfinite(reading.value));
       CheckRoundedValueReadsBack(reading.value, separators);
+      CheckAnyValueReadsBack(reading.value, separators);
+    }
+    if (separators.thousands.empty() && reading.status != ConversionStatus::TypeMismatch) {
+      CheckAgreesWithStrtod(text, reading);
     }
     // The whole text must be the number: a trailing letter is never accepted.
     FUZZ_CHECK(StrictNumber(text + "z", separators).status == ConversionStatus::TypeMismatch);
