@@ -11,6 +11,9 @@ build=$1 seconds=$2 parallel=$3
 shift 3
 cd "$(dirname "$0")/.."
 mkdir -p "$build/findings"
+# Findings of earlier runs stay for reference; only this run's count.
+started="$build/findings/.started"
+touch "$started"
 
 run_target() {
   local name=$1 max_len=4096
@@ -29,11 +32,19 @@ status=0
 printf '%s\n' "$@" | xargs -P "$parallel" -I{} bash -c 'run_target {}' || status=1
 
 for name in "$@"; do
-  runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$build/fuzz-$name.log" | tail -n 1)
-  echo "fuzz $name: ${runs:-?} executions in ${seconds} s (log: $build/fuzz-$name.log)"
+  log="$build/fuzz-$name.log"
+  runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
+  # libFuzzer writes "Done N runs in S second(s)" only when the time ran out.
+  done_line=$(grep -E '^Done [0-9]+ runs' "$log" | tail -n 1 || true)
+  if [ -n "$done_line" ]; then
+    echo "fuzz $name: ${done_line#Done } (log: $log)"
+  else
+    echo "fuzz $name: stopped by a finding after ${runs:-?} runs (log: $log)"
+  fi
 done
-if [ "$status" -ne 0 ] || [ -n "$(ls -A "$build/findings")" ]; then
-  echo "fuzz: findings in $build/findings:" >&2
-  ls -l "$build/findings" >&2
+found=$(find "$build/findings" -type f -newer "$started")
+if [ "$status" -ne 0 ] || [ -n "$found" ]; then
+  echo "fuzz: findings of this run:" >&2
+  echo "${found:-(none kept; see the logs)}" >&2
   exit 1
 fi
