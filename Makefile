@@ -6,7 +6,7 @@ BUILD_TYPE ?= Release
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run run-cli test screenshot format clean
+.PHONY: all deps configure build run run-cli test package screenshot format clean deps-fuzz test-sanitize fuzz
 
 all: build
 
@@ -31,17 +31,43 @@ run-cli: build
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
+# The Debian package, in $(BUILD_DIR): segcalc_<version>_<arch>.deb.
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
+
 screenshot: build
 	@./scripts/install-deps.sh screenshot
 	./scripts/screenshot.sh $(BUILD_DIR)/app/segcalc docs/window.png
+
+# Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer
+# in a folder of its own; any report aborts the process, so the test fails.
+SANITIZE_DIR ?= build-sanitize
+SANITIZER_ENV = ASAN_OPTIONS=abort_on_error=1:detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1 \
+	UBSAN_OPTIONS=abort_on_error=1:halt_on_error=1:print_stacktrace=1
+
+test-sanitize: deps
+	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSEGCALC_SANITIZE=ON $(CMAKE_FLAGS)
+	cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	cd $(SANITIZE_DIR) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
+
+# libFuzzer on each target for FUZZ_SECONDS, FUZZ_PARALLEL at a time. Only this
+# verb needs clang, which deps-fuzz installs.
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_PARALLEL ?= 2
+FUZZ_TARGETS ?= lenient_number strict_number compute batch_line
+
+deps-fuzz:
+	@./scripts/install-deps.sh fuzz
+
+fuzz: deps-fuzz
+	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \
+		-DSEGCALC_FUZZ=ON -DBUILD_TESTING=OFF
+	cmake --build $(FUZZ_DIR) -j $(JOBS)
+	./scripts/run-fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS) $(FUZZ_PARALLEL) $(FUZZ_TARGETS)
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR)
-
-# The Debian package, in $(BUILD_DIR): segcalc_<version>_<arch>.deb.
-.PHONY: package
-package: build
-	cd $(BUILD_DIR) && cpack -G DEB
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)

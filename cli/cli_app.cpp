@@ -19,6 +19,7 @@ namespace {
 constexpr int kExitOk = 0;
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
+constexpr int kExitWriteFailed = 3;
 
 int ComputeOnce(const CliOptions& options, std::ostream& out, std::ostream& err,
                 const NumberSeparators& separators) {
@@ -36,10 +37,8 @@ int ComputeOnce(const CliOptions& options, std::ostream& out, std::ostream& err,
   return kExitFailed;
 }
 
-}  // namespace
-
-int RunCli(const std::vector<std::string_view>& args, std::istream& in, std::ostream& out,
-           std::ostream& err, const NumberSeparators& separators) {
+int RunAction(const std::vector<std::string_view>& args, std::istream& in, std::ostream& out,
+              std::ostream& err, const NumberSeparators& separators) {
   const ParsedOptions parsed = ParseCliOptions(args);
   if (!parsed.options) {
     err << "segcalc-cli: " << parsed.error << "\n\n" << kUsageText;
@@ -65,6 +64,20 @@ int RunCli(const std::vector<std::string_view>& args, std::istream& in, std::ost
     return kExitUsage;
   }
   return RunBatch(file, out, err, separators);
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string_view>& args, std::istream& in, std::ostream& out,
+           std::ostream& err, const NumberSeparators& separators) {
+  const int status = RunAction(args, in, out, err, separators);
+  // Results that never reached their reader (a closed output, a pipe whose
+  // reader has gone) must not pass for success.
+  if (!out.flush()) {
+    err << "segcalc-cli: 无法写出结果\n";
+    return kExitWriteFailed;
+  }
+  return status;
 }
 
 }  // namespace segcalc

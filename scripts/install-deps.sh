@@ -4,6 +4,7 @@
 #
 #   install-deps.sh              what building, testing and running need
 #   install-deps.sh screenshot   also what docs/window.png is taken with
+#   install-deps.sh fuzz         also clang and libFuzzer, for `make fuzz` only
 set -eu
 
 build_packages="
@@ -14,11 +15,13 @@ build_packages="
   desktop-file-utils appstream dpkg-dev file binutils-mingw-w64-x86-64
 "
 screenshot_packages="xvfb xauth openbox xdotool imagemagick"
+fuzz_packages="clang-14 libclang-rt-14-dev"
 
 packages=$build_packages
 for group in "$@"; do
   case "$group" in
     screenshot) packages="$packages $screenshot_packages" ;;
+    fuzz) packages="$packages $fuzz_packages" ;;
     *) echo "install-deps: unknown group '$group'" >&2; exit 2 ;;
   esac
 done

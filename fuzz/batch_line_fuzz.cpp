@@ -1,0 +1,79 @@
+// The batch line reader on any input, split into lines as the batch mode
+// splits it. Each line must parse into exactly the fields it holds, or be
+// refused with a reason; a result line has one field per box, whatever the
+// texts hold.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "calc/compute_request.h"
+#include "cli/batch.h"
+#include "fuzz/fuzz_check.h"
+
+using namespace segcalc;
+
+namespace {
+
+std::size_t CountTabs(std::string_view text) {
+  std::size_t tabs = 0;
+  for (char c : text) tabs += c == '\t';
+  return tabs;
+}
+
+// Whether a check field names the value 1: blanks around it, an optional plus
+// sign and leading zeros aside, it is the digit 1.
+bool TicksTheBox(std::string_view field) {
+  while (!field.empty() && field.front() == ' ') field.remove_prefix(1);
+  while (!field.empty() && field.back() == ' ') field.remove_suffix(1);
+  if (!field.empty() && field.front() == '+') field.remove_prefix(1);
+  while (field.size() > 1 && field.front() == '0') field.remove_prefix(1);
+  return field == "1";
+}
+
+void CheckLine(std::string_view text) {
+  const ParsedBatchLine parsed = ParseBatchLine(text);
+  std::string_view body = text;
+  if (!body.empty() && body.back() == '\r') body.remove_suffix(1);
+  const std::size_t tabs = CountTabs(body);
+
+  if (!parsed.line) {
+    FUZZ_CHECK(!parsed.error.empty());
+    return;
+  }
+  FUZZ_CHECK(tabs == 2 || tabs == 3);
+  const BatchLine& line = *parsed.line;
+  const std::string joined = line.arc + '\t' + line.chord + '\t' + line.height;
+  FUZZ_CHECK(body.substr(0, joined.size()) == joined);
+  if (tabs == 2) {
+    FUZZ_CHECK(joined.size() == body.size());
+    FUZZ_CHECK(line.check_value == 1);
+  } else {
+    FUZZ_CHECK(TicksTheBox(body.substr(joined.size() + 1)) == (line.check_value == 1));
+  }
+
+  // Every outcome kind, with and without result texts, keeps five fields.
+  for (int kind = 0; kind <= static_cast<int>(OutcomeKind::ArithmeticError); ++kind) {
+    ComputeOutcome outcome;
+    outcome.kind = static_cast<OutcomeKind>(kind);
+    for (bool with_texts : {false, true}) {
+      if (with_texts) outcome.texts = ResultTexts{"1", "2", "3", MeasurementBox::Chord};
+      const std::string result = BatchResultLine(line, outcome);
+      FUZZ_CHECK(CountTabs(result) == 5);
+      FUZZ_CHECK(result.find('\n') == std::string::npos);
+    }
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  std::string_view input(reinterpret_cast<const char*>(data), size);
+  // std::getline: a line ends at each line feed; a final one adds no line.
+  while (!input.empty()) {
+    const std::size_t end = input.find('\n');
+    CheckLine(input.substr(0, end));
+    if (end == std::string_view::npos) break;
+    input.remove_prefix(end + 1);
+  }
+  return 0;
+}
