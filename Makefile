@@ -43,7 +43,8 @@ screenshot: build
 # in a folder of its own; any report aborts the process, so the test fails.
 SANITIZE_DIR ?= build-sanitize
 SANITIZER_ENV = ASAN_OPTIONS=abort_on_error=1:detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1 \
-	UBSAN_OPTIONS=abort_on_error=1:halt_on_error=1:print_stacktrace=1
+	UBSAN_OPTIONS=abort_on_error=1:halt_on_error=1:print_stacktrace=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/cmake/lsan.supp
 
 test-sanitize: deps
 	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSEGCALC_SANITIZE=ON $(CMAKE_FLAGS)
