@@ -15,12 +15,9 @@ struct GivenPair {
 // The first pair of filled boxes, in this order; blanks count as filled.
 std::optional<GivenPair> ChoosePair(const MeasurementTexts& texts) {
   using enum MeasurementBox;
-  if (!texts.arc.empty() && !texts.chord.empty())
-    return GivenPair{InputPair::ArcAndChord, Arc, Chord, Height};
-  if (!texts.arc.empty() && !texts.height.empty())
-    return GivenPair{InputPair::ArcAndHeight, Arc, Height, Chord};
-  if (!texts.chord.empty() && !texts.height.empty())
-    return GivenPair{InputPair::ChordAndHeight, Chord, Height, Arc};
+  if (!texts.arc.empty() && !texts.chord.empty()) return GivenPair{InputPair::ArcAndChord, Arc, Chord, Height};
+  if (!texts.arc.empty() && !texts.height.empty()) return GivenPair{InputPair::ArcAndHeight, Arc, Height, Chord};
+  if (!texts.chord.empty() && !texts.height.empty()) return GivenPair{InputPair::ChordAndHeight, Chord, Height, Arc};
   return std::nullopt;
 }
 

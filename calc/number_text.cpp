@@ -8,17 +8,13 @@
 namespace segcalc {
 namespace {
 
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 bool IsHexDigit(char c) {
   return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
 
-bool IsExponentLetter(char c) {
-  return c == 'e' || c == 'E' || c == 'd' || c == 'D';
-}
+bool IsExponentLetter(char c) { return c == 'e' || c == 'E' || c == 'd' || c == 'D'; }
 
 bool StartsWith(std::string_view text, std::size_t at, std::string_view prefix) {
   return !prefix.empty() && text.substr(at, prefix.size()) == prefix;
@@ -31,7 +27,9 @@ bool StartsWith(std::string_view text, std::size_t at, std::string_view prefix) 
 class DecimalBuilder {
  public:
   void SetNegative() { negative_ = true; }
-  void AddDigit(char digit) { (point_seen_ ? fraction_ : whole_).push_back(digit); }
+  void AddDigit(char digit) {
+    (point_seen_ ? fraction_ : whole_).push_back(digit);
+  }
   void AddPoint() { point_seen_ = true; }
   bool HasDigits() const { return !whole_.empty() || !fraction_.empty(); }
   void SetExponent(std::int64_t exponent) { exponent_ = exponent; }
@@ -324,8 +322,8 @@ std::string FormatNumber(double value, const NumberSeparators& separators) {
     if (digits.size() <= whole) return text + digits + std::string(whole - digits.size(), '0');
     return text + digits.substr(0, whole) + separators.decimal + digits.substr(whole);
   }
-  return text + "0" + separators.decimal +
-         std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+  return text + "0" + separators.decimal + std::string(static_cast<std::size_t>(-exponent - 1), '0') +
+         digits;
 }
 
 }  // namespace segcalc

@@ -24,9 +24,7 @@ struct ComputeCase {
   MeasurementBox box = MeasurementBox::Height;
 };
 
-std::ostream& operator<<(std::ostream& out, const ComputeCase& c) {
-  return out << c.name;
-}
+std::ostream& operator<<(std::ostream& out, const ComputeCase& c) { return out << c.name; }
 
 class ComputeCases : public testing::TestWithParam<ComputeCase> {};
 
@@ -48,22 +46,22 @@ constexpr auto kChord = MeasurementBox::Chord;
 
 INSTANTIATE_TEST_SUITE_P(
     PairChoice, ComputeCases,
-    testing::Values(ComputeCase{"startup_ticked", "2491.78", "2067.63", "", 1, kSolved, "119.03",
-                                "1200", "591.83"},
-                    ComputeCase{"startup_clear", "2491.78", "2067.63", "", 0, kSolved, "119.32",
-                                "1197.15", "592.41"},
-                    ComputeCase{"check_two_is_major", "2491.78", "2067.63", "", 2, kSolved,
-                                "119.32", "1197.15", "592.41"},
-                    ComputeCase{"all_three_is_arc_and_chord", "2491.78", "2067.63", "591.83", 1,
-                                kSolved, "119.03", "1200", "591.83"},
-                    ComputeCase{"third_text_ignored", "2491.78", "2067.63", "junk", 1, kSolved,
-                                "119.03", "1200", "591.83"},
-                    ComputeCase{"arc_and_height", "1000", "", "340", 1, kSolved, "332.22", "172.55",
-                                "83.34", kChord},
-                    ComputeCase{"chord_and_height", "", "1000", "1000", 0, kSolved, "253.8",
-                                "624.7", "2765.74", kArc},
-                    ComputeCase{"blank_arc_reads_zero", " ", "0", "", 1, kSolved, "360", "0",
-                                "0"}));
+    testing::Values(
+        ComputeCase{"startup_ticked", "2491.78", "2067.63", "", 1, kSolved, "119.03", "1200",
+                    "591.83"},
+        ComputeCase{"startup_clear", "2491.78", "2067.63", "", 0, kSolved, "119.32", "1197.15",
+                    "592.41"},
+        ComputeCase{"check_two_is_major", "2491.78", "2067.63", "", 2, kSolved, "119.32",
+                    "1197.15", "592.41"},
+        ComputeCase{"all_three_is_arc_and_chord", "2491.78", "2067.63", "591.83", 1, kSolved,
+                    "119.03", "1200", "591.83"},
+        ComputeCase{"third_text_ignored", "2491.78", "2067.63", "junk", 1, kSolved, "119.03",
+                    "1200", "591.83"},
+        ComputeCase{"arc_and_height", "1000", "", "340", 1, kSolved, "332.22", "172.55", "83.34",
+                    kChord},
+        ComputeCase{"chord_and_height", "", "1000", "1000", 0, kSolved, "253.8", "624.7",
+                    "2765.74", kArc},
+        ComputeCase{"blank_arc_reads_zero", " ", "0", "", 1, kSolved, "360", "0", "0"}));
 
 INSTANTIATE_TEST_SUITE_P(
     Warnings, ComputeCases,
