@@ -19,9 +19,10 @@ using scan::ClassifyInput;
 constexpr std::size_t kBlockPasses = 4096;
 
 // Up to this magnitude of both measurements no checked result of a pass or of
-// its record can overflow: the radius stays below about 6e304 (the angle is at least 0.001
-// degrees and the sine of the minor half-angle at least about 8.7e-6), and the
-// tangents are at most about 1256. Beyond it each match's record is checked.
+// its record can overflow: the radius stays below about 6e304 (the angle is at
+// least 0.001 degrees and the sine of the minor half-angle at least about
+// 8.7e-6) and the tangents at most about 1256. Beyond it the first fault may
+// come from the record of a match, so each match's record is computed in turn.
 constexpr double kRecordSafeMagnitude = 1e300;
 
 struct Columns {
@@ -61,6 +62,8 @@ Invariants InvariantsOf(scan::CheckedArithmetic& op, InputPair pair, double firs
   return {op.Div(first, 2.0), second};
 }
 
+// The rounded given value, as whole hundredths when they are few enough for
+// the classifier to compare without dividing by 100.
 void SetTarget(ClassifyInput& input, double compared) {
   const double scaled = compared * 100.0;
   const double whole = std::nearbyint(scaled);
