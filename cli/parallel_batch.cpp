@@ -1,7 +1,6 @@
 #include "cli/parallel_batch.h"
 
 #include <condition_variable>
-#include <cstddef>
 #include <istream>
 #include <mutex>
 #include <string>
@@ -11,12 +10,15 @@
 namespace segcalc {
 namespace {
 
-// A ring of lines between the reader, the workers and the writer. Line n
-// lives in slot n % size from when it is read until it is written; the
-// counters only grow: written <= claimed <= read <= written + size.
+// A ring of lines between the reader and the workers. Line n lives in slot
+// n % size from when it is read until it is written; the counters only grow:
+// written <= claimed <= read <= written + size. Whichever worker finishes the
+// next line to write also writes it and every finished one after it, so no
+// thread wakes just to write.
 class LineWindow {
  public:
-  explicit LineWindow(std::size_t size) : slots_(size) {}
+  LineWindow(std::size_t size, std::ostream& out, std::ostream& err)
+      : slots_(size), out_(out), err_(err) {}
 
   // Reader: waits for a free slot, then hands the line to the workers.
   void Put(std::string text) {
@@ -33,11 +35,10 @@ class LineWindow {
     std::lock_guard lock(mutex_);
     closed_ = true;
     work_.notify_all();
-    result_.notify_all();
   }
 
-  // Worker: the next line to compute and its number, or false once the
-  // input is exhausted.
+  // Worker: the next line to compute and its index, or false once the input
+  // is exhausted.
   bool Claim(std::size_t& index, std::string& text) {
     std::unique_lock lock(mutex_);
     work_.wait(lock, [&] { return claimed_ < read_ || closed_; });
@@ -48,26 +49,26 @@ class LineWindow {
   }
 
   void Finish(std::size_t index, BatchLineOutput output) {
-    std::lock_guard lock(mutex_);
+    std::unique_lock lock(mutex_);
     Slot& slot = slots_[index % slots_.size()];
     slot.output = std::move(output);
     slot.done = true;
-    if (index == written_) result_.notify_one();
+    if (writing_) return;  // the worker writing now will get to it
+    writing_ = true;
+    while (written_ < read_ && slots_[written_ % slots_.size()].done) {
+      const BatchLineOutput ready = std::move(slots_[written_ % slots_.size()].output);
+      ++written_;
+      // The reader is woken once half the window is free, not for every line.
+      if (read_ - written_ == slots_.size() / 2) space_.notify_one();
+      lock.unlock();
+      if (!ready.message.empty()) any_invalid_ = true;
+      WriteBatchLineOutput(ready, out_, err_);
+      lock.lock();
+    }
+    writing_ = false;
   }
 
-  // Writer: the next line's output in input order, or false at the end.
-  bool Next(BatchLineOutput& output) {
-    std::unique_lock lock(mutex_);
-    result_.wait(lock, [&] {
-      return (written_ < read_ && slots_[written_ % slots_.size()].done) ||
-             (closed_ && written_ == read_);
-    });
-    if (written_ == read_) return false;
-    output = std::move(slots_[written_ % slots_.size()].output);
-    ++written_;
-    space_.notify_one();
-    return true;
-  }
+  bool any_invalid() const { return any_invalid_; }
 
  private:
   struct Slot {
@@ -79,24 +80,22 @@ class LineWindow {
   std::mutex mutex_;
   std::condition_variable space_;
   std::condition_variable work_;
-  std::condition_variable result_;
   std::vector<Slot> slots_;
+  std::ostream& out_;
+  std::ostream& err_;
   std::size_t read_ = 0;
   std::size_t claimed_ = 0;
   std::size_t written_ = 0;
   bool closed_ = false;
+  bool writing_ = false;      // guarded by mutex_
+  bool any_invalid_ = false;  // only touched by the one writing
 };
 
 }  // namespace
 
 int RunParallelBatch(std::istream& in, std::ostream& out, std::ostream& err,
                      const NumberSeparators& separators, unsigned jobs) {
-  LineWindow window(kBatchLinesPerWorker * jobs);
-  std::thread reader([&] {
-    std::string text;
-    while (std::getline(in, text)) window.Put(std::move(text));
-    window.Close();
-  });
+  LineWindow window(kBatchLinesPerWorker * jobs, out, err);
   std::vector<std::thread> workers;
   for (unsigned i = 0; i < jobs; ++i) {
     workers.emplace_back([&] {
@@ -108,16 +107,11 @@ int RunParallelBatch(std::istream& in, std::ostream& out, std::ostream& err,
       }
     });
   }
-
-  int status = 0;
-  BatchLineOutput output;
-  while (window.Next(output)) {
-    if (!output.message.empty()) status = 1;
-    WriteBatchLineOutput(output, out, err);
-  }
-  reader.join();
+  std::string text;
+  while (std::getline(in, text)) window.Put(std::move(text));
+  window.Close();
   for (std::thread& worker : workers) worker.join();
-  return status;
+  return window.any_invalid() ? 1 : 0;
 }
 
 }  // namespace segcalc

@@ -16,10 +16,10 @@ inline constexpr std::size_t kBatchLinesPerWorker = 8;
 // to out, flushed at once so that a reader sees it without delay.
 void WriteBatchLineOutput(const BatchLineOutput& output, std::ostream& out, std::ostream& err);
 
-// RunBatch on several worker threads. One thread reads, the workers compute,
-// and the calling thread writes the results in input order, each as soon as
-// it and all before it are done. At most a fixed window of lines, a few per
-// worker, is in flight, so memory stays bounded however long the input is.
+// RunBatch on several worker threads. The calling thread reads, the workers
+// compute and write the results in input order, each as soon as it and all
+// before it are done. At most a fixed window of lines, a few per worker, is in
+// flight, so memory stays bounded however long the input is.
 int RunParallelBatch(std::istream& in, std::ostream& out, std::ostream& err,
                      const NumberSeparators& separators, unsigned jobs);
 
