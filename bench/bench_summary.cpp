@@ -5,7 +5,7 @@ namespace segcalc::bench {
 void SummaryReporter::ReportRuns(const std::vector<Run>& runs) {
   for (const Run& run : runs) {
     if (run.run_type != Run::RT_Iteration || run.error_occurred) continue;
-    const std::string name = run.benchmark_name();
+    const std::string& name = run.run_name.function_name;
     seconds_[name] = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
     for (const auto& [counter, value] : run.counters) counters_[name][counter] = value;
   }

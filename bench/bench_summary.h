@@ -10,7 +10,8 @@
 namespace segcalc::bench {
 
 // Prints the usual console report and keeps each benchmark's time per
-// iteration and counters, for the ratios printed after the run.
+// iteration and counters under the name it was registered with, for the
+// ratios printed after the run.
 class SummaryReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override;
