@@ -6,7 +6,7 @@ BUILD_TYPE ?= Release
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run run-cli test package screenshot format clean deps-fuzz test-sanitize fuzz
+.PHONY: all deps configure build run run-cli test package screenshot format clean deps-fuzz test-sanitize fuzz bench difftest
 
 all: build
 
@@ -66,6 +66,20 @@ fuzz: deps-fuzz
 		-DSEGCALC_FUZZ=ON -DBUILD_TESTING=OFF
 	cmake --build $(FUZZ_DIR) -j $(JOBS)
 	./scripts/run-fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS) $(FUZZ_PARALLEL) $(FUZZ_TARGETS)
+
+# Benchmarks want an optimized build whatever BUILD_TYPE says, so they get
+# their own build directory.
+BENCH_DIR ?= build-bench
+DIFFTEST_INPUTS ?= 1000000
+
+bench: deps
+	cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF $(CMAKE_FLAGS)
+	cmake --build $(BENCH_DIR) -j $(JOBS) --target solver_bench
+	$(BENCH_DIR)/bench/solver_bench
+
+# The fast solve against the plain scan on a million random inputs; takes hours.
+difftest: build
+	$(BUILD_DIR)/tests/solver_difftest $(DIFFTEST_INPUTS)
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -6,6 +6,8 @@
 #include <ostream>
 #include <vector>
 
+#include "cli/parallel_batch.h"
+
 namespace segcalc {
 namespace {
 
@@ -91,23 +93,34 @@ std::string BatchResultLine(const BatchLine& line, const ComputeOutcome& outcome
   return result;
 }
 
+BatchLineOutput ProcessBatchLine(std::string_view text, long number,
+                                 const NumberSeparators& separators) {
+  const ParsedBatchLine parsed = ParseBatchLine(text);
+  if (!parsed.line) {
+    return {std::string(kInvalidLineResult),
+            "第 " + std::to_string(number) + " 行无效: " + parsed.error};
+  }
+  const BatchLine& line = *parsed.line;
+  const ComputeOutcome outcome =
+      Compute({line.arc, line.chord, line.height}, line.check_value, separators);
+  return {BatchResultLine(line, outcome), {}};
+}
+
+void WriteBatchLineOutput(const BatchLineOutput& output, std::ostream& out, std::ostream& err) {
+  if (!output.message.empty()) err << output.message << '\n';
+  out << output.result << '\n' << std::flush;
+}
+
 int RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
-             const NumberSeparators& separators) {
+             const NumberSeparators& separators, unsigned jobs) {
+  if (jobs > 1) return RunParallelBatch(in, out, err, separators, jobs);
   int status = 0;
   std::string text;
   // Results that can no longer be written are not worth computing.
   for (long number = 1; out && std::getline(in, text); ++number) {
-    const ParsedBatchLine parsed = ParseBatchLine(text);
-    if (!parsed.line) {
-      err << "第 " << number << " 行无效: " << parsed.error << '\n';
-      out << kInvalidLineResult << '\n' << std::flush;
-      status = 1;
-      continue;
-    }
-    const BatchLine& line = *parsed.line;
-    const ComputeOutcome outcome =
-        Compute({line.arc, line.chord, line.height}, line.check_value, separators);
-    out << BatchResultLine(line, outcome) << '\n' << std::flush;
+    const BatchLineOutput output = ProcessBatchLine(text, number, separators);
+    if (!output.message.empty()) status = 1;
+    WriteBatchLineOutput(output, out, err);
   }
   return status;
 }

@@ -31,9 +31,21 @@ std::string BatchResultLine(const BatchLine& line, const ComputeOutcome& outcome
 
 inline constexpr std::string_view kInvalidLineResult = "invalid-line\t\t\t\t\t";
 
-// Computes every line of the input, writing each result as soon as it is
+// What one input line gives: the output line and, for an invalid line, the
+// message for standard error; both without the line end.
+struct BatchLineOutput {
+  std::string result;
+  std::string message;  // empty unless the line is invalid
+};
+
+// number is the line's 1-based position in the input.
+BatchLineOutput ProcessBatchLine(std::string_view text, long number,
+                                 const NumberSeparators& separators);
+
+// Computes every line of the input with the given number of worker threads,
+// writing each result, in input order, as soon as it and all before it are
 // known. Returns the exit status: 1 when any line was invalid, else 0.
 int RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
-             const NumberSeparators& separators);
+             const NumberSeparators& separators, unsigned jobs = 1);
 
 }  // namespace segcalc

@@ -1,8 +1,10 @@
 #include "cli/cli_app.h"
 
+#include <algorithm>
 #include <fstream>
 #include <istream>
 #include <ostream>
+#include <thread>
 
 #include "calc/compute_request.h"
 #include "calc/outcome_message.h"
@@ -57,13 +59,14 @@ int RunAction(const std::vector<std::string_view>& args, std::istream& in, std::
     case CliOptions::Action::Batch:
       break;
   }
-  if (!options.batch_file) return RunBatch(in, out, err, separators);
+  const unsigned jobs = options.jobs.value_or(std::max(1u, std::thread::hardware_concurrency()));
+  if (!options.batch_file) return RunBatch(in, out, err, separators, jobs);
   std::ifstream file(*options.batch_file, std::ios::binary);
   if (!file) {
     err << "segcalc-cli: 无法读取文件 " << *options.batch_file << '\n';
     return kExitUsage;
   }
-  return RunBatch(file, out, err, separators);
+  return RunBatch(file, out, err, separators, jobs);
 }
 
 }  // namespace

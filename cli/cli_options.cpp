@@ -6,7 +6,7 @@ namespace segcalc {
 
 const char* const kUsageText =
     "用法: segcalc-cli [--major] [--arc 弧长] [--chord 弦长] [--height 弦高]\n"
-    "      segcalc-cli --batch [文件]\n"
+    "      segcalc-cli --batch [-j 线程数] [文件]\n"
     "\n"
     "填入弧长,弦长,弦高中任意二项,求出夹角,半径和第三项。\n"
     "\n"
@@ -15,6 +15,8 @@ const char* const kUsageText =
     "  --batch [文件]            成批计算:每行 弧长<TAB>弦长<TAB>弦高[<TAB>勾选值],\n"
     "                            不给文件则读标准输入;每行输出\n"
     "                            结果<TAB>弧长<TAB>弦长<TAB>弦高<TAB>半径<TAB>夹角\n"
+    "  -j, --jobs 线程数         成批计算所用的线程数,默认为本机的硬件线程数;\n"
+    "                            输出仍按输入的次序逐行写出\n"
     "  --help                    显示本说明\n"
     "  --version                 显示版本\n"
     "\n"
@@ -25,6 +27,17 @@ namespace {
 
 bool IsTextOption(std::string_view name) {
   return name == "--arc" || name == "--chord" || name == "--height";
+}
+
+// A whole number from 1 to kMaxJobs, digits only.
+std::optional<unsigned> JobCount(std::string_view text) {
+  if (text.empty() || text.size() > 3 || text.find_first_not_of("0123456789") != text.npos) {
+    return std::nullopt;
+  }
+  unsigned count = 0;
+  for (const char digit : text) count = count * 10 + static_cast<unsigned>(digit - '0');
+  if (count < 1 || count > kMaxJobs) return std::nullopt;
+  return count;
 }
 
 }  // namespace
@@ -40,8 +53,19 @@ ParsedOptions ParseCliOptions(const std::vector<std::string_view>& args) {
       inline_value = arg.substr(arg.find('=') + 1);
       arg = arg.substr(0, arg.find('='));
     }
-    if (arg.starts_with("-") && arg != "-" && !seen.insert(std::string(arg)).second) {
+    const std::string_view name = arg == "-j" ? "--jobs" : arg;
+    if (arg.starts_with("-") && arg != "-" && !seen.insert(std::string(name)).second) {
       return {std::nullopt, "选项 " + std::string(arg) + " 重复"};
+    }
+    if (name == "--jobs") {
+      std::optional<std::string_view> value = inline_value;
+      if (!value && i + 1 < args.size()) value = args[++i];
+      options.jobs = value ? JobCount(*value) : std::nullopt;
+      if (!options.jobs) {
+        return {std::nullopt,
+                "选项 " + std::string(arg) + " 需要 1 到 " + std::to_string(kMaxJobs) + " 的整数"};
+      }
+      continue;
     }
     if (IsTextOption(arg)) {
       std::string_view value;
@@ -80,6 +104,7 @@ ParsedOptions ParseCliOptions(const std::vector<std::string_view>& args) {
                 seen.count("--height"))) {
     return {std::nullopt, "--batch 不能与 --major,--arc,--chord,--height 同用"};
   }
+  if (!batch && options.jobs) return {std::nullopt, "-j,--jobs 只能与 --batch 同用"};
   if (positional.size() > (batch ? 1u : 0u)) {
     return {std::nullopt, "多余的参数 " + std::string(positional.back())};
   }

@@ -15,7 +15,10 @@ struct CliOptions {
   std::string chord;
   std::string height;
   std::optional<std::string> batch_file;  // standard input when absent
+  std::optional<unsigned> jobs;           // batch worker threads; the hardware's when absent
 };
+
+inline constexpr unsigned kMaxJobs = 256;
 
 struct ParsedOptions {
   std::optional<CliOptions> options;

@@ -77,5 +77,22 @@ TEST(RunCli, CommaLocaleWritesAndReadsCommas) {
   EXPECT_EQ(run.out, "弧长\t2491,78\n弦长\t2067,63\n弦高\t591,83\n半径\t1200\n夹角\t119,03\n");
 }
 
+TEST(RunCli, BatchWithJobsKeepsOrderAndABadCountIsAUsageError) {
+  const std::string input = "2491.78\t2067.63\t\n1000\t\t340\t0\nbad\n100\t200\t\n";
+  const CliRun parallel = Invoke({"--batch", "-j", "2"}, input);
+  EXPECT_EQ(parallel.status, 1);
+  EXPECT_EQ(parallel.out,
+            "solved\t2491.78\t2067.63\t591.83\t1200\t119.03\n"
+            "solved\t1000\t547.72\t340\t280.29\t204.52\n"
+            "invalid-line\t\t\t\t\t\n"
+            "no-solution\t100\t200\t\t\t\n");
+  EXPECT_NE(parallel.err.find("第 3 行"), std::string::npos);
+
+  const CliRun refused = Invoke({"--batch", "-j", "0"}, input);
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_EQ(refused.out, "");
+  EXPECT_NE(refused.err.find("-j"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace segcalc

@@ -47,5 +47,48 @@ TEST(ParseCliOptions, HelpAndVersion) {
   EXPECT_EQ(ParseCliOptions({"--version"}).options->action, CliOptions::Action::Version);
 }
 
+TEST(ParseCliOptions, JobsForTheBatch) {
+  const struct {
+    std::vector<std::string_view> args;
+    std::optional<unsigned> jobs;
+  } accepted[] = {{{"--batch"}, std::nullopt},
+                  {{"--batch", "-j", "2"}, 2},
+                  {{"-j", "1", "--batch", "list.tsv"}, 1},
+                  {{"--batch", "--jobs", "16"}, 16},
+                  {{"--batch", "--jobs=3"}, 3},
+                  {{"--batch", "-j", "256"}, 256},
+                  {{"--batch", "-j", "007"}, 7}};
+  for (const auto& c : accepted) {
+    const ParsedOptions parsed = ParseCliOptions(c.args);
+    ASSERT_TRUE(parsed.options) << parsed.error;
+    EXPECT_EQ(parsed.options->jobs, c.jobs) << c.args.back();
+  }
+  const ParsedOptions with_file = ParseCliOptions({"--batch", "-j", "2", "list.tsv"});
+  ASSERT_TRUE(with_file.options);
+  EXPECT_EQ(with_file.options->batch_file, "list.tsv");
+}
+
+TEST(ParseCliOptions, RefusesBadJobCounts) {
+  const std::vector<std::vector<std::string_view>> refused = {{"--batch", "-j", "0"},
+                                                              {"--batch", "-j", "257"},
+                                                              {"--batch", "-j", "1000"},
+                                                              {"--batch", "-j", "-1"},
+                                                              {"--batch", "-j", "+2"},
+                                                              {"--batch", "-j", "1.5"},
+                                                              {"--batch", "-j", "two"},
+                                                              {"--batch", "-j", ""},
+                                                              {"--batch", "--jobs="},
+                                                              {"--batch", "-j"},
+                                                              {"--batch", "-j", "2", "-j", "2"},
+                                                              {"--batch", "-j", "2", "--jobs", "3"},
+                                                              {"-j", "2"},
+                                                              {"--arc", "1", "--jobs", "2"}};
+  for (const auto& args : refused) {
+    const ParsedOptions parsed = ParseCliOptions(args);
+    EXPECT_FALSE(parsed.options) << args.back();
+    EXPECT_FALSE(parsed.error.empty());
+  }
+}
+
 }  // namespace
 }  // namespace segcalc
