@@ -58,6 +58,7 @@ class LineWindow {
     slot.output = std::move(output);
     slot.done = true;
     if (writing_) return;  // the worker writing now will get to it
+    if (output_failed_) return;  // nothing more is written, not even messages
     writing_ = true;
     while (written_ < read_ && slots_[written_ % slots_.size()].done) {
       const BatchLineOutput ready = std::move(slots_[written_ % slots_.size()].output);
@@ -68,9 +69,10 @@ class LineWindow {
       if (!ready.message.empty()) any_invalid_ = true;
       WriteBatchLineOutput(ready, out_, err_);
       lock.lock();
-      if (!out_ && !output_failed_) {
+      if (!out_) {
         output_failed_ = true;
         space_.notify_one();
+        break;
       }
     }
     writing_ = false;
@@ -116,9 +118,13 @@ int RunParallelBatch(std::istream& in, std::ostream& out, std::ostream& err,
       }
     });
   }
+  // Standard input is tied to standard output: every read would flush it from
+  // this thread while a worker writes to it.
+  std::ostream* const tied = in.tie(nullptr);
   std::string text;
   while (std::getline(in, text) && window.Put(std::move(text))) {
   }
+  in.tie(tied);
   window.Close();
   for (std::thread& worker : workers) worker.join();
   return window.any_invalid() ? 1 : 0;
