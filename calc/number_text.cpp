@@ -24,6 +24,55 @@ bool StartsWith(std::string_view text, std::size_t at, std::string_view prefix) 
   return !prefix.empty() && text.substr(at, prefix.size()) == prefix;
 }
 
+struct FullWidthForm {
+  std::string_view utf8;
+  char ascii;
+};
+constexpr FullWidthForm kFullWidthForms[] = {
+    {"\uff10", '0'}, {"\uff11", '1'}, {"\uff12", '2'}, {"\uff13", '3'},
+    {"\uff14", '4'}, {"\uff15", '5'}, {"\uff16", '6'}, {"\uff17", '7'},
+    {"\uff18", '8'}, {"\uff19", '9'}, {"\uff0e", '.'}, {"\u3002", '.'},
+    {"\uff0b", '+'}, {"\uff0d", '-'}, {"\uff0c", ','}, {"\u3000", ' '},
+};
+
+// Every form above begins with one of these two bytes; most texts have neither
+// and are read in place.
+bool MayHoldFullWidthForms(std::string_view text) {
+  return text.find_first_of("\xe3\xef") != std::string_view::npos;
+}
+
+}  // namespace
+
+std::string WithAsciiForms(std::string_view text) {
+  std::string ascii;
+  ascii.reserve(text.size());
+  for (std::size_t at = 0; at < text.size();) {
+    const FullWidthForm* form = nullptr;
+    if (text[at] == '\xe3' || text[at] == '\xef') {
+      for (const FullWidthForm& candidate : kFullWidthForms) {
+        if (text.substr(at, candidate.utf8.size()) == candidate.utf8) form = &candidate;
+      }
+    }
+    if (form != nullptr) {
+      ascii += form->ascii;
+      at += form->utf8.size();
+    } else {
+      ascii += text[at++];
+    }
+  }
+  return ascii;
+}
+
+namespace {
+
+// Runs a reader on the text with its full-width forms made ASCII.
+template <typename Reader>
+NumberReading ReadWithAsciiForms(std::string_view text, const NumberSeparators& separators) {
+  if (!MayHoldFullWidthForms(text)) return Reader(text, separators).Read();
+  const std::string ascii = WithAsciiForms(text);
+  return Reader(ascii, separators).Read();
+}
+
 // Collects a decimal number as digits, decimal point and exponent, then turns it
 // into the nearest double with std::from_chars, which never consults the C
 // library's locale. Exponents are saturated so that an absurdly long exponent
@@ -135,6 +184,13 @@ class LenientReader : TextCursor {
       : TextCursor(text), separators_(separators) {}
 
   NumberReading Read() {
+    const NumberReading reading = ReadNumber();
+    if (EndsAmbiguously()) return {ConversionStatus::TypeMismatch, 0.0};
+    return reading;
+  }
+
+ private:
+  NumberReading ReadNumber() {
     SkipBlanks();
     if (Peek() == '&') return ReadRadixInteger();
 
@@ -145,7 +201,22 @@ class LenientReader : TextCursor {
     return number.Finish();
   }
 
- private:
+  // '2067,63', '1,200' or '1.2.3' stop at a separator with digits after it:
+  // reading only the part before it would be a confident wrong answer, so the
+  // text is refused instead.
+  bool EndsAmbiguously() {
+    std::size_t separator = 0;
+    for (const std::string_view candidate :
+         {std::string_view("."), std::string_view(","), std::string_view(separators_.decimal),
+          std::string_view(separators_.thousands)}) {
+      if (StartsWith(text_, at_, candidate)) separator = candidate.size();
+    }
+    if (separator == 0) return false;
+    at_ += separator;
+    SkipBlanks();
+    return IsDigit(Peek());
+  }
+
   static bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
   void SkipBlanks() {
     while (at_ < text_.size() && IsBlank(text_[at_])) ++at_;
@@ -181,6 +252,7 @@ class LenientReader : TextCursor {
   void ReadExponent(DecimalBuilder& number) {
     SkipBlanks();
     if (!IsExponentLetter(Peek())) return;
+    const std::size_t letter = at_;
     ++at_;
     SkipBlanks();
     const bool negative = TakeSign();
@@ -193,7 +265,11 @@ class LenientReader : TextCursor {
       any = true;
       ++at_;
     }
-    if (any) number.SetExponent(negative ? -exponent : exponent);
+    if (any) {
+      number.SetExponent(negative ? -exponent : exponent);
+    } else {
+      at_ = letter;  // the number ended before the letter
+    }
   }
 
   NumberReading ReadRadixInteger() {
@@ -280,11 +356,11 @@ class StrictReader : TextCursor {
 }  // namespace
 
 NumberReading LenientNumber(std::string_view text, const NumberSeparators& separators) {
-  return LenientReader(text, separators).Read();
+  return ReadWithAsciiForms<LenientReader>(text, separators);
 }
 
 NumberReading StrictNumber(std::string_view text, const NumberSeparators& separators) {
-  return StrictReader(text, separators).Read();
+  return ReadWithAsciiForms<StrictReader>(text, separators);
 }
 
 double RoundHalfEven2(double value) {

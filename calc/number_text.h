@@ -22,9 +22,16 @@ struct NumberReading {
   bool ok() const { return status == ConversionStatus::Ok; }
 };
 
+// A Chinese input method in full-width mode types '８００' and '800。5': the
+// full-width digits, signs, full stops and comma and the ideographic space
+// become their ASCII forms. Both readers read the text this way.
+std::string WithAsciiForms(std::string_view text);
+
 // Reads the number that begins the text and ignores whatever follows it; blanks,
 // tabs and line feeds are skipped anywhere. Text in which no number begins
-// reads 0. Fails only with Overflow.
+// reads 0. A number that stops at a full stop, a comma or a locale separator
+// with a digit after it ('2067,63', '1.2.3') is TypeMismatch; a value beyond
+// the double range is Overflow.
 NumberReading LenientNumber(std::string_view text, const NumberSeparators& separators);
 
 // The whole text must be one number in the user's locale, blanks allowed around

@@ -70,7 +70,7 @@ inline void CheckAnyValueReadsBack(double value, const NumberSeparators& separat
 // Ok with the same double, or Overflow where strtod overflows.
 inline void CheckAgreesWithStrtod(std::string_view text, const NumberReading& reading) {
   std::string plain;
-  for (char c : text) {
+  for (char c : WithAsciiForms(text)) {
     if (c == ' ' || c == '\t') continue;
     plain += (c == 'd' || c == 'D') ? 'e' : c;
   }

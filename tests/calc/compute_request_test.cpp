@@ -24,7 +24,9 @@ struct ComputeCase {
   MeasurementBox box = MeasurementBox::Height;
 };
 
-std::ostream& operator<<(std::ostream& out, const ComputeCase& c) { return out << c.name; }
+std::ostream& operator<<(std::ostream& out, const ComputeCase& c) {
+  return out << c.name;
+}
 
 class ComputeCases : public testing::TestWithParam<ComputeCase> {};
 
@@ -46,22 +48,22 @@ constexpr auto kChord = MeasurementBox::Chord;
 
 INSTANTIATE_TEST_SUITE_P(
     PairChoice, ComputeCases,
-    testing::Values(
-        ComputeCase{"startup_ticked", "2491.78", "2067.63", "", 1, kSolved, "119.03", "1200",
-                    "591.83"},
-        ComputeCase{"startup_clear", "2491.78", "2067.63", "", 0, kSolved, "119.32", "1197.15",
-                    "592.41"},
-        ComputeCase{"check_two_is_major", "2491.78", "2067.63", "", 2, kSolved, "119.32",
-                    "1197.15", "592.41"},
-        ComputeCase{"all_three_is_arc_and_chord", "2491.78", "2067.63", "591.83", 1, kSolved,
-                    "119.03", "1200", "591.83"},
-        ComputeCase{"third_text_ignored", "2491.78", "2067.63", "junk", 1, kSolved, "119.03",
-                    "1200", "591.83"},
-        ComputeCase{"arc_and_height", "1000", "", "340", 1, kSolved, "332.22", "172.55", "83.34",
-                    kChord},
-        ComputeCase{"chord_and_height", "", "1000", "1000", 0, kSolved, "253.8", "624.7",
-                    "2765.74", kArc},
-        ComputeCase{"blank_arc_reads_zero", " ", "0", "", 1, kSolved, "360", "0", "0"}));
+    testing::Values(ComputeCase{"startup_ticked", "2491.78", "2067.63", "", 1, kSolved, "119.03",
+                                "1200", "591.83"},
+                    ComputeCase{"startup_clear", "2491.78", "2067.63", "", 0, kSolved, "119.32",
+                                "1197.15", "592.41"},
+                    ComputeCase{"check_two_is_major", "2491.78", "2067.63", "", 2, kSolved,
+                                "119.32", "1197.15", "592.41"},
+                    ComputeCase{"all_three_is_arc_and_chord", "2491.78", "2067.63", "591.83", 1,
+                                kSolved, "119.03", "1200", "591.83"},
+                    ComputeCase{"third_text_ignored", "2491.78", "2067.63", "junk", 1, kSolved,
+                                "119.03", "1200", "591.83"},
+                    ComputeCase{"arc_and_height", "1000", "", "340", 1, kSolved, "332.22", "172.55",
+                                "83.34", kChord},
+                    ComputeCase{"chord_and_height", "", "1000", "1000", 0, kSolved, "253.8",
+                                "624.7", "2765.74", kArc},
+                    ComputeCase{"blank_arc_reads_zero", " ", "0", "", 1, kSolved, "360", "0",
+                                "0"}));
 
 INSTANTIATE_TEST_SUITE_P(
     Warnings, ComputeCases,
@@ -82,6 +84,46 @@ INSTANTIATE_TEST_SUITE_P(
         ComputeCase{"overflow_strict", "", "5", "-1e309", 1, OutcomeKind::ConversionError},
         ComputeCase{"huge_arc", "1e308", "5", "", 1, OutcomeKind::ArithmeticError},
         ComputeCase{"huge_chord_strict", "", "1e308", "1", 1, OutcomeKind::ArithmeticError}));
+
+constexpr auto kMismatch = OutcomeKind::ConversionError;
+
+// Texts as Chinese input methods and hurried users type them: full-width forms
+// read as what they stand for, a separator between digits is refused rather
+// than read as the part before it, and what the readings always took stays.
+INSTANTIATE_TEST_SUITE_P(
+    TypedNumbers, ComputeCases,
+    testing::Values(ComputeCase{"full_width_digits", "２４９１．７８", "２０６７．６３", "", 1,
+                                kSolved, "119.03", "1200", "591.83"},
+                    ComputeCase{"ideographic_full_stop", "2491。78", "2067。63", "", 1, kSolved,
+                                "119.03", "1200", "591.83"},
+                    ComputeCase{"ideographic_space_and_plus", "\u3000＋2491.78\u3000", "2067.63",
+                                "", 1, kSolved, "119.03", "1200", "591.83"},
+                    ComputeCase{"full_width_minus", "－2491.78", "2067.63", "", 1,
+                                OutcomeKind::NoSolution},
+                    ComputeCase{"strict_full_width", "", "１０００", "１０００", 0, kSolved,
+                                "253.8", "624.7", "2765.74", kArc},
+                    ComputeCase{"strict_full_width_grouped", "", "１,０００", "1000。0", 0, kSolved,
+                                "253.8", "624.7", "2765.74", kArc},
+                    ComputeCase{"comma_between_digits", "2491,78", "2067.63", "", 1, kMismatch},
+                    ComputeCase{"full_width_comma", "2491.78", "2067，63", "", 1, kMismatch},
+                    ComputeCase{"thousands_group", "1,200", "2067.63", "", 1, kMismatch},
+                    ComputeCase{"second_full_stop", "1.2.3", "2067.63", "", 1, kMismatch},
+                    ComputeCase{"comma_after_decimals", "12419.06,5", "2067.63", "", 1, kMismatch},
+                    ComputeCase{"comma_blank_digits", "1000", "", "340, 5", 1, kMismatch},
+                    ComputeCase{"strict_comma_decimals", "", "1000，5", "1000", 0, kMismatch},
+                    ComputeCase{"trailing_unit_stays", "2491.78m", "2067.63 mm", "", 1, kSolved,
+                                "119.03", "1200", "591.83"},
+                    ComputeCase{"inner_blanks_stay", "2 491.78", "2067 . 63", "", 1, kSolved,
+                                "119.03", "1200", "591.83"},
+                    ComputeCase{"separator_at_end_stays", "2491.78,", "2067.63,mm", "", 1, kSolved,
+                                "119.03", "1200", "591.83"}));
+
+TEST(Compute, AmbiguousTextNamesItsBoxAsATypeMismatch) {
+  const ComputeOutcome outcome = Compute({"1000", "2067,63", ""}, 1, kFullStop);
+  ASSERT_EQ(outcome.kind, OutcomeKind::ConversionError);
+  EXPECT_EQ(outcome.failed_box, MeasurementBox::Chord);
+  EXPECT_EQ(OutcomeMessage(outcome), "弦长中填入的不是有效的数字,请核对后再试!");
+}
 
 TEST(Compute, ConversionErrorNamesTheFirstFailingBox) {
   const ComputeOutcome both = Compute({"", "x", "1e999"}, 1, kFullStop);
