@@ -72,7 +72,8 @@ ParsedBatchLine ParseBatchLine(std::string_view text) {
   }
   const std::vector<std::string_view> fields = SplitTabs(text);
   BatchLine line{std::string(fields[0]), std::string(fields[1]), std::string(fields[2]), 1};
-  if (fields.size() == 4) {
+  // Spreadsheets export an empty last cell as a trailing tab: an omitted check.
+  if (fields.size() == 4 && fields[3].find_first_not_of(' ') != std::string_view::npos) {
     const std::optional<int> check = CheckValue(fields[3]);
     if (!check) return {std::nullopt, "勾选值应为整数"};
     line.check_value = *check;
@@ -93,12 +94,27 @@ std::string BatchResultLine(const BatchLine& line, const ComputeOutcome& outcome
   return result;
 }
 
+std::string InvalidLineResult(std::string_view text) {
+  if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
+  std::string result = "invalid-line";
+  // The first three fields, so the user still sees which arch it was.
+  for (int field = 0; field < 3; ++field) {
+    const std::size_t tab = text.find('\t');
+    result += '\t';
+    result += text.substr(0, tab);
+    text.remove_prefix(tab == std::string_view::npos ? text.size() : tab + 1);
+  }
+  return result + "\t\t";
+}
+
 BatchLineOutput ProcessBatchLine(std::string_view text, long number,
                                  const NumberSeparators& separators) {
+  // An empty line stays an empty line, so the output keeps in step with the
+  // input line for line.
+  if (text.empty() || text == "\r") return {};
   const ParsedBatchLine parsed = ParseBatchLine(text);
   if (!parsed.line) {
-    return {std::string(kInvalidLineResult),
-            "第 " + std::to_string(number) + " 行无效: " + parsed.error};
+    return {InvalidLineResult(text), "第 " + std::to_string(number) + " 行无效: " + parsed.error};
   }
   const BatchLine& line = *parsed.line;
   const ComputeOutcome outcome =
@@ -107,7 +123,7 @@ BatchLineOutput ProcessBatchLine(std::string_view text, long number,
 }
 
 void WriteBatchLineOutput(const BatchLineOutput& output, std::ostream& out, std::ostream& err) {
-  if (!output.message.empty()) err << output.message << '\n';
+  if (!output.message.empty()) err << "segcalc-cli: " << output.message << '\n';
   out << output.result << '\n' << std::flush;
 }
 

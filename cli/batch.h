@@ -29,10 +29,12 @@ ParsedBatchLine ParseBatchLine(std::string_view text);
 // The output line for a computed input line, without the line end.
 std::string BatchResultLine(const BatchLine& line, const ComputeOutcome& outcome);
 
-inline constexpr std::string_view kInvalidLineResult = "invalid-line\t\t\t\t\t";
+// The output line for an invalid input line: its first three fields as given.
+std::string InvalidLineResult(std::string_view text);
 
-// What one input line gives: the output line and, for an invalid line, the
-// message for standard error; both without the line end.
+// What one input line gives: the output line (empty for an empty line) and,
+// for an invalid line, the message for standard error; both without the line
+// end.
 struct BatchLineOutput {
   std::string result;
   std::string message;  // empty unless the line is invalid

@@ -9,6 +9,7 @@
 #include "calc/compute_request.h"
 #include "calc/outcome_message.h"
 #include "cli/batch.h"
+#include "cli/batch_file.h"
 #include "cli/cli_options.h"
 
 #ifndef SEGCALC_VERSION
@@ -34,13 +35,30 @@ int ComputeOnce(const CliOptions& options, std::ostream& out, std::ostream& err,
     out << "弧长\t" << boxes[0] << "\n弦长\t" << boxes[1] << "\n弦高\t" << boxes[2] << "\n半径\t"
         << outcome.texts->radius << "\n夹角\t" << outcome.texts->angle << '\n';
   }
+  // The first filled pair wins, so a typed chord height was not used.
+  if (!options.arc.empty() && !options.chord.empty() && !options.height.empty()) {
+    err << "segcalc-cli: 弦高由弧长和弦长算出,给出的弦高未被使用\n";
+  }
   if (outcome.kind == OutcomeKind::Solved) return kExitOk;
-  err << OutcomeMessage(outcome) << '\n';
+  err << "segcalc-cli: " << OutcomeMessage(outcome) << '\n';
   return kExitFailed;
+}
+
+// A read that fails part-way must not pass for the end of the list.
+int BatchFrom(std::istream& in, const std::string& name, std::ostream& out, std::ostream& err,
+              const NumberSeparators& separators, unsigned jobs) {
+  const int status = RunBatch(in, out, err, separators, jobs);
+  if (!in.bad()) return status;
+  err << "segcalc-cli: 读取 " << name << " 时出错,结果不完整\n";
+  return kExitUsage;
 }
 
 int RunAction(const std::vector<std::string_view>& args, std::istream& in, std::ostream& out,
               std::ostream& err, const NumberSeparators& separators) {
+  if (args.empty()) {
+    err << kUsageText;
+    return kExitUsage;
+  }
   const ParsedOptions parsed = ParseCliOptions(args);
   if (!parsed.options) {
     err << "segcalc-cli: " << parsed.error << "\n\n" << kUsageText;
@@ -60,13 +78,14 @@ int RunAction(const std::vector<std::string_view>& args, std::istream& in, std::
       break;
   }
   const unsigned jobs = options.jobs.value_or(std::max(1u, std::thread::hardware_concurrency()));
-  if (!options.batch_file) return RunBatch(in, out, err, separators, jobs);
-  std::ifstream file(*options.batch_file, std::ios::binary);
-  if (!file) {
-    err << "segcalc-cli: 无法读取文件 " << *options.batch_file << '\n';
+  if (!options.batch_file) return BatchFrom(in, "标准输入", out, err, separators, jobs);
+  std::ifstream file;
+  const std::string why = OpenBatchFile(*options.batch_file, file);
+  if (!why.empty()) {
+    err << "segcalc-cli: 无法读取文件 " << *options.batch_file << ":" << why << '\n';
     return kExitUsage;
   }
-  return RunBatch(file, out, err, separators, jobs);
+  return BatchFrom(file, *options.batch_file, out, err, separators, jobs);
 }
 
 }  // namespace

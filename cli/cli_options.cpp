@@ -13,15 +13,17 @@ const char* const kUsageText =
     "  --arc, --chord, --height  各输入框中的文字,原样照录;省略即为空框\n"
     "  --major                   不勾选\"小于半圆\"(默认为勾选)\n"
     "  --batch [文件]            成批计算:每行 弧长<TAB>弦长<TAB>弦高[<TAB>勾选值],\n"
-    "                            不给文件则读标准输入;每行输出\n"
-    "                            结果<TAB>弧长<TAB>弦长<TAB>弦高<TAB>半径<TAB>夹角\n"
+    "                            勾选值为 1 或空即为勾选;不给文件则读标准输入;\n"
+    "                            每行输出 结果<TAB>弧长<TAB>弦长<TAB>弦高<TAB>半径<TAB>夹角,\n"
+    "                            空行照样输出空行\n"
     "  -j, --jobs 线程数         成批计算所用的线程数,默认为本机的硬件线程数;\n"
     "                            输出仍按输入的次序逐行写出\n"
     "  --help                    显示本说明\n"
     "  --version                 显示版本\n"
     "\n"
-    "退出码: 0 成功; 1 无法求解,输入有误或批量中有无效行; 2 用法错误或文件无法读取;\n"
-    "        3 无法写出结果\n";
+    "退出码: 0 已求解,或成批计算的每一行都有效(某行无解不算错误);\n"
+    "        1 警告或错误(输入不完整,无法求解,数字无效,溢出),或成批计算中有无效行;\n"
+    "        2 用法错误或文件无法读取; 3 无法写出结果\n";
 
 namespace {
 
@@ -76,7 +78,7 @@ ParsedOptions ParseCliOptions(const std::vector<std::string_view>& args) {
       } else {
         return {std::nullopt, "选项 " + std::string(arg) + " 缺少文字"};
       }
-      std::string& target = arg == "--arc" ? options.arc
+      std::string& target = arg == "--arc"     ? options.arc
                             : arg == "--chord" ? options.chord
                                                : options.height;
       target = value;
@@ -100,8 +102,8 @@ ParsedOptions ParseCliOptions(const std::vector<std::string_view>& args) {
     }
   }
   const bool batch = options.action == CliOptions::Action::Batch;
-  if (batch && (options.major || seen.count("--arc") || seen.count("--chord") ||
-                seen.count("--height"))) {
+  if (batch &&
+      (options.major || seen.count("--arc") || seen.count("--chord") || seen.count("--height"))) {
     return {std::nullopt, "--batch 不能与 --major,--arc,--chord,--height 同用"};
   }
   if (!batch && options.jobs) return {std::nullopt, "-j,--jobs 只能与 --batch 同用"};

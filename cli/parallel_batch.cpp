@@ -57,7 +57,7 @@ class LineWindow {
     Slot& slot = slots_[index % slots_.size()];
     slot.output = std::move(output);
     slot.done = true;
-    if (writing_) return;  // the worker writing now will get to it
+    if (writing_) return;        // the worker writing now will get to it
     if (output_failed_) return;  // nothing more is written, not even messages
     writing_ = true;
     while (written_ < read_ && slots_[written_ % slots_.size()].done) {
@@ -99,7 +99,7 @@ class LineWindow {
   bool closed_ = false;
   bool writing_ = false;        // guarded by mutex_
   bool output_failed_ = false;  // guarded by mutex_
-  bool any_invalid_ = false;  // only touched by the one writing
+  bool any_invalid_ = false;    // only touched by the one writing
 };
 
 }  // namespace

@@ -44,19 +44,21 @@ TEST(BatchAbuse, EveryInputLineGetsItsResultLine) {
     int status;
     std::string out;
   } cases[] = {
-      {"wrong shapes", "one field\n1\t2\n1\t2\t3\t4\t5\n\n1\t2\t3\tx\n1\t2\t3\t1.0\n", 1,
-       "invalid-line\t\t\t\t\t\n"
-       "invalid-line\t\t\t\t\t\n"
-       "invalid-line\t\t\t\t\t\n"
-       "invalid-line\t\t\t\t\t\n"
-       "invalid-line\t\t\t\t\t\n"
-       "invalid-line\t\t\t\t\t\n"},
+      {"wrong shapes", "one field\n1\t2\n1\t2\t3\t4\t5\n\n1\t2\t3\tx\n1\t2\t3\t1.0\r\n", 1,
+       "invalid-line\tone field\t\t\t\t\n"
+       "invalid-line\t1\t2\t\t\t\n"
+       "invalid-line\t1\t2\t3\t\t\n"
+       "\n"
+       "invalid-line\t1\t2\t3\t\t\n"
+       "invalid-line\t1\t2\t3\t\t\n"},
+      {"empty lines and an empty check", "\n\r\n\t10\t0.01\t\r\n\n", 0,
+       "\n\n" + solved_chord_height + "\n"},
       // Unless the carriage return is dropped the height reads '0.01\r',
       // which is not a number.
       {"carriage return and line feed", "\t10\t0.01\r\n\t10\t0.01\t1\r\n", 0,
        solved_chord_height + solved_chord_height},
       {"no final line feed", "\t10\t0.01", 0, solved_chord_height},
-      {"only a line feed", "\n", 1, "invalid-line\t\t\t\t\t\n"},
+      {"only a line feed", "\n", 0, "\n"},
       {"nothing at all", "", 0, ""},
       {"ten megabyte arc that reads as a number", huge_arc + "\t2067.63\t\t1\n", 0,
        "solved\t" + huge_arc + "\t2067.63\t591.83\t1200\t119.03\n"},

@@ -14,13 +14,23 @@ TEST(ParseBatchLine, FieldsAndCheckValue) {
     const char* text;
     bool valid;
     int check;
-  } cases[] = {{"1\t2\t3", true, 1},      {"1\t2\t3\t0", true, 0},   {"1\t2\t3\t1\r", true, 1},
-               {"\t\t", true, 1},         {"1\t2\t3\t+1", true, 1},  {"1\t2\t3\t-1", true, -1},
-               {"1\t2\t3\t 2 ", true, 2}, {"1\t2\t3\t007", true, 7},
+  } cases[] = {{"1\t2\t3", true, 1},
+               {"1\t2\t3\t0", true, 0},
+               {"1\t2\t3\t1\r", true, 1},
+               {"\t\t", true, 1},
+               {"1\t2\t3\t+1", true, 1},
+               {"1\t2\t3\t-1", true, -1},
+               {"1\t2\t3\t 2 ", true, 2},
+               {"1\t2\t3\t007", true, 7},
                {"1\t2\t3\t99999999999999999999", true, 2},
                {"1\t2\t3\t-99999999999999999999", true, -1},
-               {"", false, 0},            {"1\t2", false, 0},        {"1\t2\t3\t4\t5", false, 0},
-               {"1\t2\t3\tx", false, 0},  {"1\t2\t3\t", false, 0},   {"1\t2\t3\t1.0", false, 0},
+               {"", false, 0},
+               {"1\t2", false, 0},
+               {"1\t2\t3\t4\t5", false, 0},
+               {"1\t2\t3\tx", false, 0},
+               {"1\t2\t3\t", true, 1},
+               {"1\t2\t3\t  \r", true, 1},
+               {"1\t2\t3\t1.0", false, 0},
                {"1\t2\t3\t-", false, 0}};
   for (const auto& c : cases) {
     const ParsedBatchLine parsed = ParseBatchLine(c.text);
@@ -46,6 +56,7 @@ TEST(RunBatch, OneResultLinePerInputLineInOrder) {
       "2491.78\t2067.63\t\n"
       "2491.78\t2067.63\t\t0\r\n"
       "only\tone\n"
+      "\n"
       "\t\t\n"
       "100\t200\t\n"
       "\t1000\tabc\n"
@@ -56,14 +67,21 @@ TEST(RunBatch, OneResultLinePerInputLineInOrder) {
   EXPECT_EQ(out.str(),
             "solved\t2491.78\t2067.63\t591.83\t1200\t119.03\n"
             "solved\t2491.78\t2067.63\t592.41\t1197.15\t119.32\n"
-            "invalid-line\t\t\t\t\t\n"
+            "invalid-line\tonly\tone\t\t\t\n"
+            "\n"
             "incomplete\t\t\t\t\t\n"
             "no-solution\t100\t200\t\t\t\n"
             "conversion-error\t\t1000\tabc\t\t\n"
             "arithmetic-error\t1e305\t0\t1.59235668789809E+304\t1.59235668789809E+304\t360\n"
             "solved\t1000\t83.34\t340\t172.55\t332.22\n");
-  EXPECT_NE(err.str().find("第 3 行"), std::string::npos) << err.str();
-  EXPECT_EQ(err.str().find("第 4 行"), std::string::npos);
+  EXPECT_EQ(err.str(), "segcalc-cli: 第 3 行无效: 应有 3 或 4 个以制表符分隔的字段,实有 2 个\n");
+}
+
+// The fields of an invalid line come back as given, however many there are.
+TEST(InvalidLineResult, KeepsTheFirstThreeFields) {
+  EXPECT_EQ(InvalidLineResult("arch 7"), "invalid-line\tarch 7\t\t\t\t");
+  EXPECT_EQ(InvalidLineResult("1\t2\t3\t4\t5\r"), "invalid-line\t1\t2\t3\t\t");
+  EXPECT_EQ(InvalidLineResult(std::string(1000, '\t')), "invalid-line\t\t\t\t\t");
 }
 
 TEST(RunBatch, AllValidLinesExitZero) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 
 namespace segcalc {
@@ -14,7 +16,7 @@ struct CliRun {
 };
 
 CliRun Invoke(const std::vector<std::string_view>& args, const std::string& input = "",
-           const NumberSeparators& separators = {".", ","}) {
+              const NumberSeparators& separators = {".", ","}) {
   std::istringstream in(input);
   std::ostringstream out, err;
   const int status = RunCli(args, in, out, err, separators);
@@ -35,11 +37,16 @@ TEST(RunCli, WarningsAndErrorsGoToStandardErrorWithStatusOne) {
   const struct {
     std::vector<std::string_view> args;
     const char* message;
-  } cases[] = {{{}, "当前输入项不完整,请填写完整后再试!\n"},
-               {{"--arc", "100", "--chord", "200"}, "按当前条件无法求解!请核对后再试!\n"},
-               {{"--chord", "1", "--height", "x"}, "弦高中填入的不是有效的数字,请核对后再试!\n"},
-               {{"--arc", "1e999", "--chord", "1"}, "弧长的数值超出了可以计算的范围,请核对后再试!\n"},
-               {{"--arc", "1e308", "--chord", "1"}, "计算中数值溢出,无法求解!请核对后再试!\n"}};
+  } cases[] = {
+      {{"--major"}, "segcalc-cli: 当前输入项不完整,请填写完整后再试!\n"},
+      {{"--arc", "100", "--chord", "200"}, "segcalc-cli: 按当前条件无法求解!请核对后再试!\n"},
+      {{"--chord", "1", "--height", "x"},
+       "segcalc-cli: 弦高中填入的不是有效的数字,请核对后再试!\n"},
+      {{"--arc", "2067,63", "--chord", "1"},
+       "segcalc-cli: 弧长中填入的不是有效的数字,请核对后再试!\n"},
+      {{"--arc", "1e999", "--chord", "1"},
+       "segcalc-cli: 弧长的数值超出了可以计算的范围,请核对后再试!\n"},
+      {{"--arc", "1e308", "--chord", "1"}, "segcalc-cli: 计算中数值溢出,无法求解!请核对后再试!\n"}};
   for (const auto& c : cases) {
     const CliRun run = Invoke(c.args);
     EXPECT_EQ(run.status, 1);
@@ -62,13 +69,49 @@ TEST(RunCli, UsageHelpVersion) {
   const CliRun version = Invoke({"--version"});
   EXPECT_EQ(version.status, 0);
   EXPECT_EQ(version.out, "segcalc-cli 1.00\n");
-  EXPECT_EQ(Invoke({"--batch", "/nonexistent/list.tsv"}).status, 2);
+  const CliRun nothing = Invoke({});
+  EXPECT_EQ(nothing.status, 2);
+  EXPECT_EQ(nothing.out, "");
+  EXPECT_NE(nothing.err.find("用法"), std::string::npos);
+}
+
+TEST(RunCli, AllThreeGivenSaysTheHeightWasComputed) {
+  const CliRun run = Invoke({"--arc", "2491.78", "--chord", "2067.63", "--height", "500"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_NE(run.out.find("弦高\t591.83\n"), std::string::npos);
+  EXPECT_EQ(run.err, "segcalc-cli: 弦高由弧长和弦长算出,给出的弦高未被使用\n");
+  EXPECT_EQ(Invoke({"--arc", "100", "--chord", "200", "--height", "1"}).status, 1);
+}
+
+// Each file that cannot be read says why, and none passes for an empty list.
+TEST(RunCli, UnreadableBatchFilesSayWhy) {
+  const std::string folder = testing::TempDir() + "segcalc_batch_folder";
+  std::filesystem::create_directories(folder);
+  const std::string locked = testing::TempDir() + "segcalc_locked.tsv";
+  std::ofstream(locked) << "1\t1\t\n";
+  std::filesystem::permissions(locked, std::filesystem::perms::none);
+  const bool root_reads_anything = std::ifstream(locked).good();
+  const struct {
+    std::string file;
+    const char* reason;
+  } cases[] = {{"/nonexistent/list.tsv", "文件不存在"},
+               {folder, "文件夹"},
+               {locked, root_reads_anything ? nullptr : "没有读取权限"}};
+  for (const auto& c : cases) {
+    if (c.reason == nullptr) continue;  // root reads whatever the permissions say
+    const CliRun run = Invoke({"--batch", c.file});
+    EXPECT_EQ(run.status, 2) << c.file;
+    EXPECT_EQ(run.out, "") << c.file;
+    EXPECT_EQ(run.err.rfind("segcalc-cli: 无法读取文件 " + c.file, 0), 0u) << run.err;
+    EXPECT_NE(run.err.find(c.reason), std::string::npos) << run.err;
+  }
+  std::filesystem::remove(locked);
 }
 
 TEST(RunCli, BatchReadsStandardInput) {
   const CliRun run = Invoke({"--batch"}, "2491.78\t2067.63\t\nbad\n");
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.out, "solved\t2491.78\t2067.63\t591.83\t1200\t119.03\ninvalid-line\t\t\t\t\t\n");
+  EXPECT_EQ(run.out, "solved\t2491.78\t2067.63\t591.83\t1200\t119.03\ninvalid-line\tbad\t\t\t\t\n");
 }
 
 TEST(RunCli, CommaLocaleWritesAndReadsCommas) {
@@ -84,7 +127,7 @@ TEST(RunCli, BatchWithJobsKeepsOrderAndABadCountIsAUsageError) {
   EXPECT_EQ(parallel.out,
             "solved\t2491.78\t2067.63\t591.83\t1200\t119.03\n"
             "solved\t1000\t547.72\t340\t280.29\t204.52\n"
-            "invalid-line\t\t\t\t\t\n"
+            "invalid-line\tbad\t\t\t\t\n"
             "no-solution\t100\t200\t\t\t\n");
   EXPECT_NE(parallel.err.find("第 3 行"), std::string::npos);
 

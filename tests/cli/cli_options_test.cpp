@@ -31,9 +31,9 @@ TEST(ParseCliOptions, BatchTakesAnOptionalFile) {
 
 TEST(ParseCliOptions, RefusesWhatItCannotMeanClearly) {
   const std::vector<std::vector<std::string_view>> refused = {
-      {"--arc"},           {"--arc", "1", "--arc", "2"}, {"--bogus"},
-      {"stray"},           {"--batch", "a", "b"},        {"--batch", "--arc", "1"},
-      {"--major=yes"},     {"--batch", "--major"},       {"-x"}};
+      {"--arc"},       {"--arc", "1", "--arc", "2"}, {"--bogus"},
+      {"stray"},       {"--batch", "a", "b"},        {"--batch", "--arc", "1"},
+      {"--major=yes"}, {"--batch", "--major"},       {"-x"}};
   for (const auto& args : refused) {
     const ParsedOptions parsed = ParseCliOptions(args);
     EXPECT_FALSE(parsed.options) << args.front();

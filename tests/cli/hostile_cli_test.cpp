@@ -51,7 +51,7 @@ std::string ExpectedMessage(OutcomeKind kind, MeasurementBox box, const NumberRe
   outcome.kind = kind;
   outcome.failed_box = box;
   outcome.conversion = reading.status;
-  return kind == OutcomeKind::Solved ? "" : OutcomeMessage(outcome) + "\n";
+  return kind == OutcomeKind::Solved ? "" : "segcalc-cli: " + OutcomeMessage(outcome) + "\n";
 }
 
 // A command line cannot carry a NUL, and the kernel refuses one argument
