@@ -10,6 +10,7 @@
 #include "calc/outcome_message.h"
 #include "cli/batch.h"
 #include "cli/cli_options.h"
+#include "cli/shop_output.h"
 
 #ifndef SEGCALC_VERSION
 #define SEGCALC_VERSION "unknown"
@@ -25,6 +26,10 @@ constexpr int kExitWriteFailed = 3;
 
 int ComputeOnce(const CliOptions& options, std::ostream& out, std::ostream& err,
                 const NumberSeparators& separators) {
+  // The calculator takes only arc, chord and height.
+  if (options.shop.GivesRadiusOrAngle()) {
+    return WriteShopOutputs(options, nullptr, out, err, separators);
+  }
   const ComputeOutcome outcome =
       Compute({options.arc, options.chord, options.height}, options.major ? 0 : 1, separators);
   if (outcome.texts) {
@@ -34,22 +39,25 @@ int ComputeOnce(const CliOptions& options, std::ostream& out, std::ostream& err,
     out << "弧长\t" << boxes[0] << "\n弦长\t" << boxes[1] << "\n弦高\t" << boxes[2] << "\n半径\t"
         << outcome.texts->radius << "\n夹角\t" << outcome.texts->angle << '\n';
   }
-  if (outcome.kind == OutcomeKind::Solved) return kExitOk;
-  err << OutcomeMessage(outcome) << '\n';
-  return kExitFailed;
+  int status = kExitOk;
+  if (outcome.kind != OutcomeKind::Solved) {
+    err << OutcomeMessage(outcome) << '\n';
+    status = kExitFailed;
+  }
+  return std::max(status, WriteShopOutputs(options, &outcome, out, err, separators));
 }
 
 int RunAction(const std::vector<std::string_view>& args, std::istream& in, std::ostream& out,
               std::ostream& err, const NumberSeparators& separators) {
   const ParsedOptions parsed = ParseCliOptions(args);
   if (!parsed.options) {
-    err << "segcalc-cli: " << parsed.error << "\n\n" << kUsageText;
+    err << "segcalc-cli: " << parsed.error << "\n\n" << kUsageText << kShopUsageText;
     return kExitUsage;
   }
   const CliOptions& options = *parsed.options;
   switch (options.action) {
     case CliOptions::Action::Help:
-      out << kUsageText;
+      out << kUsageText << kShopUsageText;
       return kExitOk;
     case CliOptions::Action::Version:
       out << "segcalc-cli " SEGCALC_VERSION "\n";
@@ -60,13 +68,14 @@ int RunAction(const std::vector<std::string_view>& args, std::istream& in, std::
       break;
   }
   const unsigned jobs = options.jobs.value_or(std::max(1u, std::thread::hardware_concurrency()));
-  if (!options.batch_file) return RunBatch(in, out, err, separators, jobs);
+  const BatchLineHook hook = ShopBatchHook(options.shop, separators);
+  if (!options.batch_file) return RunBatch(in, out, err, separators, jobs, hook);
   std::ifstream file(*options.batch_file, std::ios::binary);
   if (!file) {
     err << "segcalc-cli: 无法读取文件 " << *options.batch_file << '\n';
     return kExitUsage;
   }
-  return RunBatch(file, out, err, separators, jobs);
+  return RunBatch(file, out, err, separators, jobs, hook);
 }
 
 }  // namespace
