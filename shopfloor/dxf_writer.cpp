@@ -18,7 +18,7 @@ class DxfStream {
     out_ << code << '\n' << value << '\n';
     return *this;
   }
-  DxfStream& Pair(int code, double value) { return Pair(code, PlainNumber(value, 6)); }
+  DxfStream& Pair(int code, double value) { return Pair(code, PlainNumber(value)); }
   DxfStream& Pair(int code, int value) { return Pair(code, std::to_string(value)); }
 
   DxfStream& Point(int code, double x, double y) {
