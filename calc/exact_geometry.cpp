@@ -60,22 +60,6 @@ double PeakHalfAngle() {
   return 2 * u;
 }
 
-const char* Label(Quantity quantity) {
-  switch (quantity) {
-    case Quantity::Arc:
-      return "弧长";
-    case Quantity::Chord:
-      return "弦长";
-    case Quantity::Height:
-      return "弦高";
-    case Quantity::Radius:
-      return "半径";
-    case Quantity::Angle:
-      return "夹角";
-  }
-  return "";
-}
-
 ExactSolutions None(std::string reason) {
   return {{}, std::move(reason)};
 }
@@ -189,6 +173,22 @@ ExactSolutions Solve(const Given& g, Quantity a, Quantity b) {
 
 }  // namespace
 
+const char* QuantityLabel(Quantity quantity) {
+  switch (quantity) {
+    case Quantity::Arc:
+      return "弧长";
+    case Quantity::Chord:
+      return "弦长";
+    case Quantity::Height:
+      return "弦高";
+    case Quantity::Radius:
+      return "半径";
+    case Quantity::Angle:
+      return "夹角";
+  }
+  return "";
+}
+
 double Radians(double degrees) {
   return degrees * kPi / 180;
 }
@@ -205,7 +205,7 @@ ExactSolutions SolveExact(Quantity first, double first_value, Quantity second,
   if (first == second) return None("需要两个不同的量");
   for (const auto& [quantity, value] : {std::pair{first, first_value}, {second, second_value}}) {
     if (!(std::isfinite(value) && value > 0)) {
-      return None(std::string(Label(quantity)) + "应为大于 0 的数");
+      return None(std::string(QuantityLabel(quantity)) + "应为大于 0 的数");
     }
   }
   Given given;

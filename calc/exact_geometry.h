@@ -22,6 +22,9 @@ struct ExactSegment {
 
 enum class Quantity { Arc, Chord, Height, Radius, Angle };
 
+// 弧长, 弦长, 弦高, 半径 or 夹角, as the window labels them.
+const char* QuantityLabel(Quantity quantity);
+
 // Every circle two quantities allow, by ascending angle: none (reason says
 // why), one, or two (a chord with a radius, an arc with a height between
 // 1/pi and about 0.3623 times the arc).

@@ -93,11 +93,6 @@ GivenQuantities QuantitiesGiven(const CliOptions& options) {
   return given;
 }
 
-const char* QuantityLabel(Quantity quantity) {
-  constexpr const char* kLabels[] = {"弧长", "弦长", "弦高", "半径", "夹角"};
-  return kLabels[static_cast<int>(quantity)];
-}
-
 struct SingleRun {
   const CliOptions& options;
   std::ostream& out;

@@ -43,8 +43,6 @@ svg.tile { display: block; margin-top: 5mm; }
 </style>
 )";
 
-constexpr const char* kNames[] = {"弧长", "弦长", "弦高", "半径", "夹角"};
-
 double Field(const ExactSegment& s, int index) {
   const double fields[] = {s.arc, s.chord, s.height, s.radius, s.angle};
   return fields[index];
@@ -65,7 +63,7 @@ void WriteResults(std::ostream& out, const ShopReport& report) {
   out << "<h2>结果</h2>\n<table>\n<tr><th class=\"label\"></th><th>计算器(π 取 3.14)</th>"
          "<th>精确(真 π)</th><th>差(精确 − 计算器)</th></tr>\n";
   for (int i = 0; i < 5; ++i) {
-    out << "<tr><td class=\"label\">" << kNames[i] << "</td><td>";
+    out << "<tr><td class=\"label\">" << QuantityLabel(static_cast<Quantity>(i)) << "</td><td>";
     if (i < static_cast<int>(report.calculator_texts.size())) {
       out << EscapeXml(report.calculator_texts[i]);
     }

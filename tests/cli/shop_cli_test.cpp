@@ -208,13 +208,5 @@ TEST(ShopCli, DxfDirectoryGetsOneDrawingPerSolvedLine) {
   EXPECT_EQ(run.out, Cli({"--batch"}, "2491.78\t2067.63\t\n100\t200\t\n10\t\t2\t0\n").out);
 }
 
-TEST(ShopCli, UsageNamesEveryNewOption) {
-  const CliRun help = Cli({"--help"});
-  for (const char* option : {"--exact", "--ordinates", "--report", "--dxf", "--radius", "--angle",
-                             "--unit", "--dxf-dir"}) {
-    EXPECT_NE(help.out.find(option), std::string::npos) << option;
-  }
-}
-
 }  // namespace
 }  // namespace segcalc

@@ -162,14 +162,5 @@ TEST(Report, WithoutAnExactCircleGivesTheReasonAndNoDrawing) {
   EXPECT_EQ(html.find("<svg"), std::string::npos);
 }
 
-TEST(CheckBar, IsAHundredUnitsOfAViewBoxAMillimetreEach) {
-  const std::string svg = CheckBarSvg();
-  std::smatch width, view;
-  ASSERT_TRUE(std::regex_search(svg, width, std::regex("width=\"([\\d.]+)mm\"")));
-  ASSERT_TRUE(std::regex_search(svg, view, std::regex("viewBox=\"[-\\d.]+ [-\\d.]+ ([\\d.]+) ")));
-  EXPECT_EQ(width[1], view[1]);  // one user unit is one millimetre
-  EXPECT_NE(svg.find("width=\"100\""), std::string::npos);
-}
-
 }  // namespace
 }  // namespace segcalc
