@@ -186,7 +186,7 @@ int WriteShopOutputs(const CliOptions& options, const ComputeOutcome* outcome, s
   if (!exact.segment) {
     // The calculator's own failure has been reported already.
     if (!outcome || outcome->solve) run.Fail(kExitFailed, "无精确解: " + exact.reason);
-    if (shop.report_file && outcome) {
+    if (shop.report_file) {
       WriteReportFile(run, outcome, exact, step.value_or(1), {});
     }
     return run.status;

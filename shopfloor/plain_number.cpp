@@ -1,5 +1,6 @@
 #include "shopfloor/plain_number.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -8,13 +9,12 @@ namespace segcalc {
 namespace {
 
 std::string Trimmed(const char* begin, const char* end) {
-  std::string text(begin, end);
-  if (text.find('.') != std::string::npos) {
-    while (text.back() == '0') text.pop_back();
-    if (text.back() == '.') text.pop_back();
+  if (std::find(begin, end, '.') != end) {
+    while (end[-1] == '0') --end;
+    if (end[-1] == '.') --end;
   }
-  if (text == "-0") text = "0";
-  return text;
+  if (end - begin == 2 && begin[0] == '-' && begin[1] == '0') ++begin;
+  return std::string(begin, end);
 }
 
 }  // namespace
