@@ -196,7 +196,8 @@ double DefaultOrdinateStep(double chord) {
 void WriteReport(std::ostream& out, const ShopReport& report) {
   out << "<!DOCTYPE html>\n<html lang=\"zh-CN\">\n<head>\n<meta charset=\"utf-8\">\n"
          "<title>圆弧放样报告</title>\n"
-      << kStyle << "</head>\n<body>\n<h1>圆弧放样报告</h1>\n";
+      << kStyle << "</head>\n<body>\n<h1>圆弧放样报告</h1>\n"
+      << CheckBarSvg() << "<p class=\"note\">蓝条打印后应量得 100 mm。</p>\n";
   WriteGiven(out, report);
   WriteResults(out, report);
   if (report.exact.segment) {
