@@ -6,12 +6,16 @@ BUILD_TYPE ?= Release
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run run-cli test package screenshot format clean deps-fuzz test-sanitize fuzz bench difftest
+.PHONY: all deps deps-test configure build run run-cli test package screenshot format clean deps-fuzz test-sanitize fuzz bench difftest
 
 all: build
 
 deps:
 	@./scripts/install-deps.sh
+
+# The tests also read drawings back and print reports with a real browser.
+deps-test:
+	@./scripts/install-deps.sh test
 
 $(BUILD_DIR)/build.ninja: | deps
 	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS)
@@ -28,7 +32,7 @@ run: build
 run-cli: build
 	$(BUILD_DIR)/cli/segcalc-cli --arc 2491.78 --chord 2067.63
 
-test: build
+test: deps-test build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
 # The Debian package, in $(BUILD_DIR): segcalc_<version>_<arch>.deb.
@@ -46,7 +50,7 @@ SANITIZER_ENV = ASAN_OPTIONS=abort_on_error=1:detect_leaks=1:strict_string_check
 	UBSAN_OPTIONS=abort_on_error=1:halt_on_error=1:print_stacktrace=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/cmake/lsan.supp
 
-test-sanitize: deps
+test-sanitize: deps-test
 	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSEGCALC_SANITIZE=ON $(CMAKE_FLAGS)
 	cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	cd $(SANITIZE_DIR) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)

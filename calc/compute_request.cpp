@@ -64,6 +64,7 @@ ComputeOutcome Compute(const MeasurementTexts& texts, int check_value,
   }
 
   const SolveOutcome solved = Solve(given->pair, mode, values[0], values[1]);
+  outcome.solve = SolveInput{given->pair, values[0], values[1], solved.result};
   if (solved.result.found) outcome.texts = Texts(solved.result, given->missing, separators);
   if (solved.arithmetic_error) {
     outcome.kind = OutcomeKind::ArithmeticError;

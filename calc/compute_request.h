@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "calc/number_text.h"
+#include "calc/segment_solver.h"
 
 namespace segcalc {
 
@@ -23,6 +24,15 @@ struct ResultTexts {
   MeasurementBox missing_box = MeasurementBox::Height;
 };
 
+// What the solve was given and what it found, for callers that go on from the
+// same two numbers (the exact geometry beside the scan).
+struct SolveInput {
+  InputPair pair = InputPair::ArcAndChord;
+  double first = 0.0;  // in the order of the pair's name
+  double second = 0.0;
+  SegmentResult result;
+};
+
 struct ComputeOutcome {
   OutcomeKind kind = OutcomeKind::Incomplete;
   // Solved; ArithmeticError when a match was found before the fault.
@@ -30,6 +40,8 @@ struct ComputeOutcome {
   // ConversionError: the box whose text could not be read, and why.
   MeasurementBox failed_box = MeasurementBox::Arc;
   ConversionStatus conversion = ConversionStatus::Ok;
+  // Whenever the solve ran, whatever it found.
+  std::optional<SolveInput> solve;
 };
 
 struct MeasurementTexts {

@@ -108,18 +108,23 @@ std::string InvalidLineResult(std::string_view text) {
 }
 
 BatchLineOutput ProcessBatchLine(std::string_view text, long number,
-                                 const NumberSeparators& separators) {
+                                 const NumberSeparators& separators, const BatchLineHook& hook) {
   // An empty line stays an empty line, so the output keeps in step with the
   // input line for line.
   if (text.empty() || text == "\r") return {};
   const ParsedBatchLine parsed = ParseBatchLine(text);
   if (!parsed.line) {
-    return {InvalidLineResult(text), "第 " + std::to_string(number) + " 行无效: " + parsed.error};
+    BatchLineOutput output{InvalidLineResult(text),
+                           "第 " + std::to_string(number) + " 行无效: " + parsed.error};
+    if (hook) hook(number, nullptr, nullptr, output);
+    return output;
   }
   const BatchLine& line = *parsed.line;
   const ComputeOutcome outcome =
       Compute({line.arc, line.chord, line.height}, line.check_value, separators);
-  return {BatchResultLine(line, outcome), {}};
+  BatchLineOutput output{BatchResultLine(line, outcome), {}};
+  if (hook) hook(number, &line, &outcome, output);
+  return output;
 }
 
 void WriteBatchLineOutput(const BatchLineOutput& output, std::ostream& out, std::ostream& err) {
@@ -128,13 +133,13 @@ void WriteBatchLineOutput(const BatchLineOutput& output, std::ostream& out, std:
 }
 
 int RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
-             const NumberSeparators& separators, unsigned jobs) {
-  if (jobs > 1) return RunParallelBatch(in, out, err, separators, jobs);
+             const NumberSeparators& separators, unsigned jobs, const BatchLineHook& hook) {
+  if (jobs > 1) return RunParallelBatch(in, out, err, separators, jobs, hook);
   int status = 0;
   std::string text;
   // Results that can no longer be written are not worth computing.
   for (long number = 1; out && std::getline(in, text); ++number) {
-    const BatchLineOutput output = ProcessBatchLine(text, number, separators);
+    const BatchLineOutput output = ProcessBatchLine(text, number, separators, hook);
     if (!output.message.empty()) status = 1;
     WriteBatchLineOutput(output, out, err);
   }

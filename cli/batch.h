@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -40,14 +41,22 @@ struct BatchLineOutput {
   std::string message;  // empty unless the line is invalid
 };
 
+// Adds to a line's output after its compute: the line's number, the line and
+// its outcome (both null for an invalid line). Runs on whichever worker
+// computed the line, so it must be safe to call from several threads at once.
+using BatchLineHook = std::function<void(long number, const BatchLine* line,
+                                         const ComputeOutcome* outcome, BatchLineOutput& output)>;
+
 // number is the line's 1-based position in the input.
 BatchLineOutput ProcessBatchLine(std::string_view text, long number,
-                                 const NumberSeparators& separators);
+                                 const NumberSeparators& separators,
+                                 const BatchLineHook& hook = {});
 
 // Computes every line of the input with the given number of worker threads,
 // writing each result, in input order, as soon as it and all before it are
 // known. Returns the exit status: 1 when any line was invalid, else 0.
 int RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
-             const NumberSeparators& separators, unsigned jobs = 1);
+             const NumberSeparators& separators, unsigned jobs = 1,
+             const BatchLineHook& hook = {});
 
 }  // namespace segcalc

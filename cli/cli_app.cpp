@@ -11,6 +11,7 @@
 #include "cli/batch.h"
 #include "cli/batch_file.h"
 #include "cli/cli_options.h"
+#include "cli/shop_output.h"
 
 #ifndef SEGCALC_VERSION
 #define SEGCALC_VERSION "unknown"
@@ -26,6 +27,10 @@ constexpr int kExitWriteFailed = 3;
 
 int ComputeOnce(const CliOptions& options, std::ostream& out, std::ostream& err,
                 const NumberSeparators& separators) {
+  // The calculator takes only arc, chord and height.
+  if (options.shop.GivesRadiusOrAngle()) {
+    return WriteShopOutputs(options, nullptr, out, err, separators);
+  }
   const ComputeOutcome outcome =
       Compute({options.arc, options.chord, options.height}, options.major ? 0 : 1, separators);
   if (outcome.texts) {
@@ -39,15 +44,18 @@ int ComputeOnce(const CliOptions& options, std::ostream& out, std::ostream& err,
   if (!options.arc.empty() && !options.chord.empty() && !options.height.empty()) {
     err << "segcalc-cli: 弦高由弧长和弦长算出,给出的弦高未被使用\n";
   }
-  if (outcome.kind == OutcomeKind::Solved) return kExitOk;
-  err << "segcalc-cli: " << OutcomeMessage(outcome) << '\n';
-  return kExitFailed;
+  int status = kExitOk;
+  if (outcome.kind != OutcomeKind::Solved) {
+    err << "segcalc-cli: " << OutcomeMessage(outcome) << '\n';
+    status = kExitFailed;
+  }
+  return std::max(status, WriteShopOutputs(options, &outcome, out, err, separators));
 }
 
 // A read that fails part-way must not pass for the end of the list.
 int BatchFrom(std::istream& in, const std::string& name, std::ostream& out, std::ostream& err,
-              const NumberSeparators& separators, unsigned jobs) {
-  const int status = RunBatch(in, out, err, separators, jobs);
+              const NumberSeparators& separators, unsigned jobs, const BatchLineHook& hook) {
+  const int status = RunBatch(in, out, err, separators, jobs, hook);
   if (!in.bad()) return status;
   err << "segcalc-cli: 读取 " << name << " 时出错,结果不完整\n";
   return kExitUsage;
@@ -61,13 +69,13 @@ int RunAction(const std::vector<std::string_view>& args, std::istream& in, std::
   }
   const ParsedOptions parsed = ParseCliOptions(args);
   if (!parsed.options) {
-    err << "segcalc-cli: " << parsed.error << "\n\n" << kUsageText;
+    err << "segcalc-cli: " << parsed.error << "\n\n" << kUsageText << kShopUsageText;
     return kExitUsage;
   }
   const CliOptions& options = *parsed.options;
   switch (options.action) {
     case CliOptions::Action::Help:
-      out << kUsageText;
+      out << kUsageText << kShopUsageText;
       return kExitOk;
     case CliOptions::Action::Version:
       out << "segcalc-cli " SEGCALC_VERSION "\n";
@@ -78,14 +86,15 @@ int RunAction(const std::vector<std::string_view>& args, std::istream& in, std::
       break;
   }
   const unsigned jobs = options.jobs.value_or(std::max(1u, std::thread::hardware_concurrency()));
-  if (!options.batch_file) return BatchFrom(in, "标准输入", out, err, separators, jobs);
+  const BatchLineHook hook = ShopBatchHook(options.shop, separators);
+  if (!options.batch_file) return BatchFrom(in, "标准输入", out, err, separators, jobs, hook);
   std::ifstream file;
   const std::string why = OpenBatchFile(*options.batch_file, file);
   if (!why.empty()) {
     err << "segcalc-cli: 无法读取文件 " << *options.batch_file << ":" << why << '\n';
     return kExitUsage;
   }
-  return BatchFrom(file, *options.batch_file, out, err, separators, jobs);
+  return BatchFrom(file, *options.batch_file, out, err, separators, jobs, hook);
 }
 
 }  // namespace

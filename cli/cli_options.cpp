@@ -59,6 +59,9 @@ ParsedOptions ParseCliOptions(const std::vector<std::string_view>& args) {
     if (arg.starts_with("-") && arg != "-" && !seen.insert(std::string(name)).second) {
       return {std::nullopt, "选项 " + std::string(arg) + " 重复"};
     }
+    const ShopOptionParse shop = ParseShopOption(name, inline_value, args, i, options.shop);
+    if (!shop.error.empty()) return {std::nullopt, shop.error};
+    if (shop.taken) continue;
     if (name == "--jobs") {
       std::optional<std::string_view> value = inline_value;
       if (!value && i + 1 < args.size()) value = args[++i];
@@ -105,6 +108,9 @@ ParsedOptions ParseCliOptions(const std::vector<std::string_view>& args) {
   if (batch &&
       (options.major || seen.count("--arc") || seen.count("--chord") || seen.count("--height"))) {
     return {std::nullopt, "--batch 不能与 --major,--arc,--chord,--height 同用"};
+  }
+  if (const std::string error = CheckShopOptions(options.shop, batch); !error.empty()) {
+    return {std::nullopt, error};
   }
   if (!batch && options.jobs) return {std::nullopt, "-j,--jobs 只能与 --batch 同用"};
   if (positional.size() > (batch ? 1u : 0u)) {

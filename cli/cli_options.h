@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/shop_options.h"
+
 namespace segcalc {
 
 struct CliOptions {
@@ -16,6 +18,7 @@ struct CliOptions {
   std::string height;
   std::optional<std::string> batch_file;  // standard input when absent
   std::optional<unsigned> jobs;           // batch worker threads; the hardware's when absent
+  ShopOptions shop;
 };
 
 inline constexpr unsigned kMaxJobs = 256;

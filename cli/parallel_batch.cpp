@@ -105,7 +105,8 @@ class LineWindow {
 }  // namespace
 
 int RunParallelBatch(std::istream& in, std::ostream& out, std::ostream& err,
-                     const NumberSeparators& separators, unsigned jobs) {
+                     const NumberSeparators& separators, unsigned jobs,
+                     const BatchLineHook& hook) {
   LineWindow window(kBatchLinesPerWorker * jobs, out, err);
   std::vector<std::thread> workers;
   for (unsigned i = 0; i < jobs; ++i) {
@@ -114,7 +115,7 @@ int RunParallelBatch(std::istream& in, std::ostream& out, std::ostream& err,
       std::string text;
       while (window.Claim(index, text)) {
         const long number = static_cast<long>(index) + 1;
-        window.Finish(index, ProcessBatchLine(text, number, separators));
+        window.Finish(index, ProcessBatchLine(text, number, separators, hook));
       }
     });
   }

@@ -21,6 +21,7 @@ void WriteBatchLineOutput(const BatchLineOutput& output, std::ostream& out, std:
 // before it are done. At most a fixed window of lines, a few per worker, is in
 // flight, so memory stays bounded however long the input is.
 int RunParallelBatch(std::istream& in, std::ostream& out, std::ostream& err,
-                     const NumberSeparators& separators, unsigned jobs);
+                     const NumberSeparators& separators, unsigned jobs,
+                     const BatchLineHook& hook = {});
 
 }  // namespace segcalc

@@ -3,6 +3,7 @@
 # Runs apt-get as root, or through sudo otherwise.
 #
 #   install-deps.sh              what building, testing and running need
+#   install-deps.sh test         also what the tests read drawings and print reports with
 #   install-deps.sh screenshot   also what docs/window.png is taken with
 #   install-deps.sh fuzz         also clang and libFuzzer, for `make fuzz` only
 set -eu
@@ -14,12 +15,16 @@ build_packages="
   locales
   desktop-file-utils appstream dpkg-dev file binutils-mingw-w64-x86-64
 "
+# ezdxf reads the DXF drawings back, chromium prints the report to PDF and
+# poppler measures the printed pages.
+test_packages="python3-ezdxf chromium poppler-utils"
 screenshot_packages="xvfb xauth openbox xdotool imagemagick"
 fuzz_packages="clang-14 libclang-rt-14-dev"
 
 packages=$build_packages
 for group in "$@"; do
   case "$group" in
+    test) packages="$packages $test_packages" ;;
     screenshot) packages="$packages $screenshot_packages" ;;
     fuzz) packages="$packages $fuzz_packages" ;;
     *) echo "install-deps: unknown group '$group'" >&2; exit 2 ;;

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "calc/exact_geometry.h"
+
+namespace segcalc {
+
+// One station of the layout table: x along the chord from its midpoint, y the
+// perpendicular distance from the chord to the arc.
+struct Ordinate {
+  double x = 0.0;
+  double y = 0.0;
+};
+
+struct OrdinateTable {
+  std::vector<Ordinate> rows;  // x ascending
+  std::string error;           // why there is no table, when rows is empty
+};
+
+// More stations than this is a step typed in the wrong unit, not a table.
+inline constexpr std::size_t kMaxOrdinateRows = 20'001;
+
+// Stations at 0, +-step, +-2 step, ... and at both chord ends (a multiple of
+// the step that falls on an end is not repeated).
+//
+// Up to a semicircle every perpendicular to the chord meets the arc once: the
+// ends are 0 and the midpoint is the chord height.
+//
+// Beyond a semicircle the arc overhangs the chord's ends. Inside the chord a
+// perpendicular still meets the arc once, on its far side, and that is the
+// ordinate given. At each chord end it meets the arc twice: at the arc's own
+// end point (0) and on the far side; both are listed, the 0 outermost, so the
+// table stays symmetric and starts and ends on the chord. The overhanging parts
+// beyond the chord's ends are not stations of this table; the full-size
+// template and the drawing show them.
+OrdinateTable Ordinates(const ExactSegment& segment, double step);
+
+}  // namespace segcalc

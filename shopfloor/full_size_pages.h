@@ -1,0 +1,27 @@
+#pragma once
+
+#include <iosfwd>
+#include <string_view>
+#include <vector>
+
+#include "calc/exact_geometry.h"
+#include "calc/ordinates.h"
+#include "shopfloor/tile_layout.h"
+
+namespace segcalc {
+
+// The drawing the full-size pages are cut from, arc and margins, in mm.
+TileGrid FullSizeGrid(const ExactSegment& segment, double millimetres_per_unit);
+
+// The arc at 1:1 as A4 sheets of HTML: one sheet per window of the grid, each
+// with its row and column, alignment marks on the overlaps and a 100 mm check
+// bar. Ordinate labels are in the typed unit, written as the calculator writes
+// numbers.
+void WriteFullSizePages(std::ostream& out, const ExactSegment& segment,
+                        const std::vector<Ordinate>& stations, double millimetres_per_unit,
+                        const NumberSeparators& separators);
+
+// A bar exactly 100 mm long, to be measured on the printed page.
+std::string CheckBarSvg();
+
+}  // namespace segcalc

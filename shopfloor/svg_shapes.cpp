@@ -1,0 +1,58 @@
+#include "shopfloor/svg_shapes.h"
+
+#include "shopfloor/plain_number.h"
+
+namespace segcalc {
+namespace {
+
+std::string N(double value) {
+  return PlainNumber(value, 4);
+}
+
+}  // namespace
+
+std::string EscapeXml(std::string_view text) {
+  std::string escaped;
+  for (const char c : text) {
+    switch (c) {
+      case '&':
+        escaped += "&amp;";
+        break;
+      case '<':
+        escaped += "&lt;";
+        break;
+      case '>':
+        escaped += "&gt;";
+        break;
+      case '"':
+        escaped += "&quot;";
+        break;
+      default:
+        escaped += c;
+    }
+  }
+  return escaped;
+}
+
+std::string SvgArc(const ArcLayout& arc, const SvgFrame& frame, std::string_view attributes) {
+  // From the left end over the top to the right end: clockwise on the page,
+  // which is SVG's sweep flag 1.
+  const double r = arc.radius * frame.scale;
+  return "<path d=\"M " + N(frame.X(-arc.half_chord)) + " " + N(frame.Y(0)) + " A " + N(r) + " " +
+         N(r) + " 0 " + (arc.beyond_semicircle ? "1" : "0") + " 1 " + N(frame.X(arc.half_chord)) +
+         " " + N(frame.Y(0)) + "\" fill=\"none\" " + std::string(attributes) + "/>\n";
+}
+
+std::string SvgLine(const SvgFrame& frame, double x1, double y1, double x2, double y2,
+                    std::string_view attributes) {
+  return "<line x1=\"" + N(frame.X(x1)) + "\" y1=\"" + N(frame.Y(y1)) + "\" x2=\"" +
+         N(frame.X(x2)) + "\" y2=\"" + N(frame.Y(y2)) + "\" " + std::string(attributes) + "/>\n";
+}
+
+std::string SvgText(const SvgFrame& frame, double x, double y, std::string_view text,
+                    std::string_view attributes) {
+  return "<text x=\"" + N(frame.X(x)) + "\" y=\"" + N(frame.Y(y)) + "\" " +
+         std::string(attributes) + ">" + EscapeXml(text) + "</text>\n";
+}
+
+}  // namespace segcalc

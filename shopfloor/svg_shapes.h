@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "shopfloor/arc_geometry.h"
+
+namespace segcalc {
+
+// Maps drawing coordinates (y up) to SVG user units (y down).
+struct SvgFrame {
+  double scale = 1;
+  double offset_x = 0;  // where x = 0 lands
+  double offset_y = 0;  // where y = 0 lands
+
+  double X(double x) const { return offset_x + x * scale; }
+  double Y(double y) const { return offset_y - y * scale; }
+};
+
+// Text for SVG and HTML: & < > " escaped, so typed measurements cannot turn
+// into markup.
+std::string EscapeXml(std::string_view text);
+
+std::string SvgArc(const ArcLayout& arc, const SvgFrame& frame, std::string_view attributes);
+std::string SvgLine(const SvgFrame& frame, double x1, double y1, double x2, double y2,
+                    std::string_view attributes);
+// Text anchored at a drawing point; size and attributes in SVG user units.
+std::string SvgText(const SvgFrame& frame, double x, double y, std::string_view text,
+                    std::string_view attributes);
+
+}  // namespace segcalc

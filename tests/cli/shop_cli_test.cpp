@@ -1,0 +1,212 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "cli/cli_app.h"
+#include "cli/cli_options.h"
+
+namespace segcalc {
+namespace {
+
+struct CliRun {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+CliRun Cli(const std::vector<std::string_view>& args, const std::string& input = "",
+           const NumberSeparators& separators = {".", ","}) {
+  std::istringstream in(input);
+  std::ostringstream out, err;
+  const int status = RunCli(args, in, out, err, separators);
+  return {status, out.str(), err.str()};
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+std::vector<std::string> Fields(const std::string& line) {
+  std::vector<std::string> fields;
+  std::size_t start = 0;
+  for (std::size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1) {
+    fields.push_back(line.substr(start, tab - start));
+  }
+  fields.push_back(line.substr(start));
+  return fields;
+}
+
+constexpr const char* kStartupLines =
+    "弧长\t2491.78\n弦长\t2067.63\n弦高\t591.83\n半径\t1200\n夹角\t119.03\n";
+
+class TempFolder {
+ public:
+  TempFolder() {
+    path_ = std::filesystem::temp_directory_path() /
+            ("segcalc-shop-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directories(path_);
+  }
+  ~TempFolder() { std::filesystem::remove_all(path_); }
+  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+
+ private:
+  std::filesystem::path path_;
+};
+
+TEST(ShopCli, ExactAddsFiveLinesAfterTheUnchangedFive) {
+  const CliRun run = Cli({"--arc", "2491.78", "--chord", "2067.63", "--exact"});
+  EXPECT_EQ(run.status, 0);
+  ASSERT_EQ(run.out.substr(0, std::string(kStartupLines).size()), kStartupLines);
+  const std::vector<std::string> lines = Lines(run.out);
+  ASSERT_EQ(lines.size(), 10u);
+  const char* labels[] = {"精确弧长", "精确弦长", "精确弦高", "精确半径", "精确夹角"};
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(Fields(lines[5 + i])[0], labels[i]);
+  // The given pair comes back as given; the rest moves off the 3.14 answers.
+  EXPECT_EQ(lines[5], "精确弧长\t2491.78");
+  EXPECT_EQ(lines[6], "精确弦长\t2067.63");
+  EXPECT_NE(lines[7], "精确弦高\t591.83");
+}
+
+TEST(ShopCli, OrdinatesRunAcrossTheChordWithTheHeightInTheMiddle) {
+  const CliRun run =
+      Cli({"--arc", "2491.78", "--chord", "2067.63", "--exact", "--ordinates", "250"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::vector<std::string> lines = Lines(run.out);
+  std::vector<std::vector<std::string>> rows;
+  for (std::size_t i = 10; i < lines.size(); ++i) rows.push_back(Fields(lines[i]));
+  ASSERT_EQ(rows.size(), 11u);  // the ends and 0, +-250 ... +-1000
+  for (const auto& row : rows) ASSERT_EQ(row[0], "放样");
+  EXPECT_EQ(rows.front()[1], "-1033.82");
+  EXPECT_EQ(rows.back()[1], "1033.82");
+  EXPECT_EQ(rows.front()[2], "0");
+  EXPECT_EQ(rows[5][1], "0");
+  EXPECT_EQ("精确弦高\t" + rows[5][2], lines[7]);
+  for (std::size_t i = 1; i < rows.size(); ++i) {
+    EXPECT_LT(std::stod(rows[i - 1][1]), std::stod(rows[i][1]));
+  }
+}
+
+TEST(ShopCli, RadiusAndChordAnswerWithoutTheCalculator) {
+  const CliRun minor = Cli({"--chord", "1000", "--radius", "800"});
+  EXPECT_EQ(minor.status, 0);
+  const std::vector<std::string> lines = Lines(minor.out);
+  ASSERT_EQ(lines.size(), 5u);
+  EXPECT_EQ(lines[1], "精确弦长\t1000");
+  EXPECT_EQ(lines[3], "精确半径\t800");
+  EXPECT_LT(std::stod(Fields(lines[4])[1]), 180);
+  // The other circle is mentioned, not hidden.
+  EXPECT_NE(minor.err.find("另一个圆弧"), std::string::npos);
+  const CliRun major = Cli({"--chord", "1000", "--radius", "800", "--major"});
+  EXPECT_GT(std::stod(Fields(Lines(major.out)[4])[1]), 180);
+  const CliRun angle = Cli({"--arc", "100", "--angle", "90", "--exact"});
+  EXPECT_EQ(Lines(angle.out)[3], "精确半径\t63.66");
+}
+
+TEST(ShopCli, RefusesWhatCannotBeAnswered) {
+  const struct {
+    std::vector<std::string_view> args;
+    int status;
+    const char* message;
+  } cases[] = {
+      {{"--chord", "1000", "--radius", "400"}, 1, "直径"},
+      {{"--arc", "1", "--chord", "2", "--radius", "3"}, 2, "恰好给出两项"},
+      {{"--radius", "3"}, 2, "恰好给出两项"},
+      {{"--chord", "10", "--radius", "abc"}, 2, "半径"},
+      {{"--arc", "2491.78", "--chord", "2067.63", "--ordinates", "x"}, 2, "--ordinates"},
+      {{"--arc", "2491.78", "--chord", "2067.63", "--ordinates", "0.0001"}, 2, "间距太小"},
+      // The scan finds this only because it takes pi as 3.14.
+      {{"--arc", "1000", "--height", "362.4", "--major", "--exact"}, 1, "无精确解"},
+      {{"--unit", "ft"}, 2, "--unit"},
+      {{"--dxf-dir", "x"}, 2, "--dxf-dir"},
+      {{"--batch", "--report", "r.html"}, 2, "--batch"},
+      {{"--exact=yes"}, 2, "不带值"},
+      {{"--report", ""}, 2, "不能为空"},
+  };
+  for (const auto& c : cases) {
+    const CliRun run = Cli(c.args);
+    EXPECT_EQ(run.status, c.status) << c.args.front() << " " << run.err;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+  }
+}
+
+TEST(ShopCli, ExactSolvesWhereTheScanMisses) {
+  // A circle exists, but the scan's rounded height jumps over it.
+  const CliRun run = Cli({"--chord", "1000", "--height", "1000", "--exact"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(Lines(run.out).size(), 5u);
+  EXPECT_EQ(Lines(run.out)[3], "精确半径\t625");
+}
+
+TEST(ShopCli, CommaLocaleWritesCommas) {
+  const CliRun run =
+      Cli({"--chord", "1000", "--radius", "800", "--ordinates", "250,5"}, "", {",", "."});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(Lines(run.out)[5], "放样\t-500\t0");
+  // sqrt(800^2 - 250.5^2) - sqrt(800^2 - 500^2) = 135.27
+  EXPECT_EQ(Lines(run.out)[6], "放样\t-250,5\t135,27");
+}
+
+TEST(ShopCli, BatchExactAppendsFiveColumnsToEveryLine) {
+  const std::string input = "2491.78\t2067.63\t\n100\t200\t\nbad\n";
+  const CliRun plain = Cli({"--batch"}, input);
+  const CliRun exact = Cli({"--batch", "--exact"}, input);
+  const CliRun parallel = Cli({"--batch", "--exact", "-j", "3"}, input);
+  EXPECT_EQ(exact.status, plain.status);
+  EXPECT_EQ(exact.out, parallel.out);
+  const std::vector<std::string> before = Lines(plain.out);
+  const std::vector<std::string> after = Lines(exact.out);
+  ASSERT_EQ(after.size(), before.size());
+  for (std::size_t i = 0; i < after.size(); ++i) {
+    ASSERT_EQ(after[i].substr(0, before[i].size()), before[i]);
+    EXPECT_EQ(Fields(after[i]).size(), Fields(before[i]).size() + 5);
+  }
+  EXPECT_EQ(after[0], before[0] + "\t2491.78\t2067.63\t590.72\t1200\t118.97");
+  EXPECT_EQ(after[1], before[1] + "\t\t\t\t\t");
+}
+
+TEST(ShopCli, WritesTheReportAndTheDrawingAndSaysWhenItCannot) {
+  TempFolder folder;
+  const std::string report = folder / "报告.html";
+  const std::string drawing = folder / "圆弧.dxf";
+  const CliRun run =
+      Cli({"--arc", "2491.78", "--chord", "2067.63", "--report", report, "--dxf", drawing});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, kStartupLines);
+  std::ifstream html(std::filesystem::u8path(report));
+  std::stringstream text;
+  text << html.rdbuf();
+  EXPECT_NE(text.str().find("2067.63"), std::string::npos);
+  EXPECT_TRUE(std::filesystem::exists(std::filesystem::u8path(drawing)));
+
+  const CliRun unwritable =
+      Cli({"--chord", "10", "--radius", "8", "--dxf", folder / "missing/folder/a.dxf"});
+  EXPECT_EQ(unwritable.status, 3);
+  EXPECT_NE(unwritable.err.find("无法写入"), std::string::npos);
+}
+
+TEST(ShopCli, DxfDirectoryGetsOneDrawingPerSolvedLine) {
+  TempFolder folder;
+  const std::string dir = folder / "drawings";
+  const CliRun run =
+      Cli({"--batch", "--dxf-dir", dir}, "2491.78\t2067.63\t\n100\t200\t\n10\t\t2\t0\n");
+  EXPECT_EQ(run.status, 0) << run.err;
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"1.dxf", "3.dxf"}));
+  // Without the options a batch's output is as before.
+  EXPECT_EQ(run.out, Cli({"--batch"}, "2491.78\t2067.63\t\n100\t200\t\n10\t\t2\t0\n").out);
+}
+
+}  // namespace
+}  // namespace segcalc

@@ -1,0 +1,175 @@
+#!/usr/bin/python3
+"""Prints segcalc-cli reports with a real browser and checks the paper.
+
+Every page must be A4, the full-size sheets must be as many as the arc needs
+at 1:1, and the blue check bar must measure 100 mm on the rasterised page.
+Exits 77 (skipped) only when chromium is missing.
+"""
+import math
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+
+SKIP = 77
+DPI = 254  # 10 pixels per millimetre
+# The sheet windows, as the README describes them for anyone checking a print.
+TILE_W, TILE_H, OVERLAP, MARGIN = 190.0, 250.0, 10.0, 10.0
+A4_PT = (595.28, 841.89)
+
+failures = []
+
+
+def check(condition, message):
+    if not condition:
+        failures.append(message)
+        print("FAIL:", message)
+
+
+def windows(length, window):
+    if length <= window:
+        return 1
+    return 1 + math.ceil((length - window) / (window - OVERLAP))
+
+
+def expected_sheets(chord_mm, height_mm, radius_mm, major):
+    width = (2 * radius_mm if major else chord_mm) + 2 * MARGIN
+    return windows(width, TILE_W), windows(height_mm + 2 * MARGIN, TILE_H)
+
+
+def print_pdf(chromium, html, pdf, profile):
+    subprocess.run(
+        [chromium, "--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
+         "--disable-background-networking", "--disable-component-update", "--disable-sync",
+         "--user-data-dir=" + profile, "--no-pdf-header-footer", "--print-to-pdf=" + pdf,
+         "file://" + html],
+        check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=300)
+
+
+def page_sizes(pdf):
+    info = subprocess.run(["pdfinfo", "-f", "1", "-l", "100000", pdf], check=True,
+                          capture_output=True, text=True).stdout
+    return [(float(w), float(h)) for w, h in
+            re.findall(r"Page\s+\d+ size:\s+([\d.]+) x ([\d.]+) pts", info)]
+
+
+def page_texts(pdf, pages):
+    texts = []
+    for page in range(1, pages + 1):
+        texts.append(subprocess.run(["pdftotext", "-f", str(page), "-l", str(page), pdf, "-"],
+                                    check=True, capture_output=True, text=True).stdout)
+    return texts
+
+
+def read_ppm(path):
+    with open(path, "rb") as f:
+        data = f.read()
+    # P6 header: magic, width, height, maxval, each separated by whitespace.
+    fields = []
+    pos = 0
+    while len(fields) < 4:
+        while data[pos:pos + 1].isspace():
+            pos += 1
+        start = pos
+        while not data[pos:pos + 1].isspace():
+            pos += 1
+        fields.append(data[start:pos])
+    width, height = int(fields[1]), int(fields[2])
+    return width, height, data[pos + 1:]
+
+
+def check_bar_length_mm(pdf, page, work):
+    """The bar's length in mm at DPI: the longest horizontal run of its blue,
+    with the partly covered pixels at both ends counted by their coverage."""
+    base = os.path.join(work, "page%d" % page)
+    subprocess.run(["pdftoppm", "-r", str(DPI), "-f", str(page), "-l", str(page), "-singlefile",
+                    pdf, base], check=True)
+    width, height, pixels = read_ppm(base + ".ppm")
+
+    def blue(row, x):
+        r, g, b = row[3 * x], row[3 * x + 1], row[3 * x + 2]
+        return b > 160 and r < 90 and g < 90
+
+    best = (0, 0, 0)  # length, row, first pixel
+    for y in range(height):
+        row = pixels[y * width * 3:(y + 1) * width * 3]
+        run = 0
+        for x in range(width):
+            run = run + 1 if blue(row, x) else 0
+            if run > best[0]:
+                best = (run, y, x - run + 1)
+    length, y, first = best
+    if length == 0:
+        return 0.0
+    row = pixels[y * width * 3:(y + 1) * width * 3]
+    # Antialiased end pixels: white is red 255, the bar's blue red 0.
+    partial = sum((255 - row[3 * x]) / 255 for x in (first - 1, first + length)
+                  if 0 <= x < width)
+    return (length + partial) * 25.4 / DPI
+
+
+def main():
+    cli = sys.argv[1]
+    chromium = shutil.which("chromium")
+    if chromium is None:
+        print("chromium is not installed: skipped")
+        return SKIP
+    cases = [
+        # name, arguments, chord, height, radius (in the typed unit), major, mm per unit
+        ("startup", ["--arc", "2491.78", "--chord", "2067.63"], None, None, None, False, 1.0),
+        ("major_in_cm", ["--chord", "50", "--radius", "40", "--major", "--unit", "cm"],
+         50.0, 40.0 + math.sqrt(40.0 ** 2 - 25.0 ** 2), 40.0, True, 10.0),
+        ("one_sheet", ["--chord", "100", "--height", "20"], 100.0, 20.0, 72.5, False, 1.0),
+    ]
+    work = tempfile.mkdtemp(prefix="segcalc-report-")
+    try:
+        for name, args, chord, height, radius, major, scale in cases:
+            html = os.path.join(work, name + ".html")
+            pdf = os.path.join(work, name + ".pdf")
+            run = subprocess.run([cli, *args, "--exact", "--report", html],
+                                 capture_output=True, text=True, env={**os.environ, "LC_ALL": "C.UTF-8"})
+            check(run.returncode == 0, "%s: segcalc-cli exit %d: %s" % (name, run.returncode, run.stderr))
+            lines = dict(line.split("\t") for line in run.stdout.splitlines())
+            if chord is None:
+                chord, height, radius = (float(lines[k]) for k in ("精确弦长", "精确弦高", "精确半径"))
+            with open(html, encoding="utf-8") as f:
+                text = f.read()
+            check("<script" not in text.lower(), name + ": the report holds a script")
+            check(re.search(r"(src|href)=\"(https?:|//)", text) is None,
+                  name + ": the report loads something from elsewhere")
+            print_pdf(chromium, html, pdf, os.path.join(work, "profile-" + name))
+            sizes = page_sizes(pdf)
+            check(len(sizes) > 0, name + ": no pages")
+            for number, (w, h) in enumerate(sizes, 1):
+                check(abs(w - A4_PT[0]) < 1.5 and abs(h - A4_PT[1]) < 1.5,
+                      "%s: page %d is %.2f x %.2f pt, not A4" % (name, number, w, h))
+            columns, rows = expected_sheets(chord * scale, height * scale, radius * scale, major)
+            texts = page_texts(pdf, len(sizes))
+            labels = []
+            sheet_pages = []
+            for number, page_text in enumerate(texts, 1):
+                found = re.findall(r"R(\d+)-C(\d+)", page_text)
+                if found:
+                    labels.append(tuple(int(v) for v in found[0]))
+                    sheet_pages.append(number)
+            expected = [(r, c) for r in range(1, rows + 1) for c in range(1, columns + 1)]
+            check(labels == expected, "%s: sheets %s, expected %d rows x %d columns"
+                  % (name, labels, rows, columns))
+            check(sheet_pages == list(range(len(sizes) - len(expected) + 1, len(sizes) + 1)),
+                  "%s: the sheets are not the last pages, one each" % name)
+            for page in sheet_pages[:1] + sheet_pages[-1:]:
+                length = check_bar_length_mm(pdf, page, work)
+                print("%s: check bar on page %d measures %.3f mm" % (name, page, length))
+                check(abs(length - 100) <= 0.15, "%s: check bar is %.2f mm" % (name, length))
+    finally:
+        shutil.rmtree(work, ignore_errors=True)
+    if failures:
+        return 1
+    print("all reports print as A4 with full-size sheets")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
