@@ -26,9 +26,7 @@ InstructionSet BestInstructionSet();
 struct ClassifyInput {
   InputPair pair = InputPair::ArcAndChord;
   SolveMode mode = SolveMode::MinorArc;
-  // ArcAndChord, ArcAndHeight: the angles and the sine or cosine of the
-  // half-angle the match test uses. ChordAndHeight: the sine of the minor
-  // half-angle and the cosine of the mode's half-angle.
+  // The pair's two columns (pair_rules.h), one value per pass.
   const double* first_column = nullptr;
   const double* second_column = nullptr;
   // The part of the radius that only depends on the measurements, already
