@@ -38,10 +38,10 @@ class CheckedArithmetic {
 
 // The same operations where nothing can fault, or nobody asks.
 struct PlainArithmetic {
-  static double Add(double x, double y) { return x + y; }
-  static double Sub(double x, double y) { return x - y; }
-  static double Mul(double x, double y) { return x * y; }
-  static double Div(double x, double y) { return x / y; }
+  static constexpr double Add(double x, double y) { return x + y; }
+  static constexpr double Sub(double x, double y) { return x - y; }
+  static constexpr double Mul(double x, double y) { return x * y; }
+  static constexpr double Div(double x, double y) { return x / y; }
 };
 
 // Degrees to radians: the degrees first, then times pi, then over 180.
@@ -65,16 +65,16 @@ double MajorHalfAngle(Arithmetic& op, double a) {
 // results. MinorArc climbs from 0.001 while the angle is not above 360,
 // MajorArc falls from 360 while it is not below 0.001; both make kScanPasses
 // passes, and in both the angle moves strictly one way.
-inline double FirstAngle(SolveMode mode) {
+constexpr double FirstAngle(SolveMode mode) {
   return mode == SolveMode::MinorArc ? 0.001 : 360.0;
 }
 
-inline bool ScanContinues(SolveMode mode, double a) {
+constexpr bool ScanContinues(SolveMode mode, double a) {
   return mode == SolveMode::MinorArc ? !(a > 360.0) : !(a < 0.001);
 }
 
 template <class Arithmetic>
-double NextAngle(Arithmetic& op, SolveMode mode, double a) {
+constexpr double NextAngle(Arithmetic& op, SolveMode mode, double a) {
   return op.Add(mode == SolveMode::MinorArc ? 0.001 : -0.001, a);
 }
 

@@ -1,5 +1,6 @@
 #include "calc/scan_ranges.h"
 
+#include <array>
 #include <cmath>
 
 #include "calc/pair_rules.h"
@@ -25,16 +26,44 @@ Interval PerUnit(const scan::ImpliedBound& bound) {
 constexpr InputPair kPairs[] = {InputPair::ArcAndChord, InputPair::ArcAndHeight,
                                 InputPair::ChordAndHeight};
 
-ScanRanges::ModeRanges BuildRanges(SolveMode mode) {
-  ScanRanges::ModeRanges ranges;
-  ranges.first_angles.reserve(kScanPasses / kRangePasses + 1);
+constexpr int kRanges = (kScanPasses + kRangePasses - 1) / kRangePasses;
+
+struct Checkpoints {
+  std::array<double, kRanges> first_angles{};
+  double last_angle = 0;
+  int passes = 0;
+};
+
+// The accumulation is one long chain of dependent additions, so it is done by
+// the compiler, which rounds each addition to double exactly as the processor
+// does (IEEE-754, to nearest); the tests compare the result with the angles
+// accumulated at run time.
+constexpr Checkpoints AccumulateCheckpoints(SolveMode mode) {
+  Checkpoints checkpoints;
   scan::PlainArithmetic op;
   double a = scan::FirstAngle(mode);
-  for (; scan::ScanContinues(mode, a); ++ranges.passes) {
-    if (ranges.passes % kRangePasses == 0) ranges.first_angles.push_back(a);
-    ranges.last_angle = a;
-    a = scan::NextAngle(op, mode, a);
+  for (int range = 0; range < kRanges && scan::ScanContinues(mode, a); ++range) {
+    checkpoints.first_angles[range] = a;
+    for (int i = 0; i < kRangePasses && scan::ScanContinues(mode, a); ++i) {
+      checkpoints.last_angle = a;
+      a = scan::NextAngle(op, mode, a);
+      ++checkpoints.passes;
+    }
   }
+  return checkpoints;
+}
+
+constexpr Checkpoints kMinorCheckpoints = AccumulateCheckpoints(SolveMode::MinorArc);
+constexpr Checkpoints kMajorCheckpoints = AccumulateCheckpoints(SolveMode::MajorArc);
+static_assert(kMinorCheckpoints.passes == kScanPasses && kMajorCheckpoints.passes == kScanPasses);
+
+ScanRanges::ModeRanges BuildRanges(SolveMode mode) {
+  const Checkpoints& checkpoints =
+      mode == SolveMode::MinorArc ? kMinorCheckpoints : kMajorCheckpoints;
+  ScanRanges::ModeRanges ranges;
+  ranges.passes = checkpoints.passes;
+  ranges.first_angles.assign(checkpoints.first_angles.begin(), checkpoints.first_angles.end());
+  ranges.last_angle = checkpoints.last_angle;
   unsigned factors = 0;
   for (const InputPair pair : kPairs) factors |= BoundFactors(pair, mode);
   const int count = ranges.Count();
