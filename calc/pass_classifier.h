@@ -1,8 +1,9 @@
 #pragma once
 
-// The per-pass work of the fast solve that depends on the measurements,
-// written without a branch per pass so that the compiler vectorizes it.
-// Internal to calc/.
+// The match tests of many passes at once, in scan order, for the solves that
+// no bound covers (measurements so large that a pass may fault); written
+// without a branch per pass so that the compiler vectorizes it. Internal to
+// calc/.
 
 #include <cstddef>
 #include <cstdint>
