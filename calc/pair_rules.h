@@ -7,10 +7,14 @@
 // angles. The plain scan, the classifier and the bounded search all use these
 // definitions, so a rule changed here changes everywhere.
 //
-// What must still change together: a pair's Bounds enclose exactly the
-// computation of its Radius and Implied (see each Bounds), so a change to
-// either of those needs its Bounds derived anew; and the BoundFactors of a
-// pair name the factors its Bounds read. Internal to calc/.
+// What must still change together:
+// - a pair's Bounds enclose exactly the computation of its Radius and Implied
+//   (see each Bounds), so a change to either needs its Bounds derived anew,
+//   and its BoundFactors name the factors its Bounds read;
+// - the window of fast_solver.cpp (WindowAround) is that of a match test
+//   rounding to hundredths with RoundHalfEven2, and its kNoFaultMagnitude
+//   holds for these radii, implied values and records.
+// Internal to calc/.
 
 #include <cmath>
 #include <limits>
