@@ -76,7 +76,8 @@ class FastScan {
  public:
   FastScan(ScanRanges& ranges, InputPair pair, SolveMode mode, double first, double second,
            scan::InstructionSet set)
-      : ranges_(ranges.For(mode)),
+      : ranges_(ranges),
+        angles_(RangeAnglesOf(mode)),
         pair_(pair),
         mode_(mode),
         first_(first),
@@ -107,8 +108,8 @@ class FastScan {
     const Window window = WindowAround(RoundHalfEven2(invariants.compared));
     window_ = std::signbit(first_) ? Window{-window.hi, -window.lo} : window;
     scale_ = std::fabs(first_);
-    const std::vector<Interval>& bounds = ranges_.implied_per_unit[static_cast<int>(pair_)];
-    for (int range = ranges_.Count() - 1; range >= 0; --range) {
+    const std::span<const Interval> bounds = ranges_.BoundsOf(pair_, mode_);
+    for (int range = angles_.Count() - 1; range >= 0; --range) {
       if (Excludes(bounds[range])) continue;
       const std::optional<bool> found = SearchRange(range);
       if (!found) return false;
@@ -125,10 +126,10 @@ class FastScan {
   // Whether the range holds a match (then recorded), or nothing if a pass faulted.
   std::optional<bool> SearchRange(int range) {
     const int first_pass = range * kRangePasses;
-    const int count = std::min(kRangePasses, ranges_.passes - first_pass);
+    const int count = std::min(kRangePasses, angles_.passes - first_pass);
     std::array<double, kRangePasses> angles;
     scan::PlainArithmetic plain;
-    angles[0] = ranges_.first_angles[range];
+    angles[0] = angles_.first_angles[range];
     for (int i = 1; i < count; ++i) angles[i] = scan::NextAngle(plain, mode_, angles[i - 1]);
 
     const unsigned factors = BoundFactors(pair_, mode_);
@@ -176,7 +177,7 @@ class FastScan {
 
     scan::PlainArithmetic op;
     double a = scan::FirstAngle(mode_);
-    const std::size_t passes = static_cast<std::size_t>(ranges_.passes);
+    const std::size_t passes = static_cast<std::size_t>(angles_.passes);
     for (std::size_t begin = 0; begin < passes; begin += kBlockPasses) {
       const std::size_t count = std::min(passes - begin, kBlockPasses);
       for (std::size_t i = 0; i < count; ++i) {
@@ -220,7 +221,8 @@ class FastScan {
     return outcome_;
   }
 
-  const ScanRanges::ModeRanges& ranges_;
+  ScanRanges& ranges_;
+  const RangeAngles& angles_;
   InputPair pair_;
   SolveMode mode_;
   double first_;

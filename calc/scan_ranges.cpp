@@ -23,9 +23,6 @@ Interval PerUnit(const scan::ImpliedBound& bound) {
   return {lo - std::fabs(lo) * kProductSlack, hi + std::fabs(hi) * kProductSlack};
 }
 
-constexpr InputPair kPairs[] = {InputPair::ArcAndChord, InputPair::ArcAndHeight,
-                                InputPair::ChordAndHeight};
-
 constexpr int kRanges = (kScanPasses + kRangePasses - 1) / kRangePasses;
 
 struct Checkpoints {
@@ -57,33 +54,23 @@ constexpr Checkpoints kMinorCheckpoints = AccumulateCheckpoints(SolveMode::Minor
 constexpr Checkpoints kMajorCheckpoints = AccumulateCheckpoints(SolveMode::MajorArc);
 static_assert(kMinorCheckpoints.passes == kScanPasses && kMajorCheckpoints.passes == kScanPasses);
 
-ScanRanges::ModeRanges BuildRanges(SolveMode mode) {
-  const Checkpoints& checkpoints =
-      mode == SolveMode::MinorArc ? kMinorCheckpoints : kMajorCheckpoints;
-  ScanRanges::ModeRanges ranges;
-  ranges.passes = checkpoints.passes;
-  ranges.first_angles.assign(checkpoints.first_angles.begin(), checkpoints.first_angles.end());
-  ranges.last_angle = checkpoints.last_angle;
-  unsigned factors = 0;
-  for (const InputPair pair : kPairs) factors |= BoundFactors(pair, mode);
-  const int count = ranges.Count();
-  std::vector<scan::TrigAt> ends;
-  ends.reserve(count + 1);
-  for (int r = 0; r <= count; ++r) {
-    ends.push_back(
-        scan::TrigAtAngle(r < count ? ranges.first_angles[r] : ranges.last_angle, factors));
-  }
-  for (const InputPair pair : kPairs) {
-    std::vector<Interval>& bounds = ranges.implied_per_unit[static_cast<int>(pair)];
-    bounds.reserve(count);
-    for (int r = 0; r < count; ++r)
-      bounds.push_back(ImpliedPerUnit(pair, mode, ends[r], ends[r + 1]));
-  }
-  return ranges;
+RangeAngles AnglesFrom(const Checkpoints& checkpoints) {
+  return {checkpoints.passes, checkpoints.first_angles, checkpoints.last_angle};
 }
 
-int IndexOf(SolveMode mode) {
-  return mode == SolveMode::MinorArc ? 0 : 1;
+std::vector<Interval> BuildBounds(InputPair pair, SolveMode mode) {
+  const RangeAngles& angles = RangeAnglesOf(mode);
+  const unsigned factors = BoundFactors(pair, mode);
+  const int count = angles.Count();
+  std::vector<Interval> bounds;
+  bounds.reserve(count);
+  scan::TrigAt low = scan::TrigAtAngle(angles.first_angles[0], factors);
+  for (int r = 0; r < count; ++r) {
+    const scan::TrigAt high = scan::TrigAtAngle(angles.EndAngle(r), factors);
+    bounds.push_back(ImpliedPerUnit(pair, mode, low, high));
+    low = high;
+  }
+  return bounds;
 }
 
 }  // namespace
@@ -104,26 +91,34 @@ unsigned BoundFactors(InputPair pair, SolveMode mode) {
   });
 }
 
-const ScanRanges::ModeRanges& ScanRanges::For(SolveMode mode) {
-  Slot& slot = slots_[IndexOf(mode)];
-  std::call_once(slot.once, [&] {
-    slot.ranges = BuildRanges(mode);
-    slot.built.store(true, std::memory_order_release);
-  });
-  return slot.ranges;
+const RangeAngles& RangeAnglesOf(SolveMode mode) {
+  static const RangeAngles minor = AnglesFrom(kMinorCheckpoints);
+  static const RangeAngles major = AnglesFrom(kMajorCheckpoints);
+  return mode == SolveMode::MinorArc ? minor : major;
 }
 
-bool ScanRanges::IsBuilt(SolveMode mode) const {
-  return slots_[IndexOf(mode)].built.load(std::memory_order_acquire);
+int ScanRanges::IndexOf(InputPair pair, SolveMode mode) {
+  return static_cast<int>(pair) * 2 + (mode == SolveMode::MinorArc ? 0 : 1);
+}
+
+std::span<const Interval> ScanRanges::BoundsOf(InputPair pair, SolveMode mode) {
+  Slot& slot = slots_[IndexOf(pair, mode)];
+  std::call_once(slot.once, [&] {
+    slot.bounds = BuildBounds(pair, mode);
+    slot.built.store(true, std::memory_order_release);
+  });
+  return slot.bounds;
+}
+
+bool ScanRanges::IsBuilt(InputPair pair, SolveMode mode) const {
+  return slots_[IndexOf(pair, mode)].built.load(std::memory_order_acquire);
 }
 
 std::size_t ScanRanges::BytesKept() const {
   std::size_t bytes = 0;
   for (const Slot& slot : slots_) {
-    if (!slot.built.load(std::memory_order_acquire)) continue;
-    bytes += slot.ranges.first_angles.capacity() * sizeof(double);
-    for (const auto& bounds : slot.ranges.implied_per_unit) {
-      bytes += bounds.capacity() * sizeof(scan::Interval);
+    if (slot.built.load(std::memory_order_acquire)) {
+      bytes += slot.bounds.capacity() * sizeof(Interval);
     }
   }
   return bytes;

@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cstddef>
 #include <mutex>
+#include <span>
 #include <vector>
 
 #include "calc/angle_bounds.h"
@@ -26,41 +27,46 @@ scan::Interval ImpliedPerUnit(InputPair pair, SolveMode mode, const scan::TrigAt
 // The factors ImpliedPerUnit reads for a pair and mode.
 unsigned BoundFactors(InputPair pair, SolveMode mode);
 
-// For each mode, what the fast solve needs of the angle sequence that does
-// not depend on the measurements: the accumulated angle at the start of each
-// range and each pair's bounds over each range. Built the first time a mode is
-// asked for (one pass over the angles, a few thousand sines and cosines) and
-// never changed after, so any number of threads may share one instance.
+// The angles that start the ranges of a mode, accumulated as the scan
+// accumulates them (at compile time).
+struct RangeAngles {
+  int passes = 0;
+  std::span<const double> first_angles;  // the angle of the first pass of each range
+  double last_angle = 0;                 // the angle of the last pass
+
+  int Count() const { return static_cast<int>(first_angles.size()); }
+  // The angles of range r lie between its first angle and this one.
+  double EndAngle(int r) const { return r + 1 < Count() ? first_angles[r + 1] : last_angle; }
+};
+
+const RangeAngles& RangeAnglesOf(SolveMode mode);
+
+// What the fast solve keeps between solves: each pair's bounds over each range
+// of a mode, built the first time that pair and mode are solved (a sine or
+// cosine or three at each range end) and never changed after, so any number
+// of threads may share one instance.
 class ScanRanges {
  public:
-  struct ModeRanges {
-    int passes = 0;
-    std::vector<double> first_angles;  // the angle of the first pass of each range
-    double last_angle = 0;             // the angle of the last pass
-    std::array<std::vector<scan::Interval>, 3> implied_per_unit;  // by InputPair, by range
-
-    int Count() const { return static_cast<int>(first_angles.size()); }
-    // The angles of range r lie between these two (inclusive).
-    double EndAngle(int r) const { return r + 1 < Count() ? first_angles[r + 1] : last_angle; }
-  };
-
   ScanRanges() = default;
   ScanRanges(const ScanRanges&) = delete;
   ScanRanges& operator=(const ScanRanges&) = delete;
 
-  const ModeRanges& For(SolveMode mode);
+  // By range: the implied value per unit of the magnitude of the first measurement.
+  std::span<const scan::Interval> BoundsOf(InputPair pair, SolveMode mode);
 
-  bool IsBuilt(SolveMode mode) const;
+  bool IsBuilt(InputPair pair, SolveMode mode) const;
   // Memory held between solves.
   std::size_t BytesKept() const;
 
  private:
   struct Slot {
     std::once_flag once;
-    ModeRanges ranges;
+    std::vector<scan::Interval> bounds;
     std::atomic<bool> built{false};
   };
-  std::array<Slot, 2> slots_;
+  static int IndexOf(InputPair pair, SolveMode mode);
+
+  std::array<Slot, 6> slots_;
 };
 
 // The ranges behind Solve, shared by the whole process and never freed.

@@ -107,13 +107,19 @@ TEST(FastSolve, ChosenPathsAgreeWithTheScan) {
   }
 }
 
-// A solve builds the ranges of its own mode only, and all of them together
-// are far below the memory the solve may keep.
-TEST(ScanRanges, BuiltPerModeAndSmall) {
+// A solve builds the bounds of its own pair and mode only, and all of them
+// together are far below the memory the solve may keep.
+TEST(ScanRanges, BuiltPerPairAndModeAndSmall) {
   ScanRanges ranges;
   SolveWithRanges(ranges, kCH, kMajor, 1000, 300);
-  EXPECT_TRUE(ranges.IsBuilt(kMajor));
-  EXPECT_FALSE(ranges.IsBuilt(kMinor));
+  for (const InputPair pair : {kAC, kAH, kCH}) {
+    for (const SolveMode mode : {kMinor, kMajor}) {
+      EXPECT_EQ(ranges.IsBuilt(pair, mode), pair == kCH && mode == kMajor);
+    }
+  }
+  // Measurements where a pass may fault are classified in order, without bounds.
+  SolveWithRanges(ranges, kAC, kMinor, 1e305, 1);
+  EXPECT_FALSE(ranges.IsBuilt(kAC, kMinor));
   for (const InputPair pair : {kAC, kAH, kCH}) {
     for (const SolveMode mode : {kMinor, kMajor}) SolveWithRanges(ranges, pair, mode, 10, 5);
   }
@@ -122,9 +128,8 @@ TEST(ScanRanges, BuiltPerModeAndSmall) {
 }
 
 TEST(ScanRanges, StartAtTheAccumulatedAngles) {
-  ScanRanges ranges;
   for (const SolveMode mode : {kMinor, kMajor}) {
-    const ScanRanges::ModeRanges& modes = ranges.For(mode);
+    const RangeAngles& modes = RangeAnglesOf(mode);
     const std::vector<double>& angles = testing_support::ScanAngles(mode);
     ASSERT_EQ(modes.passes, kScanPasses);
     ASSERT_EQ(angles.size(), static_cast<std::size_t>(kScanPasses));
@@ -147,10 +152,9 @@ TEST(ScanRanges, StartAtTheAccumulatedAngles) {
 TEST(ScanRanges, BoundsHoldEveryPassOfTheirRange) {
   ScanRanges ranges;
   for (const SolveMode mode : {kMinor, kMajor}) {
-    const ScanRanges::ModeRanges& modes = ranges.For(mode);
     const std::vector<double>& angles = testing_support::ScanAngles(mode);
     for (const InputPair pair : {kAC, kAH, kCH}) {
-      const std::vector<scan::Interval>& bounds = modes.implied_per_unit[static_cast<int>(pair)];
+      const std::span<const scan::Interval> bounds = ranges.BoundsOf(pair, mode);
       const unsigned factors = BoundFactors(pair, mode);
       int outside = 0;
       for (std::size_t pass = 0; pass < angles.size(); ++pass) {
