@@ -3,6 +3,8 @@
 #include <bit>
 #include <cmath>
 
+#include "calc/pair_rules.h"
+
 namespace segcalc::scan {
 namespace {
 
@@ -55,43 +57,21 @@ SEGCALC_INLINE std::uint8_t Code(std::uint64_t match, std::uint64_t fault) {
   return static_cast<std::uint8_t>((match & ~fault) | (fault << 1));
 }
 
-// The match tests, operation for operation as in the plain scan, with the
-// parts that only depend on the angle read from the tables. The angle
-// expressions themselves cannot fault: the angle stays within 0.001 to 360.
-struct ImpliedValue {
-  double value;
-  std::uint64_t fault;
-};
-
-struct ArcAndChordTest {  // columns: angle, sine of the mode's half-angle
-  SEGCALC_INLINE static ImpliedValue Of(double numerator, double a, double sine) {
-    const double radius = numerator / (a * 6.28);
-    const double implied = sine * radius;
-    return {implied, NotFinite(radius) | NotFinite(implied)};
+// The pair's own operations (pair_rules.h), with the fault test of every
+// result folded into a mask instead of a branch.
+struct MaskedArithmetic {
+  std::uint64_t fault = 0;
+  SEGCALC_INLINE double Add(double x, double y) { return Note(x + y); }
+  SEGCALC_INLINE double Sub(double x, double y) { return Note(x - y); }
+  SEGCALC_INLINE double Mul(double x, double y) { return Note(x * y); }
+  SEGCALC_INLINE double Div(double x, double y) { return Note(x / y); }
+  SEGCALC_INLINE double Note(double result) {
+    fault |= NotFinite(result);
+    return result;
   }
 };
 
-template <SolveMode kMode>
-struct ArcAndHeightTest {  // columns: angle, cosine of the mode's half-angle
-  SEGCALC_INLINE static ImpliedValue Of(double numerator, double a, double cosine) {
-    const double radius = numerator / (a * 6.28);
-    const double product = cosine * radius;
-    const double implied = kMode == SolveMode::MinorArc ? radius - product : product + radius;
-    return {implied, NotFinite(radius) | NotFinite(product) | NotFinite(implied)};
-  }
-};
-
-template <SolveMode kMode>
-struct ChordAndHeightTest {  // columns: sine of the minor half-angle, cosine of the mode's
-  SEGCALC_INLINE static ImpliedValue Of(double numerator, double sine, double cosine) {
-    const double radius = numerator / sine;
-    const double product = cosine * radius;
-    const double implied = kMode == SolveMode::MinorArc ? radius - product : product + radius;
-    return {implied, NotFinite(radius) | NotFinite(product) | NotFinite(implied)};
-  }
-};
-
-template <class Test, bool kWholeHundredths>
+template <class Rule, SolveMode kMode, bool kWholeHundredths>
 SEGCALC_INLINE void ClassifyRange(const ClassifyInput& input, std::size_t begin, std::size_t end,
                                   std::uint8_t* __restrict codes) {
   const double* __restrict const first = input.first_column;
@@ -100,21 +80,25 @@ SEGCALC_INLINE void ClassifyRange(const ClassifyInput& input, std::size_t begin,
   const double target = input.target;
   const std::size_t count = end - begin;
   for (std::size_t i = 0; i < count; ++i) {
-    const ImpliedValue implied = Test::Of(numerator, first[begin + i], second[begin + i]);
-    codes[i] = Code(Matches<kWholeHundredths>(implied.value, target), implied.fault);
+    MaskedArithmetic op;
+    const double radius = Rule::Radius(op, numerator, first[begin + i]);
+    const double implied = Rule::template Implied<kMode>(op, radius, second[begin + i]);
+    codes[i] = Code(Matches<kWholeHundredths>(implied, target), op.fault);
   }
 }
 
-template <class Test>
-SEGCALC_INLINE void ClassifyWithTest(const ClassifyInput& input, std::size_t begin, std::size_t end,
+template <class Rule, SolveMode kMode>
+SEGCALC_INLINE void ClassifyWithRule(const ClassifyInput& input, std::size_t begin, std::size_t end,
                                      std::uint8_t* codes) {
   if (input.whole_hundredths) {
-    ClassifyRange<Test, true>(input, begin, end, codes);
+    ClassifyRange<Rule, kMode, true>(input, begin, end, codes);
   } else {
-    ClassifyRange<Test, false>(input, begin, end, codes);
+    ClassifyRange<Rule, kMode, false>(input, begin, end, codes);
   }
 }
 
+// A plain switch rather than WithRule: a lambda would not inherit the
+// instruction set of the variant it is called from.
 SEGCALC_INLINE void Classify(const ClassifyInput& input, std::size_t begin, std::size_t end,
                              std::uint8_t* codes) {
   constexpr SolveMode kMinor = SolveMode::MinorArc;
@@ -122,13 +106,14 @@ SEGCALC_INLINE void Classify(const ClassifyInput& input, std::size_t begin, std:
   const bool minor = input.mode == kMinor;
   switch (input.pair) {
     case InputPair::ArcAndChord:
-      return ClassifyWithTest<ArcAndChordTest>(input, begin, end, codes);
+      return minor ? ClassifyWithRule<ArcAndChordRule, kMinor>(input, begin, end, codes)
+                   : ClassifyWithRule<ArcAndChordRule, kMajor>(input, begin, end, codes);
     case InputPair::ArcAndHeight:
-      return minor ? ClassifyWithTest<ArcAndHeightTest<kMinor>>(input, begin, end, codes)
-                   : ClassifyWithTest<ArcAndHeightTest<kMajor>>(input, begin, end, codes);
+      return minor ? ClassifyWithRule<ArcAndHeightRule, kMinor>(input, begin, end, codes)
+                   : ClassifyWithRule<ArcAndHeightRule, kMajor>(input, begin, end, codes);
     case InputPair::ChordAndHeight:
-      return minor ? ClassifyWithTest<ChordAndHeightTest<kMinor>>(input, begin, end, codes)
-                   : ClassifyWithTest<ChordAndHeightTest<kMajor>>(input, begin, end, codes);
+      return minor ? ClassifyWithRule<ChordAndHeightRule, kMinor>(input, begin, end, codes)
+                   : ClassifyWithRule<ChordAndHeightRule, kMajor>(input, begin, end, codes);
   }
 }
 

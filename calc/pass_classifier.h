@@ -1,8 +1,9 @@
 #pragma once
 
-// The per-pass work of the fast solve that depends on the measurements,
-// written without a branch per pass so that the compiler vectorizes it.
-// Internal to calc/.
+// The match tests of many passes at once, in scan order, for the solves that
+// no bound covers (measurements so large that a pass may fault); written
+// without a branch per pass so that the compiler vectorizes it. Internal to
+// calc/.
 
 #include <cstddef>
 #include <cstdint>
@@ -26,9 +27,7 @@ InstructionSet BestInstructionSet();
 struct ClassifyInput {
   InputPair pair = InputPair::ArcAndChord;
   SolveMode mode = SolveMode::MinorArc;
-  // ArcAndChord, ArcAndHeight: the angles and the sine or cosine of the
-  // half-angle the match test uses. ChordAndHeight: the sine of the minor
-  // half-angle and the cosine of the mode's half-angle.
+  // The pair's two columns (pair_rules.h), one value per pass.
   const double* first_column = nullptr;
   const double* second_column = nullptr;
   // The part of the radius that only depends on the measurements, already

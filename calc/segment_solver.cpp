@@ -1,25 +1,18 @@
 #include "calc/segment_solver.h"
 
 #include "calc/fast_solver.h"
-#include "calc/scan_pass.h"
+#include "calc/pair_rules.h"
+#include "calc/scan_angles.h"
 
 namespace segcalc {
 
-using scan::CheckedArithmetic;
-using scan::Match;
-using scan::Pass;
-
 SolveOutcome SolveByScan(InputPair pair, SolveMode mode, double first, double second) {
-  const bool minor = mode == SolveMode::MinorArc;
-  // The angle is accumulated, never recomputed from the pass count: the
-  // rounding error of 360,000 additions decides some results.
-  const double step = minor ? 0.001 : -0.001;
-  double a = minor ? 0.001 : 360.0;
   SolveOutcome outcome;
-  CheckedArithmetic op;
-  for (int pass = 0; minor ? !(a > 360.0) : !(a < 0.001); ++pass) {
-    const Match match = Pass(op, pair, mode, a, first, second);
-    a = op.Add(step, a);
+  scan::CheckedArithmetic op;
+  double a = scan::FirstAngle(mode);
+  for (int pass = 0; scan::ScanContinues(mode, a); ++pass) {
+    const scan::Match match = scan::Pass(op, pair, mode, a, first, second);
+    a = scan::NextAngle(op, mode, a);
     if (op.faulted()) {
       outcome.arithmetic_error = true;
       outcome.fault_pass = pass;
@@ -31,7 +24,7 @@ SolveOutcome SolveByScan(InputPair pair, SolveMode mode, double first, double se
 }
 
 SolveOutcome Solve(InputPair pair, SolveMode mode, double first, double second) {
-  return SolveWithTables(SharedScanTables(), pair, mode, first, second);
+  return SolveWithRanges(SharedScanRanges(), pair, mode, first, second);
 }
 
 }  // namespace segcalc

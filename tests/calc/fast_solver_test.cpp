@@ -3,18 +3,20 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <set>
 #include <string>
 #include <thread>
 #include <tuple>
 #include <vector>
 
+#include "calc/number_text.h"
+#include "calc/pair_rules.h"
 #include "solve_inputs.h"
 
 namespace segcalc {
 namespace {
 
 using scan::InstructionSet;
+using testing_support::AngleAt;
 using testing_support::Describe;
 using testing_support::DescribeDifference;
 using testing_support::InputKind;
@@ -44,7 +46,7 @@ void ExpectSameAsScan(const SolveInput& input) {
       << Describe(input);
   for (const InstructionSet set : SupportedSets()) {
     const SolveOutcome actual =
-        SolveWithTables(SharedScanTables(), input.pair, input.mode, input.first, input.second, set);
+        SolveWithRanges(SharedScanRanges(), input.pair, input.mode, input.first, input.second, set);
     EXPECT_EQ(DescribeDifference(expected, actual), "")
         << Describe(input) << " instruction set " << static_cast<int>(set);
   }
@@ -71,14 +73,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Combine(::testing::Values(InputKind::Realistic, InputKind::Hostile),
                        ::testing::Values(kAC, kAH, kCH), ::testing::Values(kMinor, kMajor)));
 
-// The angle at pass p of a mode, accumulated as the scan does.
-double AngleAt(SolveMode mode, int pass) {
-  const bool minor = mode == kMinor;
-  double a = minor ? 0.001 : 360.0;
-  for (int i = 0; i < pass; ++i) a = (minor ? 0.001 : -0.001) + a;
-  return a;
-}
-
 // Cases each built to reach one particular path of the fast solve.
 TEST(FastSolve, ChosenPathsAgreeWithTheScan) {
   // Going down, the radius of a huge arc grows until doubling it overflows,
@@ -86,9 +80,7 @@ TEST(FastSolve, ChosenPathsAgreeWithTheScan) {
   // the faulting one, well before the radius alone overflows.
   const int match_pass = kScanPasses - 100;
   const double arc = 2.1e305;
-  const double a = AngleAt(kMajor, match_pass);
-  const double radius = (arc * 360.0) / (a * 6.28);
-  const double height = std::cos((((360.0 - a) / 2.0) * 3.14) / 180.0) * radius + radius;
+  const double height = scan::ImpliedValue(kAH, kMajor, AngleAt(kMajor, match_pass), arc, 0);
   const SolveOutcome record_fault = SolveByScan(kAH, kMajor, arc, height);
   ASSERT_TRUE(record_fault.arithmetic_error);
   EXPECT_EQ(record_fault.fault_pass, match_pass);
@@ -115,71 +107,88 @@ TEST(FastSolve, ChosenPathsAgreeWithTheScan) {
   }
 }
 
-struct ColumnCase {
-  InputPair pair;
-  SolveMode mode;
-  std::set<ScanColumn> columns;
-};
-
-// Each solve builds the angles of its mode and the one or two trigonometric
-// columns its match test reads, and nothing of the other mode.
-TEST(ScanTables, ASolveBuildsOnlyTheColumnsItReads) {
-  using enum ScanColumn;
-  const ColumnCase cases[] = {
-      {kAC, kMinor, {Angle, SinMinorHalf}},
-      {kAC, kMajor, {Angle, SinMajorHalf}},
-      {kAH, kMinor, {Angle, CosMinorHalf}},
-      {kAH, kMajor, {Angle, CosMajorHalf}},
-      {kCH, kMinor, {Angle, SinMinorHalf, CosMinorHalf}},
-      {kCH, kMajor, {Angle, SinMinorHalf, CosMajorHalf}},
-  };
-  for (const ColumnCase& c : cases) {
-    ScanTables tables;
-    SolveWithTables(tables, c.pair, c.mode, 1000, 300);
-    for (const SolveMode mode : {kMinor, kMajor}) {
-      for (int column = 0; column < kScanColumnCount; ++column) {
-        const auto which = static_cast<ScanColumn>(column);
-        EXPECT_EQ(tables.IsBuilt(mode, which), mode == c.mode && c.columns.contains(which))
-            << static_cast<int>(c.pair) << ' ' << static_cast<int>(c.mode) << ' ' << column;
-      }
-    }
-    EXPECT_EQ(tables.BytesBuilt(), c.columns.size() * kScanPasses * sizeof(double));
-  }
-}
-
-TEST(ScanTables, AllSixCasesTogetherStayWithin24Megabytes) {
-  ScanTables tables;
+// A solve builds the bounds of its own pair and mode only, and all of them
+// together are far below the memory the solve may keep.
+TEST(ScanRanges, BuiltPerPairAndModeAndSmall) {
+  ScanRanges ranges;
+  SolveWithRanges(ranges, kCH, kMajor, 1000, 300);
   for (const InputPair pair : {kAC, kAH, kCH}) {
-    for (const SolveMode mode : {kMinor, kMajor}) SolveWithTables(tables, pair, mode, 10, 5);
-  }
-  EXPECT_EQ(tables.BytesBuilt(), 7u * kScanPasses * sizeof(double));
-  EXPECT_LE(tables.BytesBuilt(), 24u * 1000 * 1000);
-}
-
-TEST(ScanTables, AnglesAreTheAccumulatedOnes) {
-  ScanTables tables;
-  for (const SolveMode mode : {kMinor, kMajor}) {
-    const std::span<const double> angles = tables.Column(mode, ScanColumn::Angle);
-    ASSERT_EQ(angles.size(), static_cast<std::size_t>(kScanPasses));
-    for (const int pass : {0, 1, 46490, 179999, kScanPasses - 1}) {
-      EXPECT_EQ(angles[pass], AngleAt(mode, pass)) << pass;
+    for (const SolveMode mode : {kMinor, kMajor}) {
+      EXPECT_EQ(ranges.IsBuilt(pair, mode), pair == kCH && mode == kMajor);
     }
   }
-  const std::span<const double> minor = tables.Column(kMinor, ScanColumn::Angle);
+  // Measurements where a pass may fault are classified in order, without bounds.
+  SolveWithRanges(ranges, kAC, kMinor, 1e305, 1);
+  EXPECT_FALSE(ranges.IsBuilt(kAC, kMinor));
+  for (const InputPair pair : {kAC, kAH, kCH}) {
+    for (const SolveMode mode : {kMinor, kMajor}) SolveWithRanges(ranges, pair, mode, 10, 5);
+  }
+  EXPECT_GT(ranges.BytesKept(), 0u);
+  EXPECT_LE(ranges.BytesKept(), 8u * 1000 * 1000);
+}
+
+TEST(ScanRanges, StartAtTheAccumulatedAngles) {
+  for (const SolveMode mode : {kMinor, kMajor}) {
+    const RangeAngles& modes = RangeAnglesOf(mode);
+    const std::vector<double>& angles = testing_support::ScanAngles(mode);
+    ASSERT_EQ(modes.passes, kScanPasses);
+    ASSERT_EQ(angles.size(), static_cast<std::size_t>(kScanPasses));
+    ASSERT_EQ(modes.Count(), (kScanPasses + kRangePasses - 1) / kRangePasses);
+    for (int r = 0; r < modes.Count(); ++r) {
+      ASSERT_EQ(modes.first_angles[r], angles[static_cast<std::size_t>(r) * kRangePasses]) << r;
+    }
+    EXPECT_EQ(modes.last_angle, angles.back());
+  }
+  const std::vector<double>& minor = testing_support::ScanAngles(kMinor);
   EXPECT_GT(minor.back(), 359.999999998);
   EXPECT_LT(minor.back(), 360.0);
+  // 46.5 would show here if the angle were recomputed from the pass count.
+  EXPECT_EQ(RoundHalfEven2(minor[46489]), 46.49);
 }
 
-// Threads racing for the first use of the same columns all get the same
-// finished tables, hence the same results.
-TEST(ScanTables, SharedBetweenThreadsFromTheFirstUse) {
-  ScanTables tables;
+// Every pass's implied value, computed as the scan computes it, lies within
+// the bound of its range and within the bound of its sub-range of 16 passes,
+// for each pair and mode, at every angle.
+TEST(ScanRanges, BoundsHoldEveryPassOfTheirRange) {
+  ScanRanges ranges;
+  for (const SolveMode mode : {kMinor, kMajor}) {
+    const std::vector<double>& angles = testing_support::ScanAngles(mode);
+    for (const InputPair pair : {kAC, kAH, kCH}) {
+      const std::span<const scan::Interval> bounds = ranges.BoundsOf(pair, mode);
+      const unsigned factors = BoundFactors(pair, mode);
+      int outside = 0;
+      for (std::size_t pass = 0; pass < angles.size(); ++pass) {
+        const double implied = scan::ImpliedValue(pair, mode, angles[pass], 1.0, 0.0);
+        const scan::Interval range = bounds[pass / kRangePasses];
+        const std::size_t sub_begin = pass / 16 * 16;
+        const std::size_t sub_end = std::min(sub_begin + 16, angles.size() - 1);
+        const scan::Interval sub =
+            ImpliedPerUnit(pair, mode, scan::TrigAtAngle(angles[sub_begin], factors),
+                           scan::TrigAtAngle(angles[sub_end], factors));
+        if (!(range.lo <= implied && implied <= range.hi) ||
+            !(sub.lo <= implied && implied <= sub.hi)) {
+          if (++outside <= 3) {
+            ADD_FAILURE() << static_cast<int>(pair) << ' ' << static_cast<int>(mode) << " pass "
+                          << pass << " implied " << implied << " range [" << range.lo << ", "
+                          << range.hi << "] sub-range [" << sub.lo << ", " << sub.hi << "]";
+          }
+        }
+      }
+      EXPECT_EQ(outside, 0);
+    }
+  }
+}
+
+// Threads racing for the first use of the same ranges all get the same
+// finished ranges, hence the same results.
+TEST(ScanRanges, SharedBetweenThreadsFromTheFirstUse) {
+  ScanRanges ranges;
   constexpr int kThreads = 4;
   std::vector<SolveOutcome> outcomes(kThreads);
   std::vector<std::thread> threads;
   for (int t = 0; t < kThreads; ++t) {
     threads.emplace_back(
-        [&, t] { outcomes[t] = SolveWithTables(tables, kCH, kMajor, 1000, 1000); });
+        [&, t] { outcomes[t] = SolveWithRanges(ranges, kCH, kMajor, 1000, 1000); });
   }
   for (std::thread& thread : threads) thread.join();
   const SolveOutcome expected = SolveByScan(kCH, kMajor, 1000, 1000);

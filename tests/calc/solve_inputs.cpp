@@ -7,9 +7,9 @@
 #include <limits>
 #include <numbers>
 #include <random>
-#include <span>
+#include <vector>
 
-#include "calc/scan_tables.h"
+#include "calc/pair_rules.h"
 
 namespace segcalc::testing_support {
 namespace {
@@ -68,29 +68,14 @@ double SpecialValue(Random& random) {
   return kValues[Below(random, kValues.size())];
 }
 
-// The value a pass's match test compares with the given one, by the formulas
-// of the scan, for inputs built to match at that pass.
-double ImpliedAt(InputPair pair, SolveMode mode, double a, double first, double second) {
-  const bool minor = mode == SolveMode::MinorArc;
-  const double minor_half = ((a / 2.0) * 3.14) / 180.0;
-  const double major_half = (((360.0 - a) / 2.0) * 3.14) / 180.0;
-  const double half = minor ? minor_half : major_half;
-  if (pair == InputPair::ChordAndHeight) {
-    const double radius = (first / 2.0) / std::sin(minor_half);
-    return minor ? radius - std::cos(minor_half) * radius : std::cos(major_half) * radius + radius;
-  }
-  const double radius = (first * 360.0) / (a * 6.28);
-  if (pair == InputPair::ArcAndChord) return std::sin(half) * radius * 2.0;
-  (void)second;
-  return minor ? radius - std::cos(half) * radius : std::cos(half) * radius + radius;
-}
-
 // A second measurement that the given pass matches exactly, or nearly: a few
 // doubles away, or a few thousandths off.
 SolveInput BuiltToMatch(Random& random, InputPair pair, SolveMode mode, double first) {
-  const std::span<const double> angles = SharedScanTables().Column(mode, ScanColumn::Angle);
+  const std::vector<double>& angles = ScanAngles(mode);
   const double a = angles[Below(random, angles.size())];
-  double second = ImpliedAt(pair, mode, a, first, 0.0);
+  // The implied value is compared with half the chord for ArcAndChord.
+  double second = scan::ImpliedValue(pair, mode, a, first, 0.0);
+  if (pair == InputPair::ArcAndChord) second = second * 2.0;
   switch (Below(random, 3)) {
     case 0: {
       // A few doubles away: at large magnitudes distinct values can still
@@ -134,6 +119,16 @@ SolveInput HostileInput(Random& random, InputPair pair, SolveMode mode) {
   }
 }
 
+std::vector<double> AnglesOf(SolveMode mode) {
+  std::vector<double> angles;
+  scan::PlainArithmetic op;
+  for (double a = scan::FirstAngle(mode); scan::ScanContinues(mode, a);
+       a = scan::NextAngle(op, mode, a)) {
+    angles.push_back(a);
+  }
+  return angles;
+}
+
 bool SameBits(double x, double y) {
   return std::bit_cast<std::uint64_t>(x) == std::bit_cast<std::uint64_t>(y);
 }
@@ -145,6 +140,16 @@ std::string Hex(double x) {
 }
 
 }  // namespace
+
+const std::vector<double>& ScanAngles(SolveMode mode) {
+  static const std::vector<double> minor = AnglesOf(SolveMode::MinorArc);
+  static const std::vector<double> major = AnglesOf(SolveMode::MajorArc);
+  return mode == SolveMode::MinorArc ? minor : major;
+}
+
+double AngleAt(SolveMode mode, int pass) {
+  return ScanAngles(mode)[static_cast<std::size_t>(pass)];
+}
 
 SolveInput MakeSolveInput(std::uint64_t seed, std::uint64_t index, InputKind kind, InputPair pair,
                           SolveMode mode) {

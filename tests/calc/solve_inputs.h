@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "calc/segment_solver.h"
 
@@ -28,5 +29,9 @@ SolveInput MakeSolveInput(std::uint64_t seed, std::uint64_t index, InputKind kin
 std::string DescribeDifference(const SolveOutcome& expected, const SolveOutcome& actual);
 
 std::string Describe(const SolveInput& input);
+
+// The angles of every pass of a mode, accumulated as the scan does.
+const std::vector<double>& ScanAngles(SolveMode mode);
+double AngleAt(SolveMode mode, int pass);
 
 }  // namespace segcalc::testing_support
