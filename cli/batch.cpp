@@ -128,8 +128,13 @@ BatchLineOutput ProcessBatchLine(std::string_view text, long number,
 }
 
 void WriteBatchLineOutput(const BatchLineOutput& output, std::ostream& out, std::ostream& err) {
-  if (!output.message.empty()) err << "segcalc-cli: " << output.message << '\n';
-  out << output.result << '\n' << std::flush;
+  if (!output.message.empty()) {
+    // The results before it reach their reader first; and once they cannot,
+    // no further line is reported.
+    if (!out.flush()) return;
+    err << "segcalc-cli: " << output.message << '\n';
+  }
+  out << output.result << '\n';
 }
 
 int RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
@@ -142,6 +147,9 @@ int RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
     const BatchLineOutput output = ProcessBatchLine(text, number, separators, hook);
     if (!output.message.empty()) status = 1;
     WriteBatchLineOutput(output, out, err);
+    // Each result reaches its reader as soon as the next line is not there
+    // yet; a list read from a file is written in blocks.
+    if (in.rdbuf()->in_avail() <= 0) out.flush();
   }
   return status;
 }

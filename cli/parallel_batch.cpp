@@ -2,7 +2,9 @@
 
 #include <condition_variable>
 #include <istream>
+#include <map>
 #include <mutex>
+#include <ostream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -10,125 +12,145 @@
 namespace segcalc {
 namespace {
 
-// A ring of lines between the reader and the workers. Line n lives in slot
-// n % size from when it is read until it is written; the counters only grow:
-// written <= claimed <= read <= written + size. Whichever worker finishes the
-// next line to write also writes it and every finished one after it, so no
-// thread wakes just to write.
-class LineWindow {
+// A line costs microseconds to compute, less than handing it from thread to
+// thread, so the workers take lines in chunks: each reads its own chunk, as
+// many lines as the input already holds (never waiting for a second one, so an
+// interactive user still gets each answer at once), computes it and queues it
+// for writing. Whichever worker completes the chunk due next writes it and
+// every completed one after it, so no thread wakes just to write.
+//
+// Lines read but not yet written stay within a window of lines and of bytes,
+// so memory stays bounded however long the input and its lines are. The
+// counters only grow: written <= read <= written + window.
+class ChunkedBatch {
  public:
-  LineWindow(std::size_t size, std::ostream& out, std::ostream& err)
-      : slots_(size), out_(out), err_(err) {}
+  ChunkedBatch(std::istream& in, std::ostream& out, std::ostream& err,
+               const NumberSeparators& separators, const BatchLineHook& hook,
+               std::size_t window_lines)
+      : in_(in),
+        out_(out),
+        err_(err),
+        separators_(separators),
+        hook_(hook),
+        window_lines_(window_lines) {}
 
-  // Reader: waits for a free slot, then hands the line to the workers. False
-  // once the output has failed: results that cannot be written are not worth
-  // computing.
-  bool Put(std::string text) {
-    std::unique_lock lock(mutex_);
-    space_.wait(lock, [&] { return read_ - written_ < slots_.size() || output_failed_; });
-    if (output_failed_) return false;
-    Slot& slot = slots_[read_ % slots_.size()];
-    slot.text = std::move(text);
-    slot.done = false;
-    ++read_;
-    work_.notify_one();
-    return true;
+  void Work() {
+    Chunk chunk;
+    while (Read(chunk)) {
+      chunk.outputs.clear();
+      for (std::size_t i = 0; i < chunk.lines.size(); ++i) {
+        const long number = static_cast<long>(chunk.first + i) + 1;
+        chunk.outputs.push_back(ProcessBatchLine(chunk.lines[i], number, separators_, hook_));
+      }
+      chunk.lines.clear();
+      Complete(std::move(chunk));
+    }
   }
 
-  void Close() {
+  bool any_invalid() const { return any_invalid_; }
+
+ private:
+  struct Chunk {
+    std::size_t first = 0;
+    std::size_t bytes = 0;  // of its input lines
+    std::vector<std::string> lines;
+    std::vector<BatchLineOutput> outputs;
+  };
+
+  static constexpr std::size_t kChunkLines = 32;
+  static constexpr std::size_t kWindowBytes = 32 * 1024 * 1024;
+
+  // The next chunk of the input, or false once it is exhausted or the output
+  // has failed: results that cannot be written are not worth computing.
+  bool Read(Chunk& chunk) {
+    std::lock_guard reading(read_mutex_);
+    std::size_t room = 0;
+    {
+      std::unique_lock lock(mutex_);
+      space_.wait(lock, [&] {
+        const std::size_t in_flight = read_ - written_;
+        return output_failed_ || input_done_ ||
+               (in_flight < window_lines_ && (in_flight == 0 || bytes_in_flight_ < kWindowBytes));
+      });
+      if (output_failed_ || input_done_) return false;
+      room = std::min(kChunkLines, window_lines_ - (read_ - written_));
+    }
+    chunk.first = read_;
+    chunk.bytes = 0;
+    std::string text;
+    while (chunk.lines.size() < room && chunk.bytes < kWindowBytes && std::getline(in_, text)) {
+      chunk.bytes += text.size();
+      chunk.lines.push_back(std::move(text));
+      if (in_.rdbuf()->in_avail() <= 0) break;  // the next line may be a while coming
+    }
     std::lock_guard lock(mutex_);
-    closed_ = true;
-    work_.notify_all();
+    if (!in_) input_done_ = true;
+    read_ += chunk.lines.size();
+    bytes_in_flight_ += chunk.bytes;
+    return !chunk.lines.empty();
   }
 
-  // Worker: the next line to compute and its index, or false once the input
-  // is exhausted.
-  bool Claim(std::size_t& index, std::string& text) {
+  void Complete(Chunk chunk) {
     std::unique_lock lock(mutex_);
-    work_.wait(lock, [&] { return claimed_ < read_ || closed_; });
-    if (claimed_ == read_) return false;
-    index = claimed_++;
-    text = std::move(slots_[index % slots_.size()].text);
-    return true;
-  }
-
-  void Finish(std::size_t index, BatchLineOutput output) {
-    std::unique_lock lock(mutex_);
-    Slot& slot = slots_[index % slots_.size()];
-    slot.output = std::move(output);
-    slot.done = true;
-    if (writing_) return;        // the worker writing now will get to it
-    if (output_failed_) return;  // nothing more is written, not even messages
+    completed_.emplace(chunk.first, std::move(chunk));
+    if (writing_ || output_failed_)
+      return;  // the writer will get to it, or nothing more is written
     writing_ = true;
-    while (written_ < read_ && slots_[written_ % slots_.size()].done) {
-      const BatchLineOutput ready = std::move(slots_[written_ % slots_.size()].output);
-      ++written_;
-      // The reader is woken once half the window is free, not for every line.
-      if (read_ - written_ == slots_.size() / 2) space_.notify_one();
+    for (auto next = completed_.find(written_); next != completed_.end();
+         next = completed_.find(written_)) {
+      const Chunk ready = std::move(next->second);
+      completed_.erase(next);
       lock.unlock();
-      if (!ready.message.empty()) any_invalid_ = true;
-      WriteBatchLineOutput(ready, out_, err_);
+      for (const BatchLineOutput& output : ready.outputs) {
+        if (!output.message.empty()) any_invalid_ = true;
+        WriteBatchLineOutput(output, out_, err_);
+      }
+      out_.flush();
       lock.lock();
+      written_ += ready.outputs.size();
+      bytes_in_flight_ -= ready.bytes;
+      space_.notify_all();
       if (!out_) {
         output_failed_ = true;
-        space_.notify_one();
         break;
       }
     }
     writing_ = false;
   }
 
-  bool any_invalid() const { return any_invalid_; }
-
- private:
-  struct Slot {
-    std::string text;
-    BatchLineOutput output;
-    bool done = false;
-  };
-
-  std::mutex mutex_;
-  std::condition_variable space_;
-  std::condition_variable work_;
-  std::vector<Slot> slots_;
+  std::istream& in_;
   std::ostream& out_;
   std::ostream& err_;
+  const NumberSeparators& separators_;
+  const BatchLineHook& hook_;
+  const std::size_t window_lines_;
+
+  std::mutex read_mutex_;  // one reader at a time, so chunks follow input order
+  std::mutex mutex_;       // guards everything below but any_invalid_
+  std::condition_variable space_;
   std::size_t read_ = 0;
-  std::size_t claimed_ = 0;
   std::size_t written_ = 0;
-  bool closed_ = false;
-  bool writing_ = false;        // guarded by mutex_
-  bool output_failed_ = false;  // guarded by mutex_
-  bool any_invalid_ = false;    // only touched by the one writing
+  std::size_t bytes_in_flight_ = 0;
+  std::map<std::size_t, Chunk> completed_;  // by first line, waiting to be written
+  bool input_done_ = false;
+  bool writing_ = false;
+  bool output_failed_ = false;
+  bool any_invalid_ = false;  // only touched by the one writing
 };
 
 }  // namespace
 
 int RunParallelBatch(std::istream& in, std::ostream& out, std::ostream& err,
-                     const NumberSeparators& separators, unsigned jobs,
-                     const BatchLineHook& hook) {
-  LineWindow window(kBatchLinesPerWorker * jobs, out, err);
-  std::vector<std::thread> workers;
-  for (unsigned i = 0; i < jobs; ++i) {
-    workers.emplace_back([&] {
-      std::size_t index = 0;
-      std::string text;
-      while (window.Claim(index, text)) {
-        const long number = static_cast<long>(index) + 1;
-        window.Finish(index, ProcessBatchLine(text, number, separators, hook));
-      }
-    });
-  }
+                     const NumberSeparators& separators, unsigned jobs, const BatchLineHook& hook) {
+  ChunkedBatch batch(in, out, err, separators, hook, kBatchLinesPerWorker * jobs);
   // Standard input is tied to standard output: every read would flush it from
-  // this thread while a worker writes to it.
+  // one worker while another writes to it.
   std::ostream* const tied = in.tie(nullptr);
-  std::string text;
-  while (std::getline(in, text) && window.Put(std::move(text))) {
-  }
-  in.tie(tied);
-  window.Close();
+  std::vector<std::thread> workers;
+  for (unsigned i = 0; i < jobs; ++i) workers.emplace_back([&] { batch.Work(); });
   for (std::thread& worker : workers) worker.join();
-  return window.any_invalid() ? 1 : 0;
+  in.tie(tied);
+  return batch.any_invalid() ? 1 : 0;
 }
 
 }  // namespace segcalc
