@@ -6,6 +6,7 @@
 #include <ostream>
 #include <vector>
 
+#include "calc/result_boxes.h"
 #include "cli/parallel_batch.h"
 
 namespace segcalc {
@@ -81,13 +82,8 @@ ParsedBatchLine ParseBatchLine(std::string_view text) {
 }
 
 std::string BatchResultLine(const BatchLine& line, const ComputeOutcome& outcome) {
-  std::string boxes[5] = {line.arc, line.chord, line.height, "", ""};
-  if (outcome.texts) {
-    const ResultTexts& texts = *outcome.texts;
-    boxes[4] = texts.angle;
-    boxes[3] = texts.radius;
-    boxes[static_cast<int>(texts.missing_box)] = texts.missing;
-  }
+  BoxTexts boxes = {line.arc, line.chord, line.height, "", ""};
+  if (outcome.texts) WriteResultTexts(*outcome.texts, boxes);
   std::string result = OutcomeToken(outcome.kind);
   for (const std::string& box : boxes) result += '\t' + box;
   return result;
