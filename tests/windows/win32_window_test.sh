@@ -1,0 +1,195 @@
+#!/bin/sh
+# The native window under Wine, used as a person would: keys and clicks go
+# through the X display (xdotool), what the window shows is read back by
+# window_probe.exe and, for a selection, by copying it to the clipboard.
+#   win32_window_test.sh SEGCALC_EXE WINDOW_PROBE_EXE [SCREENSHOT_PNG]
+# With a third argument it also saves the window after the start-up compute.
+# Needs WINE and WINEPREFIX (a prefix already made); starts its own virtual
+# display when there is none.
+set -eu
+exe=$1
+probe=$2
+shot=${3:-}
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s '-screen 0 800x600x24 -dpi 96' sh "$0" "$@"
+fi
+WINE=${WINE:-wine}
+# Arguments in Chinese reach Wine's programs intact only from a UTF-8 locale.
+export LC_ALL=C.UTF-8
+
+app=
+wm=
+cleanup() {
+  if [ -n "$app" ]; then kill "$app" 2>/dev/null || true; fi
+  if [ -n "$wm" ]; then kill "$wm" 2>/dev/null || true; fi
+}
+trap cleanup EXIT
+step=setup
+fail() {
+  echo "FAIL ($step): $*" >&2
+  exit 1
+}
+
+# Chinese Windows has 宋体; Wine gets a Song face of the same shape under
+# that name, so nothing shows as empty boxes.
+reg=$(mktemp)
+{
+  printf 'Windows Registry Editor Version 5.00\r\n\r\n'
+  printf '[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
+  for face in SimSun NSimSun 宋体 新宋体; do
+    printf '"%s"="Noto Serif CJK SC"\r\n' "$face"
+  done
+} | iconv -f UTF-8 -t UTF-16 >"$reg"
+"$WINE" regedit /S "$reg"
+rm -f "$reg"
+
+openbox >/dev/null 2>&1 &
+wm=$!
+
+step=version
+version=$("$WINE" "$exe" --version | tr -d '\r')
+[ "$version" = "segcalc 1.00" ] || fail "--version printed '$version'"
+
+state=
+look() {
+  state=$("$WINE" "$probe" boxes | tr -d '\r') || fail "no window to look at"
+}
+expect() {
+  got=$(printf '%s\n' "$state" | sed -n "s/^$1=//p")
+  [ "$got" = "$2" ] || fail "$1 is '$got', expected '$2'"
+}
+box=
+look_box() {  # waits for the message box titled $1
+  for _ in $(seq 1 40); do
+    if box=$("$WINE" "$probe" box "$1" 2>/dev/null); then
+      box=$(printf '%s\n' "$box" | tr -d '\r')
+      return
+    fi
+    sleep 0.25
+  done
+  fail "no message box titled $1"
+}
+expect_box() {
+  printf '%s\n' "$box" | grep -qxF "$1" || fail "the box shows [$box], not '$1'"
+}
+copied() {  # what the focused control's selection copies
+  printf 'nothing copied' | xclip -selection clipboard -i >/dev/null 2>&1
+  sleep 0.3
+  xdotool key ctrl+c
+  sleep 0.5
+  xclip -selection clipboard -o
+}
+click() {  # a point of the client area, in pixels at 96 dpi
+  xdotool mousemove --window "$window" "$1" "$2" click 1
+  sleep 0.3
+}
+keys() {
+  xdotool key --delay 50 "$@"
+  sleep 0.5
+}
+
+step=start-up
+"$WINE" "$exe" &
+app=$!
+window=
+for _ in $(seq 1 120); do
+  window=$(xdotool search --onlyvisible --name '^求半径' 2>/dev/null | head -n 1) || true
+  [ -n "$window" ] && break
+  sleep 0.25
+done
+[ -n "$window" ] || fail "the window did not show"
+xdotool windowactivate --sync "$window"
+sleep 0.5
+title=$(xdotool getwindowname "$window")
+[ "$title" = "求半径                               作者:segcalc,QQ:00000000" ] ||
+  fail "title '$title'"
+look
+expect text1 2491.78
+expect text2 2067.63
+expect text3 ''
+expect text4 ''
+expect text5 ''
+expect check1 1
+expect focus 201
+expect selection 0,7
+[ "$(copied)" = 2491.78 ] || fail "the arc length box's text is not selected"
+
+step="Enter computes"
+keys Return
+look
+expect text3 591.83
+expect text4 1200
+expect text5 119.03
+expect focus 201
+if [ -n "$shot" ]; then
+  mkdir -p "$(dirname "$shot")"
+  import -frame -window "$window" "$shot"
+fi
+
+step="select all on tab"
+keys Tab
+look
+expect focus 202
+expect selection 0,7
+[ "$(copied)" = 2067.63 ] || fail "the chord length box's text is not selected"
+keys Tab Tab
+look
+expect focus 204
+[ "$(copied)" = "nothing copied" ] || fail "the radius box selected its text on tab"
+
+step="select all on click"
+click 308 34
+look
+expect focus 203
+expect selection 0,6
+
+step="no solution"
+click 84 34
+keys 1 0 0 Tab 2 0 0 Return
+look_box 运行提示
+expect_box text=按当前条件无法求解!请核对后再试!
+expect_box button=确定
+expect_box icon=yes
+look
+expect text1 100
+expect text2 200
+expect text3 591.83
+expect text4 1200
+expect text5 119.03
+keys Return
+look
+expect focus 202
+
+step="long text"
+long=$(head -c 40000 /dev/zero | tr '\0' 7)
+printf '%s' "$long" | xclip -selection clipboard -i >/dev/null 2>&1
+click 84 34
+keys ctrl+v
+look
+[ "$(printf '%s\n' "$state" | sed -n 's/^text1=//p')" = "$long" ] ||
+  fail "a pasted text of 40000 characters was not kept whole"
+keys Return
+look_box 运行提示
+expect_box text=弧长的数值超出了可以计算的范围,请核对后再试!
+keys Return
+
+step=about
+click 248 131
+look_box 关于
+expect_box button=确定
+printf "%s\n" "$box" | grep -qx "icon=yes" && fail "the about box has an icon: [$box]"
+keys Return
+
+step="Esc ends"
+xdotool windowactivate --sync "$window"
+keys Escape
+for _ in $(seq 1 40); do
+  kill -0 "$app" 2>/dev/null || break
+  sleep 0.25
+done
+kill -0 "$app" 2>/dev/null && fail "the program is still running"
+status=0
+wait "$app" || status=$?
+app=
+[ "$status" -eq 0 ] || fail "exit status $status"
+echo "win32 window: all steps passed"
