@@ -13,7 +13,8 @@ set(SEGCALC_WINE_ENVIRONMENT
   WINEPREFIX=${SEGCALC_WINE_PREFIX}
   WINEDEBUG=-all
   WINEDLLOVERRIDES=mscoree,mshtml=
-  WINEARCH=win64)
+  WINEARCH=win64
+  LC_ALL=C.UTF-8)
 
 # Runs the named tests (of the calling folder) in the shared prefix.
 function(segcalc_use_wine)
