@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "calc/result_boxes.h"
+#include "cli/input_encoding.h"
 #include "cli/parallel_batch.h"
 
 namespace segcalc {
@@ -107,8 +108,10 @@ void WriteBatchLineOutput(const BatchLineOutput& output, std::ostream& out, std:
   out << output.result << '\n' << std::flush;
 }
 
-int RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
+int RunBatch(std::istream& raw_in, std::ostream& out, std::ostream& err,
              const NumberSeparators& separators, unsigned jobs) {
+  DecodedInput decoded(raw_in);
+  std::istream& in = decoded.stream();
   if (jobs > 1) return RunParallelBatch(in, out, err, separators, jobs);
   int status = 0;
   std::string text;
