@@ -1,6 +1,6 @@
 // Reads back what the segcalc window shows, from another process, for the
 // window test: keys and clicks come from the display, this only looks.
-//   window_probe boxes            the five texts, the check box, the focus
+//   window_probe boxes            the five texts and names, the check box, the focus
 //   window_probe box TITLE        the message box of that title: text, icon, buttons
 // Prints UTF-8 lines "name=value"; exits 1 when the window is not there.
 
@@ -41,8 +41,14 @@ int Boxes() {
   const HWND form = FindWindowW(L"segcalc.MainForm", nullptr);
   if (form == nullptr) return 1;
   for (int i = 0; i < 5; ++i) {
-    const std::string name = "text" + std::to_string(i + 1);
-    Print(name.c_str(), Utf8(Text(GetDlgItem(form, 201 + i))));
+    const HWND box = GetDlgItem(form, 201 + i);
+    const std::string number = std::to_string(i + 1);
+    Print(("text" + number).c_str(), Utf8(Text(box)));
+    // What a screen reader calls the box: the label just before it.
+    const HWND before = GetWindow(box, GW_HWNDPREV);
+    wchar_t kind[32] = {};
+    if (before != nullptr) GetClassNameW(before, kind, 32);
+    Print(("name" + number).c_str(), lstrcmpiW(kind, L"Static") == 0 ? Utf8(Text(before)) : "");
   }
   Print("check1", std::to_string(SendMessageW(GetDlgItem(form, 104), BM_GETCHECK, 0, 0)));
   GUITHREADINFO gui = {};
