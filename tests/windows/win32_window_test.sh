@@ -89,18 +89,23 @@ keys() {
   sleep 0.5
 }
 
-step=start-up
-"$WINE" "$exe" &
-app=$!
 window=
-for _ in $(seq 1 120); do
-  window=$(xdotool search --onlyvisible --name '^求半径' 2>/dev/null | head -n 1) || true
-  [ -n "$window" ] && break
-  sleep 0.25
-done
-[ -n "$window" ] || fail "the window did not show"
-xdotool windowactivate --sync "$window"
-sleep 0.5
+start() {
+  "$WINE" "$exe" &
+  app=$!
+  window=
+  for _ in $(seq 1 120); do
+    window=$(xdotool search --onlyvisible --name '^求半径' 2>/dev/null | head -n 1) || true
+    [ -n "$window" ] && break
+    sleep 0.25
+  done
+  [ -n "$window" ] || fail "the window did not show"
+  xdotool windowactivate --sync "$window"
+  sleep 0.5
+}
+
+step=start-up
+start
 title=$(xdotool getwindowname "$window")
 [ "$title" = "求半径                               作者:segcalc,QQ:00000000" ] ||
   fail "title '$title'"
@@ -193,16 +198,25 @@ expect_box button=确定
 printf "%s\n" "$box" | grep -qx "icon=yes" && fail "the about box has an icon: [$box]"
 keys Return
 
+ends() {  # the program has ended, with status 0
+  for _ in $(seq 1 40); do
+    kill -0 "$app" 2>/dev/null || break
+    sleep 0.25
+  done
+  kill -0 "$app" 2>/dev/null && fail "the program is still running"
+  status=0
+  wait "$app" || status=$?
+  app=
+  [ "$status" -eq 0 ] || fail "exit status $status"
+}
+
 step="Esc ends"
 xdotool windowactivate --sync "$window"
 keys Escape
-for _ in $(seq 1 40); do
-  kill -0 "$app" 2>/dev/null || break
-  sleep 0.25
-done
-kill -0 "$app" 2>/dev/null && fail "the program is still running"
-status=0
-wait "$app" || status=$?
-app=
-[ "$status" -eq 0 ] || fail "exit status $status"
+ends
+
+step="closing the window ends"
+start
+keys alt+F4
+ends
 echo "win32 window: all steps passed"
