@@ -198,6 +198,17 @@ expect_box button=确定
 printf "%s\n" "$box" | grep -qx "icon=yes" && fail "the about box has an icon: [$box]"
 keys Return
 
+step="a long result shows its start"
+xdotool windowactivate --sync "$window"
+click 84 34
+keys Delete Tab 1 0 0 0 Tab 0 period 0 2 Return
+look
+expect focus 203
+radius=$(printf '%s\n' "$state" | sed -n 's/^text4=//p')
+[ "${#radius}" -ge 10 ] || fail "the radius '$radius' is too short to tell"
+start=$(printf '%s\n' "$state" | sed -n 's/^start4=//p')
+[ "$start" -ge 0 ] || fail "the radius box shows its end ($radius, first character at $start)"
+
 ends() {  # the program has ended, with status 0
   for _ in $(seq 1 40); do
     kill -0 "$app" 2>/dev/null || break

@@ -1,6 +1,7 @@
 // Reads back what the segcalc window shows, from another process, for the
 // window test: keys and clicks come from the display, this only looks.
-//   window_probe boxes            the five texts and names, the check box, the focus
+//   window_probe boxes            the five texts, names and first characters' places,
+//                                 the check box, the focus
 //   window_probe box TITLE        the message box of that title: text, icon, buttons
 // Prints UTF-8 lines "name=value"; exits 1 when the window is not there.
 
@@ -44,6 +45,9 @@ int Boxes() {
     const HWND box = GetDlgItem(form, 201 + i);
     const std::string number = std::to_string(i + 1);
     Print(("text" + number).c_str(), Utf8(Text(box)));
+    // Where the first character stands: left of the box when scrolled away.
+    const LRESULT first = SendMessageW(box, EM_POSFROMCHAR, 0, 0);
+    Print(("start" + number).c_str(), std::to_string(static_cast<short>(LOWORD(first))));
     // What a screen reader calls the box: the label just before it.
     const HWND before = GetWindow(box, GW_HWNDPREV);
     wchar_t kind[32] = {};
