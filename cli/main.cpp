@@ -16,7 +16,8 @@ int wmain(int argc, wchar_t** argv) {
   const std::vector<std::string> utf8 = segcalc::Utf8Arguments(argc, argv);
   const std::vector<std::string_view> args(utf8.begin() + (utf8.empty() ? 0 : 1), utf8.end());
   segcalc::StandardStreams streams;
-  return segcalc::RunCli(args, std::cin, streams.out(), streams.err(), segcalc::UserSeparators());
+  return segcalc::RunCli(args, streams.in(), streams.out(), streams.err(),
+                         segcalc::UserSeparators());
 }
 
 #else

@@ -72,6 +72,53 @@ class ConsoleBuffer : public std::streambuf {
   char buffer_[4096];
 };
 
+// Reads a console as UTF-16 and hands on UTF-8: read as bytes, typed text
+// would arrive in the console's code page. Ctrl+Z ends the input, as it does
+// for every console program.
+class ConsoleInputBuffer : public std::streambuf {
+ public:
+  explicit ConsoleInputBuffer(HANDLE console) : console_(console) {}
+
+ protected:
+  int_type underflow() override {
+    if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
+    decoded_.clear();
+    while (decoded_.empty() && !ended_) Read();
+    setg(decoded_.data(), decoded_.data(), decoded_.data() + decoded_.size());
+    return decoded_.empty() ? traits_type::eof() : traits_type::to_int_type(*gptr());
+  }
+
+ private:
+  void Read() {
+    wchar_t chunk[4096];
+    DWORD count = 0;
+    std::wstring text;
+    if (high_surrogate_ != 0) text += high_surrogate_;
+    high_surrogate_ = 0;
+    if (!ReadConsoleW(console_, chunk, sizeof chunk / sizeof chunk[0], &count, nullptr) ||
+        count == 0) {
+      ended_ = true;
+    } else {
+      text.append(chunk, count);
+    }
+    if (const std::size_t end = text.find(L'\x1A'); end != text.npos) {
+      text.resize(end);
+      ended_ = true;
+    }
+    // A character cut by the end of the chunk waits for the rest of it.
+    if (!ended_ && !text.empty() && text.back() >= 0xD800 && text.back() <= 0xDBFF) {
+      high_surrogate_ = text.back();
+      text.pop_back();
+    }
+    decoded_ = Utf8FromWide(text);
+  }
+
+  HANDLE console_;
+  std::string decoded_;
+  bool ended_ = false;
+  wchar_t high_surrogate_ = 0;
+};
+
 // The console behind a standard handle, or null when it is redirected.
 HANDLE ConsoleOf(DWORD which) {
   HANDLE handle = GetStdHandle(which);
@@ -90,10 +137,15 @@ std::vector<std::string> Utf8Arguments(int argc, wchar_t** argv) {
   return args;
 }
 
-StandardStreams::StandardStreams() : out_(&std::cout), err_(&std::cerr) {
+StandardStreams::StandardStreams() : in_(&std::cin), out_(&std::cout), err_(&std::cerr) {
   _setmode(_fileno(stdin), _O_BINARY);
   _setmode(_fileno(stdout), _O_BINARY);
   _setmode(_fileno(stderr), _O_BINARY);
+  if (HANDLE console = ConsoleOf(STD_INPUT_HANDLE)) {
+    in_console_ = std::make_unique<ConsoleInputBuffer>(console);
+    in_owned_ = std::make_unique<std::istream>(in_console_.get());
+    in_ = in_owned_.get();
+  }
   if (HANDLE console = ConsoleOf(STD_OUTPUT_HANDLE)) {
     out_console_ = std::make_unique<ConsoleBuffer>(console);
     out_owned_ = std::make_unique<std::ostream>(out_console_.get());
@@ -107,7 +159,7 @@ StandardStreams::StandardStreams() : out_(&std::cout), err_(&std::cerr) {
   }
   // Reading standard input flushes what is written, as with std::cin and
   // std::cout, so that a prompt-and-answer use sees each result in time.
-  std::cin.tie(out_);
+  in_->tie(out_);
 }
 
 StandardStreams::~StandardStreams() {
