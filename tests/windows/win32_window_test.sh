@@ -64,7 +64,12 @@ look_box() {  # waits for the message box titled $1
   for _ in $(seq 1 40); do
     if box=$("$WINE" "$probe" box "$1" 2>/dev/null); then
       box=$(printf '%s\n' "$box" | tr -d '\r')
-      return
+      for _ in $(seq 1 20); do
+        target=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) || true
+        [ -n "$target" ] && return
+        sleep 0.1
+      done
+      fail "the box titled $1 is not on the display"
     fi
     sleep 0.25
   done
@@ -76,17 +81,26 @@ expect_box() {
 copied() {  # what the focused control's selection copies
   printf 'nothing copied' | xclip -selection clipboard -i >/dev/null 2>&1
   sleep 0.3
-  xdotool key ctrl+c
-  sleep 0.5
+  keys ctrl+c
   xclip -selection clipboard -o
 }
 click() {  # a point of the client area, in pixels at 96 dpi
   xdotool mousemove --window "$window" "$1" "$2" click 1
   sleep 0.3
 }
+# Keys go to the window a person looks at: the main window, or the message
+# box in front of it. Activating it first keeps them there whatever else the
+# display shows, and under Wine the window manager does not always give the
+# keyboard back to the window when a box closes.
+target=
 keys() {
+  xdotool windowactivate --sync "${target:-$window}" >/dev/null 2>&1 || true
   xdotool key --delay 50 "$@"
   sleep 0.5
+}
+close_box() {
+  keys Return
+  target=
 }
 
 window=
@@ -167,7 +181,7 @@ expect text2 200
 expect text3 591.83
 expect text4 1200
 expect text5 119.03
-keys Return
+close_box
 look
 expect focus 202
 
@@ -182,12 +196,9 @@ look
 keys Return
 look_box 运行提示
 expect_box text=弧长的数值超出了可以计算的范围,请核对后再试!
-keys Return
+close_box
 
 step="Enter on a button presses it"
-# Under Wine the window manager does not always give the keyboard back to the
-# window when a message box closes; a person would click the title bar.
-xdotool windowactivate --sync "$window"
 click 308 34
 keys Tab Tab Tab Tab Tab Tab
 look
@@ -196,10 +207,9 @@ keys Return
 look_box 关于
 expect_box button=确定
 printf "%s\n" "$box" | grep -qx "icon=yes" && fail "the about box has an icon: [$box]"
-keys Return
+close_box
 
 step="a long result shows its start"
-xdotool windowactivate --sync "$window"
 click 84 34
 keys Delete Tab 1 0 0 0 Tab 0 period 0 2 Return
 look
@@ -222,7 +232,6 @@ ends() {  # the program has ended, with status 0
 }
 
 step="Esc ends"
-xdotool windowactivate --sync "$window"
 keys Escape
 ends
 
