@@ -151,6 +151,23 @@ if [ -n "$shot" ]; then
   import -frame -window "$window" "$shot"
 fi
 
+step="the check box"
+click 292 66
+look
+expect check1 0
+keys Return
+look
+expect focus 104
+expect text3 592.41
+expect text4 1197.15
+expect text5 119.32
+click 292 66
+keys Return
+look
+expect check1 1
+expect text4 1200
+click 84 34
+
 step="select all on tab"
 keys Tab
 look
