@@ -224,7 +224,7 @@ Win32MainForm* Win32MainForm::Of(HWND window) {
 
 int Win32MainForm::Run(int show_command) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
-  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES};
+  INITCOMMONCONTROLSEX controls = {sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
 
   // A window class of the dialog kind: the dialog manager brings Tab, Enter,
@@ -238,7 +238,7 @@ int Win32MainForm::Run(int show_command) {
   window_class.hIconSm = static_cast<HICON>(
       LoadImageW(instance, MAKEINTRESOURCEW(kIconId), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                  GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
-  window_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+  window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   window_class.lpszClassName = kWindowClass;
   if (RegisterClassExW(&window_class) == 0) return 1;
