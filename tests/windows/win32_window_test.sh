@@ -256,4 +256,20 @@ step="closing the window ends"
 start
 keys alt+F4
 ends
+# At 125 % and 150 % the layout scales with the display; the text scales with
+# it, so the labels stay whole.
+desktop='HKCU\Control Panel\Desktop'
+fonts='HKCU\Software\Wine\Fonts'
+for dpi in 120 144; do
+  step="at $dpi dpi"
+  "$WINE" reg add "$desktop" /v LogPixels /t REG_DWORD /d $dpi /f >/dev/null
+  "$WINE" reg add "$fonts" /v LogPixels /t REG_DWORD /d $dpi /f >/dev/null
+  start
+  look
+  expect client $(((5430 * dpi + 720) / 1440))x$(((2265 * dpi + 720) / 1440))
+  keys Escape
+  ends
+done
+"$WINE" reg delete "$desktop" /v LogPixels /f >/dev/null 2>&1 || true
+"$WINE" reg delete "$fonts" /v LogPixels /f >/dev/null 2>&1 || true
 echo "win32 window: all steps passed"

@@ -1,7 +1,7 @@
 // Reads back what the segcalc window shows, from another process, for the
 // window test: keys and clicks come from the display, this only looks.
-//   window_probe boxes            the five texts, names and first characters' places,
-//                                 the check box, the focus
+//   window_probe boxes            the client area's size, the five texts, names and
+//                                 first characters' places, the check box, the focus
 //   window_probe box TITLE        the message box of that title: text, icon, buttons
 // Prints UTF-8 lines "name=value"; exits 1 when the window is not there.
 
@@ -41,6 +41,9 @@ void Print(const char* name, const std::string& value) {
 int Boxes() {
   const HWND form = FindWindowW(L"segcalc.MainForm", nullptr);
   if (form == nullptr) return 1;
+  RECT client = {};
+  GetClientRect(form, &client);
+  Print("client", std::to_string(client.right) + "x" + std::to_string(client.bottom));
   for (int i = 0; i < 5; ++i) {
     const HWND box = GetDlgItem(form, 201 + i);
     const std::string number = std::to_string(i + 1);
