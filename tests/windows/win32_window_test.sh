@@ -19,9 +19,17 @@ export LC_ALL=C.UTF-8
 
 app=
 wm=
+desktop='HKCU\Control Panel\Desktop'
+fonts='HKCU\Software\Wine\Fonts'
+scaled=
 cleanup() {
   if [ -n "$app" ]; then kill "$app" 2>/dev/null || true; fi
   if [ -n "$wm" ]; then kill "$wm" 2>/dev/null || true; fi
+  # The prefix is shared: it goes back to 96 dpi.
+  if [ -n "$scaled" ]; then
+    "$WINE" reg delete "$desktop" /v LogPixels /f >/dev/null 2>&1 || true
+    "$WINE" reg delete "$fonts" /v LogPixels /f >/dev/null 2>&1 || true
+  fi
 }
 trap cleanup EXIT
 step=setup
@@ -258,10 +266,9 @@ keys alt+F4
 ends
 # At 125 % and 150 % the layout scales with the display; the text scales with
 # it, so the labels stay whole.
-desktop='HKCU\Control Panel\Desktop'
-fonts='HKCU\Software\Wine\Fonts'
 for dpi in 120 144; do
   step="at $dpi dpi"
+  scaled=yes
   "$WINE" reg add "$desktop" /v LogPixels /t REG_DWORD /d $dpi /f >/dev/null
   "$WINE" reg add "$fonts" /v LogPixels /t REG_DWORD /d $dpi /f >/dev/null
   start
@@ -270,6 +277,4 @@ for dpi in 120 144; do
   keys Escape
   ends
 done
-"$WINE" reg delete "$desktop" /v LogPixels /f >/dev/null 2>&1 || true
-"$WINE" reg delete "$fonts" /v LogPixels /f >/dev/null 2>&1 || true
 echo "win32 window: all steps passed"
