@@ -58,7 +58,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show_command) {
   const std::vector<std::string> args = Arguments();
   if (const auto answer = segcalc::TerminalAnswer({args.begin(), args.end()})) {
     if (!WriteToTerminal(*answer)) {
-      segcalc::ShowWin32MessageBox(nullptr, "求半径", *answer, segcalc::MessageIcon::None);
+      // Started from Explorer or a shortcut: there is no terminal to answer on.
+      std::string text = *answer;
+      while (!text.empty() && text.back() == '\n') text.pop_back();
+      segcalc::ShowWin32MessageBox(nullptr, "求半径", text, segcalc::MessageIcon::None);
     }
     return 0;
   }

@@ -260,6 +260,15 @@ step="Esc ends"
 keys Escape
 ends
 
+step="--version without a terminal"
+"$WINE" "$exe" --version >&- &
+app=$!
+look_box 求半径
+expect_box "text=segcalc 1.00"
+expect_box button=确定
+close_box
+ends
+
 step="closing the window ends"
 start
 keys alt+F4
