@@ -6,7 +6,7 @@ BUILD_TYPE ?= Release
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps deps-test configure build run run-cli test package screenshot format clean deps-fuzz test-sanitize fuzz bench difftest
+.PHONY: all deps deps-test configure build run run-cli test package screenshot format clean deps-fuzz test-sanitize fuzz bench difftest deps-windows windows test-windows
 
 all: build
 
@@ -85,8 +85,24 @@ bench: deps
 difftest: build
 	$(BUILD_DIR)/tests/solver_difftest $(DIFFTEST_INPUTS)
 
+# The Windows edition, cross-built with MinGW-w64 in a folder of its own: the
+# two programs, segcalc-$(version)-win64.zip and the -setup.exe installer.
+# Its tests run the .exe files under Wine, on a virtual display.
+WINDOWS_DIR ?= build-windows
+
+deps-windows:
+	@./scripts/install-deps.sh windows
+
+windows: deps-windows
+	cmake -S . -B $(WINDOWS_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+		-DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake $(CMAKE_FLAGS)
+	cmake --build $(WINDOWS_DIR) -j $(JOBS)
+
+test-windows: windows
+	cd $(WINDOWS_DIR) && xvfb-run -a ctest --output-on-failure -j $(JOBS)
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(BENCH_DIR) $(WINDOWS_DIR)

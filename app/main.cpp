@@ -3,11 +3,16 @@
 #include <iostream>
 
 #include "app/display_check.h"
+#include "app/terminal_answer.h"
 #include "platform/user_separators.h"
 #include "window/layout.h"
 #include "window/main_form.h"
 
 int main(int argc, char** argv) {
+  if (const auto answer = segcalc::TerminalAnswer({argv + 1, argv + argc})) {
+    std::cout << *answer << std::flush;
+    return std::cout ? 0 : 1;
+  }
   const std::string missing = segcalc::MissingDisplayReason(
       std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"));
   if (!missing.empty()) {
@@ -21,9 +26,7 @@ int main(int argc, char** argv) {
   QApplication::setDesktopFileName(QStringLiteral(SEGCALC_APP_ID));
 
   segcalc::Form_Load(form);
-  segcalc::QtWindowServices services;
-  segcalc::MainFormDialog window(form, services);
-  services.SetParent(&window);
+  segcalc::MainFormDialog window(form);
   window.show();
   return QApplication::exec();
 }

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstring>
+#include <iterator>
 #include <optional>
 #include <vector>
 
@@ -65,9 +66,8 @@ const std::uint8_t* LastMatch(const std::uint8_t* codes, std::size_t count) {
 #if defined(__GLIBC__)
   return static_cast<const std::uint8_t*>(memrchr(codes, scan::kMatch, count));
 #else
-  const auto* end = codes + count;
-  const auto* found =
-      std::find(std::make_reverse_iterator(end), std::make_reverse_iterator(codes), scan::kMatch);
+  const auto found = std::find(std::make_reverse_iterator(codes + count),
+                               std::make_reverse_iterator(codes), scan::kMatch);
   return found.base() == codes ? nullptr : found.base() - 1;
 #endif
 }

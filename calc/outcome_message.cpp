@@ -1,17 +1,11 @@
 #include "calc/outcome_message.h"
 
+#include "calc/result_boxes.h"
+
 namespace segcalc {
 
 std::string BoxLabel(MeasurementBox box) {
-  switch (box) {
-    case MeasurementBox::Arc:
-      return "弧长";
-    case MeasurementBox::Chord:
-      return "弦长";
-    case MeasurementBox::Height:
-      return "弦高";
-  }
-  return {};
+  return std::string(BoxLabel(BoxOf(box)));
 }
 
 std::string OutcomeMessage(const ComputeOutcome& outcome) {

@@ -6,6 +6,8 @@
 #include <ostream>
 #include <vector>
 
+#include "calc/result_boxes.h"
+#include "cli/input_encoding.h"
 #include "cli/parallel_batch.h"
 
 namespace segcalc {
@@ -82,13 +84,8 @@ ParsedBatchLine ParseBatchLine(std::string_view text) {
 }
 
 std::string BatchResultLine(const BatchLine& line, const ComputeOutcome& outcome) {
-  std::string boxes[5] = {line.arc, line.chord, line.height, "", ""};
-  if (outcome.texts) {
-    const ResultTexts& texts = *outcome.texts;
-    boxes[4] = texts.angle;
-    boxes[3] = texts.radius;
-    boxes[static_cast<int>(texts.missing_box)] = texts.missing;
-  }
+  BoxTexts boxes = {line.arc, line.chord, line.height, "", ""};
+  if (outcome.texts) WriteResultTexts(*outcome.texts, boxes);
   std::string result = OutcomeToken(outcome.kind);
   for (const std::string& box : boxes) result += '\t' + box;
   return result;
@@ -137,8 +134,10 @@ void WriteBatchLineOutput(const BatchLineOutput& output, std::ostream& out, std:
   out << output.result << '\n';
 }
 
-int RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
+int RunBatch(std::istream& raw_in, std::ostream& out, std::ostream& err,
              const NumberSeparators& separators, unsigned jobs, const BatchLineHook& hook) {
+  DecodedInput decoded(raw_in);
+  std::istream& in = decoded.stream();
   if (jobs > 1) return RunParallelBatch(in, out, err, separators, jobs, hook);
   int status = 0;
   std::string text;

@@ -54,7 +54,9 @@ BatchLineOutput ProcessBatchLine(std::string_view text, long number,
 
 // Computes every line of the input with the given number of worker threads,
 // writing each result, in input order, as soon as it and all before it are
-// known. Returns the exit status: 1 when any line was invalid, else 0.
+// known. The input may be UTF-8 or UTF-16 behind a byte-order mark
+// (cli/input_encoding.h). Returns the exit status: 1 when any line was
+// invalid, else 0.
 int RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
              const NumberSeparators& separators, unsigned jobs = 1,
              const BatchLineHook& hook = {});

@@ -8,6 +8,7 @@
 
 #include "calc/compute_request.h"
 #include "calc/outcome_message.h"
+#include "calc/result_boxes.h"
 #include "cli/batch.h"
 #include "cli/batch_file.h"
 #include "cli/cli_options.h"
@@ -35,10 +36,9 @@ int ComputeOnce(const CliOptions& options, std::ostream& out, std::ostream& err,
       Compute({options.arc, options.chord, options.height}, options.major ? 0 : 1, separators);
   if (outcome.texts) {
     // The five boxes as the window shows them after the compute.
-    std::string boxes[3] = {options.arc, options.chord, options.height};
-    boxes[static_cast<int>(outcome.texts->missing_box)] = outcome.texts->missing;
-    out << "弧长\t" << boxes[0] << "\n弦长\t" << boxes[1] << "\n弦高\t" << boxes[2] << "\n半径\t"
-        << outcome.texts->radius << "\n夹角\t" << outcome.texts->angle << '\n';
+    BoxTexts boxes = {options.arc, options.chord, options.height, "", ""};
+    WriteResultTexts(*outcome.texts, boxes);
+    for (TextBox box : kTextBoxes) out << BoxLabel(box) << '\t' << boxes[BoxIndex(box)] << '\n';
   }
   // The first filled pair wins, so a typed chord height was not used.
   if (!options.arc.empty() && !options.chord.empty() && !options.height.empty()) {

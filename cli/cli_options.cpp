@@ -54,6 +54,10 @@ ParsedOptions ParseCliOptions(const std::vector<std::string_view>& args) {
     if (arg.starts_with("--") && arg.find('=') != std::string_view::npos) {
       inline_value = arg.substr(arg.find('=') + 1);
       arg = arg.substr(0, arg.find('='));
+    } else if (arg.starts_with("-j") && arg.size() > 2) {
+      // The count attached, as make and most tools take it: -j2.
+      inline_value = arg.substr(2);
+      arg = arg.substr(0, 2);
     }
     const std::string_view name = arg == "-j" ? "--jobs" : arg;
     if (arg.starts_with("-") && arg != "-" && !seen.insert(std::string(name)).second) {

@@ -28,7 +28,8 @@ struct ParsedOptions {
   std::string error;  // why the command line was refused, when options is empty
 };
 
-// Options may be written '--arc TEXT' or '--arc=TEXT'; each may appear once.
+// Options may be written '--arc TEXT' or '--arc=TEXT', and -j also '-j2';
+// each may appear once.
 ParsedOptions ParseCliOptions(const std::vector<std::string_view>& args);
 
 extern const char* const kUsageText;

@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     for (const std::filesystem::path& file : InputsUnder(argv[i])) {
       const std::string input = ReadAll(file);
-      std::fprintf(stderr, "replaying %s\n", file.c_str());
+      std::fprintf(stderr, "replaying %s\n", file.string().c_str());
       LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(input.data()), input.size());
       ++replayed;
     }

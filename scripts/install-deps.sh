@@ -6,6 +6,8 @@
 #   install-deps.sh test         also what the tests read drawings and print reports with
 #   install-deps.sh screenshot   also what docs/window.png is taken with
 #   install-deps.sh fuzz         also clang and libFuzzer, for `make fuzz` only
+#   install-deps.sh windows      also the MinGW-w64 cross compiler, Wine, NSIS
+#                                and a virtual display, for `make windows`
 set -eu
 
 build_packages="
@@ -20,6 +22,7 @@ build_packages="
 test_packages="python3-ezdxf chromium poppler-utils"
 screenshot_packages="xvfb xauth openbox xdotool imagemagick"
 fuzz_packages="clang-14 libclang-rt-14-dev"
+windows_packages="g++-mingw-w64-x86-64-posix wine64 nsis xvfb xauth"
 
 packages=$build_packages
 for group in "$@"; do
@@ -27,6 +30,7 @@ for group in "$@"; do
     test) packages="$packages $test_packages" ;;
     screenshot) packages="$packages $screenshot_packages" ;;
     fuzz) packages="$packages $fuzz_packages" ;;
+    windows) packages="$packages $windows_packages" ;;
     *) echo "install-deps: unknown group '$group'" >&2; exit 2 ;;
   esac
 done

@@ -1,20 +1,21 @@
 #pragma once
 
-#include <QString>
+#include <string>
 
 #include "window/main_form.h"
 
 namespace segcalc {
 
-// What the commands need from the platform beyond the form's state. The real
-// window shows modal boxes and quits; tests record the calls instead.
+// What the commands need from the window beyond the form's state: message
+// boxes and program end. Texts are UTF-8.
 class WindowServices {
  public:
   virtual ~WindowServices() = default;
-  // Modal, titled "运行提示", with the warning icon and one OK button.
-  virtual void ShowWarning(const QString& text) = 0;
+  // Modal, titled "运行提示", with the warning icon and one OK button. The
+  // window shows the form as it stands behind the box.
+  virtual void ShowWarning(const std::string& text) = 0;
   // Modal, titled "关于", no icon, one OK button.
-  virtual void ShowAbout(const QString& text) = 0;
+  virtual void ShowAbout(const std::string& text) = 0;
   // Ends the program at once, without confirmation.
   virtual void EndProgram() = 0;
 };
@@ -32,6 +33,6 @@ void Text1_GotFocus(MainForm& form);
 void Text2_GotFocus(MainForm& form);
 void Text3_GotFocus(MainForm& form);
 
-QString AboutText();
+std::string AboutText();
 
 }  // namespace segcalc

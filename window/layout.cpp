@@ -75,32 +75,11 @@ void SetUpApplicationLook() {
   QApplication::setWindowIcon(SegmentIcon());
 }
 
-// Brings the widgets up to date before a message box covers them, so that a
-// result written just before a warning is already in view behind it.
-class MainFormDialog::ShowingServices : public WindowServices {
- public:
-  ShowingServices(MainFormDialog& dialog, WindowServices& inner) : dialog_(dialog), inner_(inner) {}
-  void ShowWarning(const QString& text) override {
-    dialog_.ShowForm();
-    inner_.ShowWarning(text);
-  }
-  void ShowAbout(const QString& text) override {
-    dialog_.ShowForm();
-    inner_.ShowAbout(text);
-  }
-  void EndProgram() override { inner_.EndProgram(); }
-
- private:
-  MainFormDialog& dialog_;
-  WindowServices& inner_;
-};
-
-MainFormDialog::MainFormDialog(MainForm& form, WindowServices& services, QWidget* parent)
+MainFormDialog::MainFormDialog(MainForm& form, QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      form_(form),
-      services_(std::make_unique<ShowingServices>(*this, services)) {
+      form_(form) {
   setFont(SongFont(kWindowPoints));
   setWindowIcon(SegmentIcon());
   setFixedSize(Px(kClientWidth), Px(kClientHeight));
@@ -118,18 +97,17 @@ MainFormDialog::~MainFormDialog() = default;
 
 void MainFormDialog::BuildControls() {
   const QFont control_font = SongFont(kControlPoints);
-  AutoSizedLabel(this, QStringLiteral("弧长"), TwipRect(360, 405, 420, 210), control_font);
-  AutoSizedLabel(this, QStringLiteral("弦长"), TwipRect(2040, 405, 420, 210), control_font);
-  AutoSizedLabel(this, QStringLiteral("弦高"), TwipRect(3720, 405, 420, 210), control_font);
-  AutoSizedLabel(this, QStringLiteral("半径"), TwipRect(360, 885, 420, 210), control_font);
-  AutoSizedLabel(this, QStringLiteral("夹角"), TwipRect(2040, 885, 420, 210), control_font);
-
+  const QRect label_rects[] = {TwipRect(360, 405, 420, 210), TwipRect(2040, 405, 420, 210),
+                               TwipRect(3720, 405, 420, 210), TwipRect(360, 885, 420, 210),
+                               TwipRect(2040, 885, 420, 210)};
   const QRect box_rects[kTextBoxCount] = {
       TwipRect(840, 360, 850, 300), TwipRect(2520, 360, 850, 300), TwipRect(4200, 360, 850, 300),
       TwipRect(840, 840, 850, 300), TwipRect(2520, 840, 850, 300)};
   void (*const got_focus[])(MainForm&) = {Text1_GotFocus, Text2_GotFocus, Text3_GotFocus};
   for (int i = 0; i < kTextBoxCount; ++i) {
     const auto box = static_cast<TextBox>(i);
+    const QString label_text = QString::fromUtf8(BoxLabel(box));
+    QLabel* label = AutoSizedLabel(this, label_text, label_rects[i], control_font);
     QLineEdit* edit = nullptr;
     if (i < 3) {
       auto* measurement = new MeasurementLineEdit(this);
@@ -145,8 +123,11 @@ void MainFormDialog::BuildControls() {
     // A box holds whatever is typed or pasted; Qt would cut it at 32767.
     edit->setMaxLength(std::numeric_limits<int>::max());
     connect(edit, &QLineEdit::textEdited, this,
-            [this, box](const QString& text) { form_.text(box) = text; });
-    boxes_[static_cast<std::size_t>(i)] = edit;
+            [this, box](const QString& text) { form_.text(box) = text.toStdString(); });
+    // A screen reader names each box by the label beside it.
+    label->setBuddy(edit);
+    edit->setAccessibleName(label_text);
+    boxes_[BoxIndex(box)] = edit;
   }
 
   AutoSizedLabel(this, QStringLiteral("填入弧长,弦长,弦高中任意二项可求出其它三项!"),
@@ -165,11 +146,11 @@ void MainFormDialog::BuildControls() {
   command3_ = Button(this, QStringLiteral("关 于"), TwipRect(3240, 1800, 975, 330));
 
   connect(command1_, &QPushButton::clicked, this, [this] {
-    Command1_Click(form_, *services_);
+    Command1_Click(form_, *this);
     ShowForm();
   });
-  connect(command2_, &QPushButton::clicked, this, [this] { Command2_Click(*services_); });
-  connect(command3_, &QPushButton::clicked, this, [this] { Command3_Click(*services_); });
+  connect(command2_, &QPushButton::clicked, this, [this] { Command2_Click(*this); });
+  connect(command3_, &QPushButton::clicked, this, [this] { Command3_Click(*this); });
   connect(check1_, &QCheckBox::toggled, this,
           [this](bool ticked) { form_.check_value = ticked ? 1 : 0; });
 
@@ -181,13 +162,17 @@ void MainFormDialog::BuildControls() {
 }
 
 void MainFormDialog::ShowForm() {
-  for (int i = 0; i < kTextBoxCount; ++i) {
-    QLineEdit* edit = boxes_[static_cast<std::size_t>(i)];
-    const QString& text = form_.text(static_cast<TextBox>(i));
-    if (edit->text() != text) edit->setText(text);
+  for (TextBox box : kTextBoxes) {
+    QLineEdit* edit = textBox(box);
+    const QString text = QString::fromStdString(form_.text(box));
+    if (edit->text() == text) continue;
+    edit->setText(text);
+    // A box the user is not in shows where its number starts: the end of a
+    // long radius alone would read as a different number.
+    if (!edit->hasFocus()) edit->setCursorPosition(0);
   }
   check1_->setChecked(form_.check_value == 1);
-  setWindowTitle(form_.caption);
+  setWindowTitle(QString::fromStdString(form_.caption));
 }
 
 void MainFormDialog::ShowSelection(TextBox box) {
@@ -196,12 +181,12 @@ void MainFormDialog::ShowSelection(TextBox box) {
 }
 
 void MainFormDialog::reject() {
-  Command2_Click(*services_);
+  Command2_Click(*this);
 }
 
 void MainFormDialog::closeEvent(QCloseEvent* event) {
   event->accept();
-  services_->EndProgram();
+  EndProgram();
 }
 
 namespace {
@@ -216,15 +201,18 @@ void ShowModalBox(QWidget* parent, QMessageBox::Icon icon, const QString& title,
 
 }  // namespace
 
-void QtWindowServices::ShowWarning(const QString& text) {
-  ShowModalBox(parent_, QMessageBox::Warning, QStringLiteral("运行提示"), text);
+void MainFormDialog::ShowWarning(const std::string& text) {
+  ShowForm();
+  ShowModalBox(this, QMessageBox::Warning, QStringLiteral("运行提示"),
+               QString::fromStdString(text));
 }
 
-void QtWindowServices::ShowAbout(const QString& text) {
-  ShowModalBox(parent_, QMessageBox::NoIcon, QStringLiteral("关于"), text);
+void MainFormDialog::ShowAbout(const std::string& text) {
+  ShowForm();
+  ShowModalBox(this, QMessageBox::NoIcon, QStringLiteral("关于"), QString::fromStdString(text));
 }
 
-void QtWindowServices::EndProgram() {
+void MainFormDialog::EndProgram() {
   QCoreApplication::exit(0);
 }
 

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 #include <array>
-#include <memory>
+#include <string>
 
 #include "window/commands.h"
 #include "window/main_form.h"
@@ -16,25 +16,31 @@ namespace segcalc {
 
 // The one window: a fixed layout of five labelled boxes, the check box, an
 // instruction line under a separator and three buttons, mirroring a MainForm.
-class MainFormDialog : public QDialog {
+// It is also what the commands reach: its own modal boxes and program end.
+class MainFormDialog : public QDialog, public WindowServices {
  public:
-  // The dialog reaches message boxes and program end through `services`.
-  MainFormDialog(MainForm& form, WindowServices& services, QWidget* parent = nullptr);
+  explicit MainFormDialog(MainForm& form, QWidget* parent = nullptr);
   ~MainFormDialog() override;
 
-  QLineEdit* textBox(TextBox box) const { return boxes_[static_cast<std::size_t>(box)]; }
+  QLineEdit* textBox(TextBox box) const { return boxes_[BoxIndex(box)]; }
   QPushButton* command1() const { return command1_; }
   QPushButton* command2() const { return command2_; }
   QPushButton* command3() const { return command3_; }
   QCheckBox* check1() const { return check1_; }
+
+  // Each brings the widgets up to date first, so that results written just
+  // before a warning are in view behind it. The boxes say "确定", since Qt
+  // loads no translations.
+  void ShowWarning(const std::string& text) override;
+  void ShowAbout(const std::string& text) override;
+  // Leaves the event loop.
+  void EndProgram() override;
 
  protected:
   void reject() override;  // Esc
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  class ShowingServices;
-
   void BuildControls();
   // The model is the truth: widgets are written from it after every command,
   // and it follows every edit the user makes.
@@ -42,26 +48,11 @@ class MainFormDialog : public QDialog {
   void ShowSelection(TextBox box);
 
   MainForm& form_;
-  std::unique_ptr<ShowingServices> services_;
   std::array<QLineEdit*, kTextBoxCount> boxes_{};
   QPushButton* command1_ = nullptr;
   QPushButton* command2_ = nullptr;
   QPushButton* command3_ = nullptr;
   QCheckBox* check1_ = nullptr;
-};
-
-// Real modal message boxes with a "确定" button, and program end by leaving
-// the event loop.
-class QtWindowServices : public WindowServices {
- public:
-  explicit QtWindowServices(QWidget* parent = nullptr) : parent_(parent) {}
-  void SetParent(QWidget* parent) { parent_ = parent; }
-  void ShowWarning(const QString& text) override;
-  void ShowAbout(const QString& text) override;
-  void EndProgram() override;
-
- private:
-  QWidget* parent_;
 };
 
 // 宋体 at a size given in pixels at 96 dpi, with Song-style CJK fallbacks.

@@ -8,23 +8,30 @@ namespace {
 constexpr double kStartArcLength = 2491.78;
 constexpr double kStartChordLength = 2067.63;
 
-QString Text(double value, const NumberSeparators& separators) {
-  return QString::fromStdString(FormatNumber(value, separators));
-}
-
 }  // namespace
 
-QString WindowCaption() {
-  return QStringLiteral("求半径") + QString(31, QLatin1Char(' ')) + QStringLiteral("作者:") +
-         QString::fromUtf8(kAuthorName) + QStringLiteral(",QQ:") + QString::fromUtf8(kAuthorQQ);
+std::string WindowCaption() {
+  return "求半径" + std::string(31, ' ') + "作者:" + kAuthorName + ",QQ:" + kAuthorQQ;
 }
 
 void Form_Load(MainForm& form) {
-  for (int box = 0; box < kTextBoxCount; ++box) form.text(static_cast<TextBox>(box)).clear();
-  form.text(TextBox::Arc) = Text(kStartArcLength, form.separators());
-  form.text(TextBox::Chord) = Text(kStartChordLength, form.separators());
+  for (std::string& text : form.texts()) text.clear();
+  form.text(TextBox::Arc) = FormatNumber(kStartArcLength, form.separators());
+  form.text(TextBox::Chord) = FormatNumber(kStartChordLength, form.separators());
   form.caption = WindowCaption();
   form.check_value = 1;
+}
+
+int Utf16Length(std::string_view utf8) {
+  int units = 0;
+  for (const char c : utf8) {
+    const auto byte = static_cast<unsigned char>(c);
+    // Each character starts with one byte that is not a continuation byte;
+    // a four-byte sequence is a surrogate pair.
+    if ((byte & 0xC0) != 0x80) ++units;
+    if (byte >= 0xF0) ++units;
+  }
+  return units;
 }
 
 }  // namespace segcalc

@@ -1,55 +1,56 @@
 #pragma once
 
-#include <QString>
-#include <array>
+#include <string>
 
 #include "calc/number_text.h"
+#include "calc/result_boxes.h"
 
 namespace segcalc {
-
-// The five text boxes, Text1 to Text5.
-enum class TextBox { Arc, Chord, Height, Radius, Angle };
-inline constexpr int kTextBoxCount = 5;
 
 // Whose calculator this is: the caption and the about box name them.
 inline constexpr char kAuthorName[] = "segcalc";
 inline constexpr char kAuthorQQ[] = "00000000";
 inline constexpr char kAuthorWebsite[] = "segcalc.example.com";
 
+// Counted in UTF-16 code units, the unit of both toolkits' text boxes.
 struct TextSelection {
   int start = 0;
-  int length = 0;  // in the toolkit's characters (UTF-16 code units)
+  int length = 0;
 };
 
-// The window's whole state, free of any widget: the visible window mirrors it,
-// the commands read and write it.
+// The window's whole state, free of any toolkit: each window mirrors it and
+// the commands read and write it. Texts are UTF-8.
 class MainForm {
  public:
   explicit MainForm(NumberSeparators separators) : separators_(std::move(separators)) {}
 
-  QString& text(TextBox box) { return texts_[Index(box)]; }
-  const QString& text(TextBox box) const { return texts_[Index(box)]; }
-  TextSelection& selection(TextBox box) { return selections_[Index(box)]; }
-  const TextSelection& selection(TextBox box) const { return selections_[Index(box)]; }
+  std::string& text(TextBox box) { return texts_[BoxIndex(box)]; }
+  const std::string& text(TextBox box) const { return texts_[BoxIndex(box)]; }
+  BoxTexts& texts() { return texts_; }
+  const BoxTexts& texts() const { return texts_; }
+  TextSelection& selection(TextBox box) { return selections_[BoxIndex(box)]; }
+  const TextSelection& selection(TextBox box) const { return selections_[BoxIndex(box)]; }
 
   int check_value = 0;  // 1 ticked, 0 clear
-  QString caption = QStringLiteral("求半径");
+  std::string caption = "求半径";
 
   const NumberSeparators& separators() const { return separators_; }
 
  private:
-  static std::size_t Index(TextBox box) { return static_cast<std::size_t>(box); }
-
   NumberSeparators separators_;
-  std::array<QString, kTextBoxCount> texts_;
+  BoxTexts texts_;
   std::array<TextSelection, kTextBoxCount> selections_;
 };
 
 // "求半径", 31 blanks, then the author credit.
-QString WindowCaption();
+std::string WindowCaption();
 
 // Start-up: clears every box, writes the two example measurements, sets the
 // caption and ticks the check box. Runs once, before the window is shown.
 void Form_Load(MainForm& form);
+
+// The length of a UTF-8 text in UTF-16 code units: a character beyond the
+// basic plane counts two, as the text boxes count it.
+int Utf16Length(std::string_view utf8);
 
 }  // namespace segcalc

@@ -57,7 +57,12 @@ TEST(ParseCliOptions, JobsForTheBatch) {
                   {{"--batch", "--jobs", "16"}, 16},
                   {{"--batch", "--jobs=3"}, 3},
                   {{"--batch", "-j", "256"}, 256},
-                  {{"--batch", "-j", "007"}, 7}};
+                  {{"--batch", "-j", "007"}, 7},
+                  // The count attached, as users type it by habit.
+                  {{"--batch", "-j2"}, 2},
+                  {{"-j1", "--batch"}, 1},
+                  {{"--batch", "-j256", "list.tsv"}, 256},
+                  {{"--batch", "--jobs=12", "list.tsv"}, 12}};
   for (const auto& c : accepted) {
     const ParsedOptions parsed = ParseCliOptions(c.args);
     ASSERT_TRUE(parsed.options) << parsed.error;
@@ -82,7 +87,16 @@ TEST(ParseCliOptions, RefusesBadJobCounts) {
                                                               {"--batch", "-j", "2", "-j", "2"},
                                                               {"--batch", "-j", "2", "--jobs", "3"},
                                                               {"-j", "2"},
-                                                              {"--arc", "1", "--jobs", "2"}};
+                                                              {"--arc", "1", "--jobs", "2"},
+                                                              {"--batch", "-j0"},
+                                                              {"--batch", "-j257"},
+                                                              {"--batch", "-jx"},
+                                                              {"--batch", "-j=2"},
+                                                              {"--batch", "-j2", "-j3"},
+                                                              {"--batch", "-j2", "--jobs=2"},
+                                                              {"--batch", "-j2", "--jobs", "2"},
+                                                              {"-j2"},
+                                                              {"--major", "-j2"}};
   for (const auto& args : refused) {
     const ParsedOptions parsed = ParseCliOptions(args);
     EXPECT_FALSE(parsed.options) << args.back();

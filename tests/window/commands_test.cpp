@@ -1,175 +1,205 @@
-#include <QtTest>
+#include "window/commands.h"
+
+#include <gtest/gtest.h>
 
 #include "app/display_check.h"
+#include "app/terminal_answer.h"
 #include "recording_services.h"
-#include "window/commands.h"
+#include "version.h"
 #include "window/main_form.h"
 
-using namespace segcalc;
-
+namespace segcalc {
 namespace {
 
 const NumberSeparators kFullStop{".", ","};
 const NumberSeparators kComma{",", "."};
 
-QStringList Texts(const MainForm& form) {
-  QStringList texts;
-  for (int i = 0; i < kTextBoxCount; ++i) texts << form.text(static_cast<TextBox>(i));
-  return texts;
+TEST(FormLoad, SetsTheStartUpState) {
+  MainForm form(kFullStop);
+  form.text(TextBox::Radius) = "left over";
+  Form_Load(form);
+  EXPECT_EQ(form.texts(), (BoxTexts{"2491.78", "2067.63", "", "", ""}));
+  EXPECT_EQ(form.check_value, 1);
+  EXPECT_EQ(form.caption, "求半径" + std::string(31, ' ') + "作者:segcalc,QQ:00000000");
 }
 
-void SetTexts(MainForm& form, const QStringList& texts) {
-  for (int i = 0; i < kTextBoxCount; ++i) form.text(static_cast<TextBox>(i)) = texts[i];
+TEST(FormLoad, WritesTheLocaleSeparator) {
+  MainForm form(kComma);
+  Form_Load(form);
+  EXPECT_EQ(form.text(TextBox::Arc), "2491,78");
+  RecordingServices services;
+  Command1_Click(form, services);
+  EXPECT_TRUE(services.calls.empty());
+  EXPECT_EQ(form.texts(), (BoxTexts{"2491,78", "2067,63", "591,83", "1200", "119,03"}));
+}
+
+struct ComputeCase {
+  const char* name;
+  BoxTexts before;
+  int check;
+  BoxTexts after;
+};
+
+class ComputeWritesResults : public testing::TestWithParam<ComputeCase> {};
+
+TEST_P(ComputeWritesResults, AndAgainTheSame) {
+  const ComputeCase& c = GetParam();
+  MainForm form(kFullStop);
+  form.texts() = c.before;
+  form.check_value = c.check;
+  RecordingServices services;
+  Command1_Click(form, services);
+  EXPECT_TRUE(services.calls.empty());
+  EXPECT_EQ(form.texts(), c.after);
+  // Once the arc box is filled the pair is arc and chord, so only a compute
+  // that had those two gives the same texts again.
+  if (!c.before[0].empty() && !c.before[1].empty()) {
+    Command1_Click(form, services);
+    EXPECT_EQ(form.texts(), c.after);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ComputeWritesResults,
+    testing::Values(ComputeCase{"StartUpTicked",
+                                {"2491.78", "2067.63", "", "", ""},
+                                1,
+                                {"2491.78", "2067.63", "591.83", "1200", "119.03"}},
+                    ComputeCase{"StartUpClear",
+                                {"2491.78", "2067.63", "", "", ""},
+                                0,
+                                {"2491.78", "2067.63", "592.41", "1197.15", "119.32"}},
+                    ComputeCase{"GivenTextsKeptAsTyped",
+                                {" 2491.78", "2067.63m", "", "x", "y"},
+                                1,
+                                {" 2491.78", "2067.63m", "591.83", "1200", "119.03"}},
+                    ComputeCase{"ChordAndHeightFillTheArc",
+                                {"", "1000", "1000", "", ""},
+                                0,
+                                {"2765.74", "1000", "1000", "624.7", "253.8"}}),
+    [](const testing::TestParamInfo<ComputeCase>& info) { return info.param.name; });
+
+struct WarningCase {
+  const char* name;
+  BoxTexts texts;
+  const char* message;
+};
+
+class WarningsAndErrorsLeaveTheBoxes : public testing::TestWithParam<WarningCase> {};
+
+TEST_P(WarningsAndErrorsLeaveTheBoxes, AndSaySo) {
+  const WarningCase& c = GetParam();
+  MainForm form(kFullStop);
+  form.texts() = c.texts;
+  form.check_value = 1;
+  RecordingServices services;
+  Command1_Click(form, services);
+  EXPECT_EQ(form.texts(), c.texts);
+  ASSERT_EQ(services.calls.size(), 1u);
+  EXPECT_EQ(services.calls[0].kind, RecordingServices::Kind::Warning);
+  EXPECT_EQ(services.calls[0].text, c.message);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, WarningsAndErrorsLeaveTheBoxes,
+    testing::Values(WarningCase{"NoSolutionAfterAGoodCompute",
+                                {"100", "200", "", "1200", "119.03"},
+                                "按当前条件无法求解!请核对后再试!"},
+                    WarningCase{"Incomplete",
+                                {"", "", "5", "1200", "119.03"},
+                                "当前输入项不完整,请填写完整后再试!"},
+                    WarningCase{"NotANumber",
+                                {"", "10", "abc", "", ""},
+                                "弦高中填入的不是有效的数字,请核对后再试!"},
+                    WarningCase{"OutOfRange",
+                                {"1e999", "10", "", "", ""},
+                                "弧长的数值超出了可以计算的范围,请核对后再试!"},
+                    WarningCase{"OverflowWithoutAMatch",
+                                {"1e308", "10", "", "", ""},
+                                "计算中数值溢出,无法求解!请核对后再试!"}),
+    [](const testing::TestParamInfo<WarningCase>& info) { return info.param.name; });
+
+// The last match before the overflow is written first, then reported.
+TEST(Command1Click, ArithmeticErrorShowsTheLastMatchBeforeTheWarning) {
+  MainForm form(kFullStop);
+  form.texts() = {"1e305", "0", "", "", ""};
+  form.check_value = 0;
+  RecordingServices services(&form);
+  Command1_Click(form, services);
+  const BoxTexts expected{"1e305", "0", "1.59235668789809E+304", "1.59235668789809E+304", "360"};
+  EXPECT_EQ(form.texts(), expected);
+  ASSERT_EQ(services.calls.size(), 1u);
+  EXPECT_EQ(services.calls[0].kind, RecordingServices::Kind::Warning);
+  EXPECT_NE(services.calls[0].text.find("溢出"), std::string::npos);
+  EXPECT_EQ(services.texts_at_call[0], expected);
+}
+
+TEST(Commands, CloseAndAbout) {
+  RecordingServices services;
+  Command3_Click(services);
+  Command2_Click(services);
+  ASSERT_EQ(services.calls.size(), 2u);
+  EXPECT_EQ(services.calls[0].kind, RecordingServices::Kind::About);
+  EXPECT_EQ(services.calls[0].text, AboutText());
+  EXPECT_TRUE(
+      AboutText().ends_with(",或光临我的网站或论坛segcalc.example.com"
+                            ",进行门窗幕墙方面知识的交流!"));
+  EXPECT_NE(AboutText().find(std::string(" ") + kVersion + " "), std::string::npos);
+  EXPECT_EQ(services.calls[1].kind, RecordingServices::Kind::End);
+}
+
+// Lengths are in the text boxes' UTF-16 units: an emoji counts two.
+TEST(GotFocus, SelectsTheWholeText) {
+  MainForm form(kFullStop);
+  form.text(TextBox::Arc) = "12.5";
+  form.text(TextBox::Chord) = "弦😀";
+  form.text(TextBox::Height) = "";
+  form.selection(TextBox::Radius) = {1, 2};
+  Text1_GotFocus(form);
+  Text2_GotFocus(form);
+  Text3_GotFocus(form);
+  EXPECT_EQ(form.selection(TextBox::Arc).length, 4);
+  EXPECT_EQ(form.selection(TextBox::Chord).length, 3);
+  EXPECT_EQ(form.selection(TextBox::Height).length, 0);
+  EXPECT_EQ(form.selection(TextBox::Chord).start, 0);
+  EXPECT_EQ(form.selection(TextBox::Radius).start, 1);
+}
+
+TEST(Utf16Length, CountsAsTheBoxesDo) {
+  EXPECT_EQ(Utf16Length(""), 0);
+  EXPECT_EQ(Utf16Length("1,5"), 3);
+  EXPECT_EQ(Utf16Length("é弧"), 2);
+  EXPECT_EQ(Utf16Length("😀😀a"), 5);
+}
+
+TEST(MissingDisplay, IsExplained) {
+  EXPECT_TRUE(MissingDisplayReason(nullptr, ":0", nullptr).empty());
+  EXPECT_TRUE(MissingDisplayReason(nullptr, nullptr, "wayland-0").empty());
+  EXPECT_TRUE(MissingDisplayReason("offscreen", nullptr, nullptr).empty());
+  const std::string reason = MissingDisplayReason(nullptr, "", nullptr);
+  EXPECT_NE(reason.find("xvfb-run"), std::string::npos);
+  EXPECT_EQ(reason.find('\n'), std::string::npos);
+}
+
+TEST(TerminalAnswer, HelpAndVersionWithoutAWindow) {
+  EXPECT_FALSE(TerminalAnswer({}));
+  // Toolkit arguments open the window as usual.
+  EXPECT_FALSE(TerminalAnswer({"-platform", "offscreen"}));
+  EXPECT_FALSE(TerminalAnswer({"--versions"}));
+
+  const auto version = TerminalAnswer({"--version"});
+  ASSERT_TRUE(version);
+  EXPECT_EQ(*version, std::string("segcalc ") + kVersion + "\n");
+  // Help wins wherever it stands.
+  for (const auto& args :
+       {std::vector<std::string_view>{"--help"}, std::vector<std::string_view>{"-h"},
+        std::vector<std::string_view>{"--version", "--help"}}) {
+    const auto help = TerminalAnswer(args);
+    ASSERT_TRUE(help);
+    EXPECT_TRUE(help->starts_with("用法: segcalc")) << *help;
+    EXPECT_NE(help->find("--version"), std::string::npos);
+  }
 }
 
 }  // namespace
-
-class CommandsTest : public QObject {
-  Q_OBJECT
-
- private slots:
-  void formLoadSetsStartUpState() {
-    MainForm form(kFullStop);
-    form.text(TextBox::Radius) = "left over";
-    Form_Load(form);
-    QCOMPARE(Texts(form), QStringList({"2491.78", "2067.63", "", "", ""}));
-    QCOMPARE(form.check_value, 1);
-    QCOMPARE(form.caption, QStringLiteral("求半径") + QString(31, ' ') +
-                               QStringLiteral("作者:segcalc,QQ:00000000"));
-  }
-
-  void formLoadWritesTheLocaleSeparator() {
-    MainForm form(kComma);
-    Form_Load(form);
-    QCOMPARE(form.text(TextBox::Arc), QStringLiteral("2491,78"));
-    RecordingServices services;
-    Command1_Click(form, services);
-    QVERIFY(services.calls.empty());
-    QCOMPARE(Texts(form), QStringList({"2491,78", "2067,63", "591,83", "1200", "119,03"}));
-  }
-
-  void computeWritesResults_data() {
-    QTest::addColumn<QStringList>("before");
-    QTest::addColumn<int>("check");
-    QTest::addColumn<QStringList>("after");
-    QTest::newRow("startup ticked")
-        << QStringList{"2491.78", "2067.63", "", "", ""} << 1
-        << QStringList{"2491.78", "2067.63", "591.83", "1200", "119.03"};
-    QTest::newRow("startup clear")
-        << QStringList{"2491.78", "2067.63", "", "", ""} << 0
-        << QStringList{"2491.78", "2067.63", "592.41", "1197.15", "119.32"};
-    QTest::newRow("given texts kept as typed")
-        << QStringList{" 2491.78", "2067.63m", "", "x", "y"} << 1
-        << QStringList{" 2491.78", "2067.63m", "591.83", "1200", "119.03"};
-    QTest::newRow("chord and height fill the arc")
-        << QStringList{"", "1000", "1000", "", ""} << 0
-        << QStringList{"2765.74", "1000", "1000", "624.7", "253.8"};
-  }
-
-  void computeWritesResults() {
-    QFETCH(QStringList, before);
-    QFETCH(int, check);
-    QFETCH(QStringList, after);
-    MainForm form(kFullStop);
-    SetTexts(form, before);
-    form.check_value = check;
-    RecordingServices services;
-    Command1_Click(form, services);
-    QVERIFY(services.calls.empty());
-    QCOMPARE(Texts(form), after);
-    // Once the arc box is filled the pair is arc and chord, so only a compute
-    // that had those two gives the same texts again.
-    if (!before[0].isEmpty() && !before[1].isEmpty()) {
-      Command1_Click(form, services);
-      QCOMPARE(Texts(form), after);
-    }
-  }
-
-  void warningsAndErrorsLeaveTheBoxes_data() {
-    QTest::addColumn<QStringList>("texts");
-    QTest::addColumn<QString>("message");
-    const QStringList earlier{"2491.78", "2067.63", "591.83", "1200", "119.03"};
-    QTest::newRow("no solution after a good compute")
-        << QStringList{"100", "200", "", "1200", "119.03"}
-        << QStringLiteral("按当前条件无法求解!请核对后再试!");
-    QTest::newRow("incomplete") << QStringList{"", "", "5", "1200", "119.03"}
-                                << QStringLiteral("当前输入项不完整,请填写完整后再试!");
-    QTest::newRow("not a number") << QStringList{"", "10", "abc", "", ""}
-                                  << QStringLiteral("弦高中填入的不是有效的数字,请核对后再试!");
-    QTest::newRow("out of range") << QStringList{"1e999", "10", "", "", ""}
-                                  << QStringLiteral("弧长的数值超出了可以计算的范围,请核对后再试!");
-    QTest::newRow("overflow without a match")
-        << QStringList{"1e308", "10", "", "", ""}
-        << QStringLiteral("计算中数值溢出,无法求解!请核对后再试!");
-  }
-
-  void warningsAndErrorsLeaveTheBoxes() {
-    QFETCH(QStringList, texts);
-    QFETCH(QString, message);
-    MainForm form(kFullStop);
-    SetTexts(form, texts);
-    form.check_value = 1;
-    RecordingServices services;
-    Command1_Click(form, services);
-    QCOMPARE(Texts(form), texts);
-    QCOMPARE(services.calls.size(), std::size_t{1});
-    QCOMPARE(services.calls[0].kind, RecordingServices::Kind::Warning);
-    QCOMPARE(services.calls[0].text, message);
-  }
-
-  // The last match before the overflow is written first, then reported.
-  void arithmeticErrorShowsTheLastMatchBeforeWarning() {
-    MainForm form(kFullStop);
-    SetTexts(form, {"1e305", "0", "", "", ""});
-    form.check_value = 0;
-    RecordingServices services(&form);
-    Command1_Click(form, services);
-    const QStringList expected{"1e305", "0", "1.59235668789809E+304", "1.59235668789809E+304",
-                               "360"};
-    QCOMPARE(Texts(form), expected);
-    QCOMPARE(services.calls.size(), std::size_t{1});
-    QCOMPARE(services.calls[0].kind, RecordingServices::Kind::Warning);
-    QVERIFY(services.calls[0].text.contains(QStringLiteral("溢出")));
-    QCOMPARE(services.texts_at_call[0], expected);
-  }
-
-  void closeAndAbout() {
-    RecordingServices services;
-    Command3_Click(services);
-    Command2_Click(services);
-    QCOMPARE(services.calls.size(), std::size_t{2});
-    QCOMPARE(services.calls[0].kind, RecordingServices::Kind::About);
-    QCOMPARE(services.calls[0].text, AboutText());
-    QVERIFY(
-        AboutText().endsWith(QStringLiteral(",或光临我的网站或论坛segcalc.example.com"
-                                            ",进行门窗幕墙方面知识的交流!")));
-    QCOMPARE(services.calls[1].kind, RecordingServices::Kind::End);
-  }
-
-  // Lengths are in the toolkit's characters: an emoji counts two.
-  void gotFocusSelectsTheWholeText() {
-    MainForm form(kFullStop);
-    form.text(TextBox::Arc) = QStringLiteral("12.5");
-    form.text(TextBox::Chord) = QStringLiteral("弦😀");
-    form.text(TextBox::Height) = QString();
-    Text1_GotFocus(form);
-    Text2_GotFocus(form);
-    Text3_GotFocus(form);
-    QCOMPARE(form.selection(TextBox::Arc).length, 4);
-    QCOMPARE(form.selection(TextBox::Chord).length, 3);
-    QCOMPARE(form.selection(TextBox::Height).length, 0);
-    QCOMPARE(form.selection(TextBox::Chord).start, 0);
-  }
-
-  void missingDisplayIsExplained() {
-    QVERIFY(MissingDisplayReason(nullptr, ":0", nullptr).empty());
-    QVERIFY(MissingDisplayReason(nullptr, nullptr, "wayland-0").empty());
-    QVERIFY(MissingDisplayReason("offscreen", nullptr, nullptr).empty());
-    const std::string reason = MissingDisplayReason(nullptr, "", nullptr);
-    QVERIFY(reason.find("xvfb-run") != std::string::npos);
-    QVERIFY(reason.find('\n') == std::string::npos);
-  }
-};
-
-QTEST_GUILESS_MAIN(CommandsTest)
-#include "commands_test.moc"
+}  // namespace segcalc

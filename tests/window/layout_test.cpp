@@ -5,9 +5,12 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
+#include <functional>
 #include <memory>
+#include <vector>
 
-#include "recording_services.h"
+#include <QAccessible>
+
 #include "window/layout.h"
 #include "window/main_form.h"
 
@@ -15,17 +18,17 @@ using namespace segcalc;
 
 namespace {
 
-// A started window, as the program shows it, with its commands recorded.
+// A started window, as the program shows it.
 struct Window {
-  Window() : form(NumberSeparators{".", ","}), services(&form) {
+  Window() : form(NumberSeparators{".", ","}) {
     Form_Load(form);
-    dialog = std::make_unique<MainFormDialog>(form, services);
+    dialog = std::make_unique<MainFormDialog>(form);
     dialog->show();
   }
   QLineEdit* box(TextBox b) const { return dialog->textBox(b); }
   QStringList texts() const {
     QStringList result;
-    for (int i = 0; i < kTextBoxCount; ++i) result << box(static_cast<TextBox>(i))->text();
+    for (TextBox b : kTextBoxes) result << box(b)->text();
     return result;
   }
   // Keys go to the window, so they reach whatever has the focus, as a user's would.
@@ -33,11 +36,56 @@ struct Window {
   void type(const QString& text) const {
     for (QChar c : text) QTest::keyClick(dialog->windowHandle(), c.toLatin1());
   }
+  // What the window manager does when a message box closes; the offscreen
+  // platform leaves no window active.
+  bool activateAgain() const {
+    dialog->activateWindow();
+    return QTest::qWaitForWindowActive(dialog.get());
+  }
 
   MainForm form;
-  RecordingServices services;
   std::unique_ptr<MainFormDialog> dialog;
 };
+
+// Answers each modal message box as a user would, by its only button, after
+// noting what it showed and what the window showed behind it.
+class BoxAnswerer {
+ public:
+  struct Seen {
+    QString title, text, button;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    bool modal = false;
+    int buttons = 0;
+    QStringList texts_behind;
+  };
+
+  explicit BoxAnswerer(const Window* window = nullptr) : window_(window) {
+    QObject::connect(&poll_, &QTimer::timeout, [this] { AnswerOpenBox(); });
+    poll_.start(10);
+  }
+
+  std::vector<Seen> seen;
+
+ private:
+  void AnswerOpenBox() {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr || box->buttons().isEmpty()) return;
+    seen.push_back({box->windowTitle(), box->text(), box->buttons().value(0)->text(), box->icon(),
+                    box->isModal(), static_cast<int>(box->buttons().size()),
+                    window_ != nullptr ? window_->texts() : QStringList()});
+    box->buttons().value(0)->click();
+  }
+
+  const Window* window_;
+  QTimer poll_;
+};
+
+// Whether `action` ends the program: the event loop it runs in returns 0.
+bool EndsTheProgram(const std::function<void()>& action) {
+  QTimer::singleShot(0, action);
+  QTimer::singleShot(5000, [] { QCoreApplication::exit(2); });
+  return QCoreApplication::exec() == 0;
+}
 
 bool WholeTextSelected(const QLineEdit* edit) {
   return edit->selectionStart() == 0 && edit->selectedText() == edit->text();
@@ -53,7 +101,7 @@ class LayoutTest : public QObject {
     Window w;
     QVERIFY(QTest::qWaitForWindowActive(w.dialog.get()));
     QCOMPARE(w.texts(), QStringList({"2491.78", "2067.63", "", "", ""}));
-    QCOMPARE(w.dialog->windowTitle(), WindowCaption());
+    QCOMPARE(w.dialog->windowTitle(), QString::fromStdString(WindowCaption()));
     QVERIFY(w.dialog->check1()->isChecked());
     QCOMPARE(QApplication::focusWidget(), w.box(TextBox::Arc));
     QCOMPARE(w.box(TextBox::Arc)->selectedText(), QStringLiteral("2491.78"));
@@ -88,19 +136,20 @@ class LayoutTest : public QObject {
 
   void enterComputesFromTheArcBox() {
     Window w;
+    BoxAnswerer answerer;
     QVERIFY(QTest::qWaitForWindowActive(w.dialog.get()));
     w.key(Qt::Key_Return);
     const QStringList ticked{"2491.78", "2067.63", "591.83", "1200", "119.03"};
     QCOMPARE(w.texts(), ticked);
     w.key(Qt::Key_Enter);
     QCOMPARE(w.texts(), ticked);
-    QVERIFY(w.services.calls.empty());
 
     QTest::mouseClick(w.dialog->check1(), Qt::LeftButton);
     QVERIFY(!w.dialog->check1()->isChecked());
     QCOMPARE(w.form.check_value, 0);
     w.key(Qt::Key_Return);  // the check box has the focus now
     QCOMPARE(w.texts(), QStringList({"2491.78", "2067.63", "592.41", "1197.15", "119.32"}));
+    QVERIFY(answerer.seen.empty());
   }
 
   void typedTextsReachTheCompute() {
@@ -116,38 +165,60 @@ class LayoutTest : public QObject {
     QCOMPARE(w.texts(), QStringList({"1000", "83.34", "340", "172.55", "332.22"}));
   }
 
+  // Each warning stands in front of the results of the last good compute.
   void warningsKeepEarlierResults() {
     Window w;
+    BoxAnswerer answerer(&w);
     QVERIFY(QTest::qWaitForWindowActive(w.dialog.get()));
     w.key(Qt::Key_Return);
     w.type("100");
     w.key(Qt::Key_Tab);
     w.type("200");
     w.key(Qt::Key_Return);
-    QCOMPARE(w.services.calls.size(), std::size_t{1});
-    QCOMPARE(w.services.calls[0].text, QStringLiteral("按当前条件无法求解!请核对后再试!"));
-    QCOMPARE(w.texts(), QStringList({"100", "200", "591.83", "1200", "119.03"}));
+    QCOMPARE(answerer.seen.size(), std::size_t{1});
+    QCOMPARE(answerer.seen[0].text, QStringLiteral("按当前条件无法求解!请核对后再试!"));
+    const QStringList kept{"100", "200", "591.83", "1200", "119.03"};
+    QCOMPARE(answerer.seen[0].texts_behind, kept);
+    QCOMPARE(w.texts(), kept);
 
+    QVERIFY(w.activateAgain());
     w.key(Qt::Key_Tab);  // into the height box, whose text goes
     w.key(Qt::Key_Delete);
     QTest::mouseClick(w.box(TextBox::Arc), Qt::LeftButton);
     w.key(Qt::Key_Delete);
     w.key(Qt::Key_Return);
-    QCOMPARE(w.services.calls.size(), std::size_t{2});
-    QCOMPARE(w.services.calls[1].text, QStringLiteral("当前输入项不完整,请填写完整后再试!"));
+    QCOMPARE(answerer.seen.size(), std::size_t{2});
+    QCOMPARE(answerer.seen[1].text, QStringLiteral("当前输入项不完整,请填写完整后再试!"));
+    QVERIFY(w.activateAgain());
 
     w.type("1e999");
     w.key(Qt::Key_Return);
-    QCOMPARE(w.services.calls.size(), std::size_t{3});
-    QCOMPARE(w.services.calls[2].kind, RecordingServices::Kind::Warning);
+    QCOMPARE(answerer.seen.size(), std::size_t{3});
+    QCOMPARE(answerer.seen[2].title, QStringLiteral("运行提示"));
     QCOMPARE(w.texts(), QStringList({"1e999", "200", "", "1200", "119.03"}));
     QVERIFY(w.dialog->isVisible());
+  }
+
+  // The result written just before an overflow warning is in view behind it.
+  void arithmeticErrorShowsTheLastMatchBehindTheWarning() {
+    Window w;
+    BoxAnswerer answerer(&w);
+    QVERIFY(QTest::qWaitForWindowActive(w.dialog.get()));
+    w.type("1e305");
+    w.key(Qt::Key_Tab);
+    w.type("0");
+    QTest::mouseClick(w.dialog->check1(), Qt::LeftButton);
+    QTest::mouseClick(w.dialog->command1(), Qt::LeftButton);
+    QCOMPARE(answerer.seen.size(), std::size_t{1});
+    QVERIFY(answerer.seen[0].text.contains(QStringLiteral("溢出")));
+    QCOMPARE(answerer.seen[0].texts_behind.value(4), QStringLiteral("360"));
   }
 
   // A pasted text of 100,000 characters is kept whole, fails to convert, and
   // leaves every box as it was and the window working.
   void hugePastedTextIsReportedAndTheWindowGoesOn() {
     Window w;
+    BoxAnswerer answerer;
     QVERIFY(QTest::qWaitForWindowActive(w.dialog.get()));
     w.key(Qt::Key_Return);
     const QString huge(100000, QLatin1Char('7'));
@@ -156,9 +227,9 @@ class LayoutTest : public QObject {
     QCOMPARE(w.box(TextBox::Arc)->text().size(), huge.size());
     const QStringList before = w.texts();
     w.key(Qt::Key_Return);
-    QCOMPARE(w.services.calls.size(), std::size_t{1});
-    QCOMPARE(w.services.calls[0].text,
-             QStringLiteral("弧长的数值超出了可以计算的范围,请核对后再试!"));
+    QVERIFY(w.activateAgain());
+    QCOMPARE(answerer.seen.size(), std::size_t{1});
+    QCOMPARE(answerer.seen[0].text, QStringLiteral("弧长的数值超出了可以计算的范围,请核对后再试!"));
     QCOMPARE(w.texts(), before);
     QVERIFY(w.dialog->isVisible());
 
@@ -166,7 +237,30 @@ class LayoutTest : public QObject {
     w.type("2491.78");
     w.key(Qt::Key_Return);
     QCOMPARE(w.texts(), QStringList({"2491.78", "2067.63", "591.83", "1200", "119.03"}));
-    QCOMPARE(w.services.calls.size(), std::size_t{1});
+    QCOMPARE(answerer.seen.size(), std::size_t{1});
+  }
+
+  // A long result is read from its first digit: a box the user is not in
+  // shows the start of its text, the box being typed in its caret.
+  void unfocusedBoxesShowTheStartOfTheirText() {
+    Window w;
+    QVERIFY(QTest::qWaitForWindowActive(w.dialog.get()));
+    w.key(Qt::Key_Delete);
+    w.key(Qt::Key_Tab);
+    w.type("1000");
+    w.key(Qt::Key_Tab);
+    w.type("0.02");
+    w.key(Qt::Key_Return);
+    QLineEdit* radius = w.box(TextBox::Radius);
+    QLineEdit* arc = w.box(TextBox::Arc);
+    QVERIFY2(radius->fontMetrics().horizontalAdvance(radius->text()) > radius->width(),
+             qPrintable(radius->text()));
+    for (QLineEdit* unfocused : {radius, arc}) {
+      QVERIFY(!unfocused->hasFocus());
+      QCOMPARE(unfocused->cursorPosition(), 0);
+    }
+    QVERIFY(w.box(TextBox::Height)->hasFocus());
+    QCOMPARE(w.box(TextBox::Height)->text(), QStringLiteral("0.02"));
   }
 
   void tabOrderAndSelection() {
@@ -210,70 +304,72 @@ class LayoutTest : public QObject {
     Window w;
     QVERIFY(QTest::qWaitForWindowActive(w.dialog.get()));
     w.dialog->command2()->setFocus(Qt::TabFocusReason);
-    w.key(Qt::Key_Return);
-    QCOMPARE(w.services.calls.size(), std::size_t{1});
-    QCOMPARE(w.services.calls[0].kind, RecordingServices::Kind::End);
+    QVERIFY(EndsTheProgram([&w] { w.key(Qt::Key_Return); }));
     QCOMPARE(w.box(TextBox::Height)->text(), QString());
   }
 
-  void escapeEndsFromAnywhere() {
+  void escapeAndClosingEndFromAnywhere() {
     Window w;
     QVERIFY(QTest::qWaitForWindowActive(w.dialog.get()));
     for (QWidget* focus :
-         {static_cast<QWidget*>(w.box(TextBox::Arc)), static_cast<QWidget*>(w.dialog->check1()),
-          static_cast<QWidget*>(w.dialog->command3())}) {
+         {static_cast<QWidget*>(w.box(TextBox::Arc)), static_cast<QWidget*>(w.box(TextBox::Angle)),
+          static_cast<QWidget*>(w.dialog->check1()), static_cast<QWidget*>(w.dialog->command3())}) {
       focus->setFocus(Qt::TabFocusReason);
-      w.key(Qt::Key_Escape);
+      QVERIFY(EndsTheProgram([&w] { w.key(Qt::Key_Escape); }));
     }
-    QCOMPARE(w.services.calls.size(), std::size_t{3});
-    for (const auto& call : w.services.calls) QCOMPARE(call.kind, RecordingServices::Kind::End);
-    w.dialog->close();
-    QCOMPARE(w.services.calls.back().kind, RecordingServices::Kind::End);
-    QCOMPARE(w.services.calls.size(), std::size_t{4});
+    QVERIFY(EndsTheProgram([&w] { w.dialog->close(); }));
   }
 
   // The real boxes: modal, the title and icon of their kind, one "确定" button.
   void realMessageBoxes() {
-    QtWindowServices services;
-    struct Seen {
-      QString title, text, button;
-      QMessageBox::Icon icon = QMessageBox::NoIcon;
-      bool modal = false;
-      int buttons = 0;
-    } seen;
-    auto inspect_and_close = [&seen] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (box == nullptr) return false;
-      seen = {box->windowTitle(), box->text(),    box->buttons().value(0)->text(),
-              box->icon(),        box->isModal(), static_cast<int>(box->buttons().size())};
-      box->buttons().value(0)->click();
-      return true;
-    };
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] { inspect_and_close(); });
-    poll.start(20);
-
-    services.ShowAbout(AboutText());
-    QCOMPARE(seen.title, QStringLiteral("关于"));
-    QCOMPARE(seen.text, AboutText());
-    QCOMPARE(seen.icon, QMessageBox::NoIcon);
-    QCOMPARE(seen.button, QStringLiteral("确定"));
-    QCOMPARE(seen.buttons, 1);
-    QVERIFY(seen.modal);
-
-    services.ShowWarning(QStringLiteral("按当前条件无法求解!请核对后再试!"));
-    QCOMPARE(seen.title, QStringLiteral("运行提示"));
-    QCOMPARE(seen.icon, QMessageBox::Warning);
-    QCOMPARE(seen.button, QStringLiteral("确定"));
-  }
-
-  void aboutButtonShowsTheAboutText() {
     Window w;
+    BoxAnswerer answerer;
     QVERIFY(QTest::qWaitForWindowActive(w.dialog.get()));
     QTest::mouseClick(w.dialog->command3(), Qt::LeftButton);
-    QCOMPARE(w.services.calls.size(), std::size_t{1});
-    QCOMPARE(w.services.calls[0].kind, RecordingServices::Kind::About);
-    QCOMPARE(w.services.calls[0].text, AboutText());
+    w.dialog->ShowWarning("按当前条件无法求解!请核对后再试!");
+    QCOMPARE(answerer.seen.size(), std::size_t{2});
+    const BoxAnswerer::Seen& about = answerer.seen[0];
+    QCOMPARE(about.title, QStringLiteral("关于"));
+    QCOMPARE(about.text, QString::fromStdString(AboutText()));
+    QCOMPARE(about.icon, QMessageBox::NoIcon);
+    const BoxAnswerer::Seen& warning = answerer.seen[1];
+    QCOMPARE(warning.title, QStringLiteral("运行提示"));
+    QCOMPARE(warning.icon, QMessageBox::Warning);
+    for (const auto& seen : answerer.seen) {
+      QCOMPARE(seen.button, QStringLiteral("确定"));
+      QCOMPARE(seen.buttons, 1);
+      QVERIFY(seen.modal);
+    }
+  }
+
+  // A screen reader names each box by the label beside it, and each button
+  // and the check box by its caption.
+  void controlsCarryTheirNames() {
+    Window w;
+    const QList<QLabel*> labels = w.dialog->findChildren<QLabel*>();
+    for (TextBox b : kTextBoxes) {
+      const QLineEdit* edit = w.box(b);
+      const QLabel* nearest = nullptr;
+      for (const QLabel* label : labels) {
+        const bool same_row =
+            std::abs(label->geometry().center().y() - edit->geometry().center().y()) < 5;
+        const bool left_of = label->geometry().right() < edit->geometry().left();
+        if (same_row && left_of && (!nearest || label->x() > nearest->x())) nearest = label;
+      }
+      QVERIFY(nearest != nullptr);
+      QCOMPARE(nearest->buddy(), edit);
+      QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(w.box(b));
+      QVERIFY(accessible != nullptr);
+      QCOMPARE(accessible->text(QAccessible::Name), nearest->text());
+    }
+    for (QAbstractButton* button : {static_cast<QAbstractButton*>(w.dialog->command1()),
+                                    static_cast<QAbstractButton*>(w.dialog->command2()),
+                                    static_cast<QAbstractButton*>(w.dialog->command3()),
+                                    static_cast<QAbstractButton*>(w.dialog->check1())}) {
+      QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(button);
+      QVERIFY(accessible != nullptr);
+      QCOMPARE(accessible->text(QAccessible::Name), button->text());
+    }
   }
 };
 

@@ -1,41 +1,36 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
+#include <string>
 #include <vector>
 
 #include "window/commands.h"
 
 namespace segcalc {
 
-// Records what the commands ask of the platform instead of showing modal
-// boxes or ending the process, with the form's texts as they stood then.
+// Records what the commands ask of the window instead of showing modal boxes
+// or ending the process, with the form's texts as they stood then.
 class RecordingServices : public WindowServices {
  public:
   enum class Kind { Warning, About, End };
   struct Call {
     Kind kind;
-    QString text;
+    std::string text;
   };
 
   explicit RecordingServices(const MainForm* form = nullptr) : form_(form) {}
 
-  void ShowWarning(const QString& text) override { Record(Kind::Warning, text); }
-  void ShowAbout(const QString& text) override { Record(Kind::About, text); }
+  void ShowWarning(const std::string& text) override { Record(Kind::Warning, text); }
+  void ShowAbout(const std::string& text) override { Record(Kind::About, text); }
   void EndProgram() override { Record(Kind::End, {}); }
 
   std::vector<Call> calls;
   // The five texts of the form at each call.
-  std::vector<QStringList> texts_at_call;
+  std::vector<BoxTexts> texts_at_call;
 
  private:
-  void Record(Kind kind, const QString& text) {
+  void Record(Kind kind, const std::string& text) {
     calls.push_back({kind, text});
-    QStringList texts;
-    if (form_ != nullptr) {
-      for (int i = 0; i < kTextBoxCount; ++i) texts << form_->text(static_cast<TextBox>(i));
-    }
-    texts_at_call.push_back(texts);
+    texts_at_call.push_back(form_ != nullptr ? form_->texts() : BoxTexts{});
   }
 
   const MainForm* form_;

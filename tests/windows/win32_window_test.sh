@@ -1,0 +1,289 @@
+#!/bin/sh
+# The native window under Wine, used as a person would: keys and clicks go
+# through the X display (xdotool), what the window shows is read back by
+# window_probe.exe and, for a selection, by copying it to the clipboard.
+#   win32_window_test.sh SEGCALC_EXE WINDOW_PROBE_EXE [SCREENSHOT_PNG]
+# With a third argument it also saves the window after the start-up compute.
+# Needs WINE and WINEPREFIX (a prefix already made); starts its own virtual
+# display when there is none.
+set -eu
+exe=$1
+probe=$2
+shot=${3:-}
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s '-screen 0 800x600x24 -dpi 96' sh "$0" "$@"
+fi
+WINE=${WINE:-wine}
+# Arguments in Chinese reach Wine's programs intact only from a UTF-8 locale.
+export LC_ALL=C.UTF-8
+
+app=
+wm=
+desktop='HKCU\Control Panel\Desktop'
+fonts='HKCU\Software\Wine\Fonts'
+scaled=
+cleanup() {
+  if [ -n "$app" ]; then kill "$app" 2>/dev/null || true; fi
+  if [ -n "$wm" ]; then kill "$wm" 2>/dev/null || true; fi
+  # The prefix is shared: it goes back to 96 dpi.
+  if [ -n "$scaled" ]; then
+    "$WINE" reg delete "$desktop" /v LogPixels /f >/dev/null 2>&1 || true
+    "$WINE" reg delete "$fonts" /v LogPixels /f >/dev/null 2>&1 || true
+  fi
+}
+trap cleanup EXIT
+step=setup
+fail() {
+  echo "FAIL ($step): $*" >&2
+  exit 1
+}
+
+# Chinese Windows has 宋体; Wine gets a Song face of the same shape under
+# that name, so nothing shows as empty boxes.
+reg=$(mktemp)
+{
+  printf 'Windows Registry Editor Version 5.00\r\n\r\n'
+  printf '[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
+  for face in SimSun NSimSun 宋体 新宋体; do
+    printf '"%s"="Noto Serif CJK SC"\r\n' "$face"
+  done
+} | iconv -f UTF-8 -t UTF-16 >"$reg"
+"$WINE" regedit /S "$reg"
+rm -f "$reg"
+
+openbox >/dev/null 2>&1 &
+wm=$!
+
+step=version
+version=$("$WINE" "$exe" --version | tr -d '\r')
+[ "$version" = "segcalc 1.00" ] || fail "--version printed '$version'"
+"$WINE" "$exe" --help | grep -q '^用法: segcalc' || fail "--help printed no usage"
+
+state=
+look() {
+  state=$("$WINE" "$probe" boxes | tr -d '\r') || fail "no window to look at"
+}
+expect() {
+  got=$(printf '%s\n' "$state" | sed -n "s/^$1=//p")
+  [ "$got" = "$2" ] || fail "$1 is '$got', expected '$2'"
+}
+box=
+look_box() {  # waits for the message box titled $1
+  for _ in $(seq 1 40); do
+    if box=$("$WINE" "$probe" box "$1" 2>/dev/null); then
+      box=$(printf '%s\n' "$box" | tr -d '\r')
+      for _ in $(seq 1 20); do
+        target=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) || true
+        [ -n "$target" ] && return
+        sleep 0.1
+      done
+      fail "the box titled $1 is not on the display"
+    fi
+    sleep 0.25
+  done
+  fail "no message box titled $1"
+}
+expect_box() {
+  printf '%s\n' "$box" | grep -qxF "$1" || fail "the box shows [$box], not '$1'"
+}
+copied() {  # what the focused control's selection copies
+  printf 'nothing copied' | xclip -selection clipboard -i >/dev/null 2>&1
+  sleep 0.3
+  keys ctrl+c
+  xclip -selection clipboard -o
+}
+click() {  # a point of the client area, in pixels at 96 dpi
+  xdotool mousemove --window "$window" "$1" "$2" click 1
+  sleep 0.3
+}
+# Keys go to the window a person looks at: the main window, or the message
+# box in front of it. Activating it first keeps them there whatever else the
+# display shows, and under Wine the window manager does not always give the
+# keyboard back to the window when a box closes.
+target=
+keys() {
+  xdotool windowactivate --sync "${target:-$window}" >/dev/null 2>&1 || true
+  xdotool key --delay 50 "$@"
+  sleep 0.5
+}
+close_box() {
+  keys Return
+  target=
+}
+
+window=
+start() {
+  "$WINE" "$exe" &
+  app=$!
+  window=
+  for _ in $(seq 1 120); do
+    window=$(xdotool search --onlyvisible --name '^求半径' 2>/dev/null | head -n 1) || true
+    [ -n "$window" ] && break
+    sleep 0.25
+  done
+  [ -n "$window" ] || fail "the window did not show"
+  xdotool windowactivate --sync "$window"
+  sleep 0.5
+}
+
+step=start-up
+start
+title=$(xdotool getwindowname "$window")
+[ "$title" = "求半径                               作者:segcalc,QQ:00000000" ] ||
+  fail "title '$title'"
+look
+expect text1 2491.78
+expect text2 2067.63
+expect text3 ''
+expect text4 ''
+expect text5 ''
+expect name1 弧长
+expect name2 弦长
+expect name3 弦高
+expect name4 半径
+expect name5 夹角
+expect check1 1
+expect focus 201
+expect selection 0,7
+[ "$(copied)" = 2491.78 ] || fail "the arc length box's text is not selected"
+
+step="Enter computes"
+keys Return
+look
+expect text3 591.83
+expect text4 1200
+expect text5 119.03
+expect focus 201
+if [ -n "$shot" ]; then
+  mkdir -p "$(dirname "$shot")"
+  import -frame -window "$window" "$shot"
+fi
+
+step="the check box"
+click 292 66
+look
+expect check1 0
+keys Return
+look
+expect focus 104
+expect text3 592.41
+expect text4 1197.15
+expect text5 119.32
+click 292 66
+keys Return
+look
+expect check1 1
+expect text4 1200
+click 84 34
+
+step="select all on tab"
+keys Tab
+look
+expect focus 202
+expect selection 0,7
+[ "$(copied)" = 2067.63 ] || fail "the chord length box's text is not selected"
+keys Tab Tab
+look
+expect focus 204
+[ "$(copied)" = "nothing copied" ] || fail "the radius box selected its text on tab"
+
+step="select all on click"
+click 308 34
+look
+expect focus 203
+expect selection 0,6
+
+step="no solution"
+click 84 34
+keys 1 0 0 Tab 2 0 0 Return
+look_box 运行提示
+expect_box text=按当前条件无法求解!请核对后再试!
+expect_box button=确定
+expect_box icon=yes
+look
+expect text1 100
+expect text2 200
+expect text3 591.83
+expect text4 1200
+expect text5 119.03
+close_box
+look
+expect focus 202
+
+step="long text"
+long=$(head -c 40000 /dev/zero | tr '\0' 7)
+printf '%s' "$long" | xclip -selection clipboard -i >/dev/null 2>&1
+click 84 34
+keys ctrl+v
+look
+[ "$(printf '%s\n' "$state" | sed -n 's/^text1=//p')" = "$long" ] ||
+  fail "a pasted text of 40000 characters was not kept whole"
+keys Return
+look_box 运行提示
+expect_box text=弧长的数值超出了可以计算的范围,请核对后再试!
+close_box
+
+step="Enter on a button presses it"
+click 308 34
+keys Tab Tab Tab Tab Tab Tab
+look
+expect focus 103
+keys Return
+look_box 关于
+expect_box button=确定
+printf "%s\n" "$box" | grep -qx "icon=yes" && fail "the about box has an icon: [$box]"
+close_box
+
+step="a long result shows its start"
+click 84 34
+keys Delete Tab 1 0 0 0 Tab 0 period 0 2 Return
+look
+expect focus 203
+radius=$(printf '%s\n' "$state" | sed -n 's/^text4=//p')
+[ "${#radius}" -ge 10 ] || fail "the radius '$radius' is too short to tell"
+start=$(printf '%s\n' "$state" | sed -n 's/^start4=//p')
+[ "$start" -ge 0 ] || fail "the radius box shows its end ($radius, first character at $start)"
+
+ends() {  # the program has ended, with status 0
+  for _ in $(seq 1 40); do
+    kill -0 "$app" 2>/dev/null || break
+    sleep 0.25
+  done
+  kill -0 "$app" 2>/dev/null && fail "the program is still running"
+  status=0
+  wait "$app" || status=$?
+  app=
+  [ "$status" -eq 0 ] || fail "exit status $status"
+}
+
+step="Esc ends"
+keys Escape
+ends
+
+step="--version without a terminal"
+"$WINE" "$exe" --version >&- &
+app=$!
+look_box 求半径
+expect_box "text=segcalc 1.00"
+expect_box button=确定
+close_box
+ends
+
+step="closing the window ends"
+start
+keys alt+F4
+ends
+# At 125 % and 150 % the layout scales with the display; the text scales with
+# it, so the labels stay whole.
+for dpi in 120 144; do
+  step="at $dpi dpi"
+  scaled=yes
+  "$WINE" reg add "$desktop" /v LogPixels /t REG_DWORD /d $dpi /f >/dev/null
+  "$WINE" reg add "$fonts" /v LogPixels /t REG_DWORD /d $dpi /f >/dev/null
+  start
+  look
+  expect client $(((5430 * dpi + 720) / 1440))x$(((2265 * dpi + 720) / 1440))
+  keys Escape
+  ends
+done
+echo "win32 window: all steps passed"

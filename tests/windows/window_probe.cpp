@@ -1,0 +1,106 @@
+// Reads back what the segcalc window shows, from another process, for the
+// window test: keys and clicks come from the display, this only looks.
+//   window_probe boxes            the client area's size, the five texts, names and
+//                                 first characters' places, the check box, the focus
+//   window_probe box TITLE        the message box of that title: text, icon, buttons
+// Prints UTF-8 lines "name=value"; exits 1 when the window is not there.
+
+// clang-format off
+#include <windows.h>
+// clang-format on
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+std::string Utf8(const std::wstring& wide) {
+  if (wide.empty()) return {};
+  const int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
+                                       nullptr, 0, nullptr, nullptr);
+  std::string text(static_cast<std::size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), text.data(), size,
+                      nullptr, nullptr);
+  return text;
+}
+
+// WM_GETTEXT, not GetWindowText: another process's edit text is only had by asking.
+std::wstring Text(HWND window) {
+  const LRESULT length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  const LRESULT got =
+      SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<std::size_t>(got));
+  return text;
+}
+
+void Print(const char* name, const std::string& value) {
+  std::printf("%s=%s\n", name, value.c_str());
+}
+
+int Boxes() {
+  const HWND form = FindWindowW(L"segcalc.MainForm", nullptr);
+  if (form == nullptr) return 1;
+  RECT client = {};
+  GetClientRect(form, &client);
+  Print("client", std::to_string(client.right) + "x" + std::to_string(client.bottom));
+  for (int i = 0; i < 5; ++i) {
+    const HWND box = GetDlgItem(form, 201 + i);
+    const std::string number = std::to_string(i + 1);
+    Print(("text" + number).c_str(), Utf8(Text(box)));
+    // Where the first character stands: left of the box when scrolled away.
+    const LRESULT first = SendMessageW(box, EM_POSFROMCHAR, 0, 0);
+    Print(("start" + number).c_str(), std::to_string(static_cast<short>(LOWORD(first))));
+    // What a screen reader calls the box: the label just before it.
+    const HWND before = GetWindow(box, GW_HWNDPREV);
+    wchar_t kind[32] = {};
+    if (before != nullptr) GetClassNameW(before, kind, 32);
+    Print(("name" + number).c_str(), lstrcmpiW(kind, L"Static") == 0 ? Utf8(Text(before)) : "");
+  }
+  Print("check1", std::to_string(SendMessageW(GetDlgItem(form, 104), BM_GETCHECK, 0, 0)));
+  GUITHREADINFO gui = {};
+  gui.cbSize = sizeof gui;
+  GetGUIThreadInfo(GetWindowThreadProcessId(form, nullptr), &gui);
+  const int focus = gui.hwndFocus != nullptr ? GetDlgCtrlID(gui.hwndFocus) : 0;
+  Print("focus", std::to_string(focus));
+  if (focus >= 201 && focus <= 205) {
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(gui.hwndFocus, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    Print("selection", std::to_string(start) + "," + std::to_string(end));
+  }
+  return 0;
+}
+
+int Box(const wchar_t* title) {
+  const HWND box = FindWindowW(L"#32770", title);
+  if (box == nullptr) return 1;
+  for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    wchar_t kind[32] = {};
+    GetClassNameW(child, kind, 32);
+    const LONG style = GetWindowLongW(child, GWL_STYLE);
+    if (lstrcmpiW(kind, L"Button") == 0) {
+      if (style & WS_VISIBLE) Print("button", Utf8(Text(child)));
+    } else if (lstrcmpiW(kind, L"Static") == 0) {
+      if ((style & SS_TYPEMASK) == SS_ICON) {
+        const bool shown = (style & WS_VISIBLE) != 0 && SendMessageW(child, STM_GETICON, 0, 0) != 0;
+        Print("icon", shown ? "yes" : "no");
+      } else if (!Text(child).empty()) {
+        Print("text", Utf8(Text(child)));
+      }
+    }
+  }
+  return 0;
+}
+
+}  // namespace
+
+// Wide arguments: a title in Chinese survives whatever the code page.
+int wmain(int argc, wchar_t** argv) {
+  if (argc == 2 && std::wstring(argv[1]) == L"boxes") return Boxes();
+  if (argc == 3 && std::wstring(argv[1]) == L"box") return Box(argv[2]);
+  std::fprintf(stderr, "usage: window_probe boxes | box TITLE\n");
+  return 2;
+}
