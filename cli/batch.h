@@ -58,7 +58,6 @@ BatchLineOutput ProcessBatchLine(std::string_view text, long number,
 // (cli/input_encoding.h). Returns the exit status: 1 when any line was
 // invalid, else 0.
 int RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
-             const NumberSeparators& separators, unsigned jobs = 1,
-             const BatchLineHook& hook = {});
+             const NumberSeparators& separators, unsigned jobs = 1, const BatchLineHook& hook = {});
 
 }  // namespace segcalc

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "cli/utf8_path.h"
+
 namespace segcalc {
 namespace {
 
@@ -17,8 +19,7 @@ std::string Reason(std::error_code error) {
 }  // namespace
 
 std::string OpenBatchFile(const std::string& name, std::ifstream& file) {
-  // From UTF-8, so that a Chinese file name opens on every system.
-  const std::filesystem::path path(std::u8string(name.begin(), name.end()));
+  const std::filesystem::path path = PathFromUtf8(name);
   std::error_code error;
   // A folder opens as a stream on some systems and then reads as empty: a
   // failure that would pass for an empty list.

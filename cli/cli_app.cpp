@@ -12,19 +12,12 @@
 #include "cli/batch.h"
 #include "cli/batch_file.h"
 #include "cli/cli_options.h"
+#include "cli/exit_status.h"
 #include "cli/shop_output.h"
-
-#ifndef SEGCALC_VERSION
-#define SEGCALC_VERSION "unknown"
-#endif
+#include "version.h"
 
 namespace segcalc {
 namespace {
-
-constexpr int kExitOk = 0;
-constexpr int kExitFailed = 1;
-constexpr int kExitUsage = 2;
-constexpr int kExitWriteFailed = 3;
 
 int ComputeOnce(const CliOptions& options, std::ostream& out, std::ostream& err,
                 const NumberSeparators& separators) {

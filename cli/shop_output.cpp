@@ -9,23 +9,15 @@
 #include "calc/exact_geometry.h"
 #include "calc/ordinates.h"
 #include "calc/outcome_message.h"
+#include "cli/exit_status.h"
+#include "cli/utf8_path.h"
 #include "shopfloor/dxf_writer.h"
 #include "shopfloor/html_report.h"
 
 namespace segcalc {
 namespace {
 
-constexpr int kExitOk = 0;
-constexpr int kExitFailed = 1;
-constexpr int kExitUsage = 2;
-constexpr int kExitWriteFailed = 3;
-
 constexpr const char* kExactLabels[] = {"精确弧长", "精确弦长", "精确弦高", "精确半径", "精确夹角"};
-
-std::filesystem::path PathFromUtf8(const std::string& text) {
-  return std::filesystem::path(
-      std::u8string(reinterpret_cast<const char8_t*>(text.data()), text.size()));
-}
 
 // False when the file could not be opened or not all of it was written.
 bool WriteFile(const std::filesystem::path& path, const std::function<void(std::ostream&)>& write) {
