@@ -24,9 +24,13 @@ function(segcalc_use_wine)
 endfunction()
 
 # A test that runs Windows programs: add_test's NAME and COMMAND in one. Shell
-# scripts find Wine in $WINE and wineserver in $WINESERVER.
+# scripts find Wine in $WINE and wineserver in $WINESERVER. These tests take
+# turns: Wine keeps the user's number settings in the prefix's registry and
+# rewrites them whenever a program starts in another locale (LC_ALL), so a
+# test in a German locale would change the separators of one running beside
+# it.
 function(segcalc_wine_test name)
   add_test(NAME ${name} COMMAND ${ARGN})
   segcalc_use_wine(${name})
-  set_tests_properties(${name} PROPERTIES TIMEOUT 300)
+  set_tests_properties(${name} PROPERTIES TIMEOUT 300 RESOURCE_LOCK wine_user_locale)
 endfunction()
