@@ -47,6 +47,10 @@ struct BatchLineOutput {
 using BatchLineHook = std::function<void(long number, const BatchLine* line,
                                          const ComputeOutcome* outcome, BatchLineOutput& output)>;
 
+// Writes one line's output: the message, if any, to err, then the result line
+// to out. The caller flushes out once no further line is ready.
+void WriteBatchLineOutput(const BatchLineOutput& output, std::ostream& out, std::ostream& err);
+
 // number is the line's 1-based position in the input.
 BatchLineOutput ProcessBatchLine(std::string_view text, long number,
                                  const NumberSeparators& separators,

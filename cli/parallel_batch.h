@@ -12,10 +12,6 @@ namespace segcalc {
 // does not leave the others idle while the writer waits for it.
 inline constexpr std::size_t kBatchLinesPerWorker = 64;
 
-// Writes one line's output: the message, if any, to err, then the result line
-// to out. The caller flushes out once no further line is ready.
-void WriteBatchLineOutput(const BatchLineOutput& output, std::ostream& out, std::ostream& err);
-
 // RunBatch on several worker threads, which read, compute and write the
 // results in input order, each as soon as it and all before it are done. At
 // most a fixed window of lines, and of bytes, is in flight, so memory stays
