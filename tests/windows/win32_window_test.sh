@@ -202,6 +202,20 @@ got=$(copy_by_menu)
 [ "$got" = "$copied_table" ] || fail "复制结果 copied '$got'"
 look
 expect text4 1200
+
+step="导出 DXF"
+drawings=$(mktemp -d)
+keys ctrl+s
+look_box '导出 DXF'
+xdotool windowactivate --sync "$target" >/dev/null 2>&1 || true
+xdotool type --delay 30 "Z:$(printf '%s' "$drawings" | tr / '\\')\\arc.dxf"
+close_box
+[ -s "$drawings/arc.dxf" ] || fail "no drawing written"
+radius=$(/usr/bin/python3 -c 'import ezdxf, sys
+print(ezdxf.readfile(sys.argv[1]).modelspace().query("ARC")[0].dxf.radius)' "$drawings/arc.dxf") ||
+  fail "the drawing does not read back"
+rm -rf "$drawings"
+awk -v r="$radius" 'BEGIN { exit !(r > 1198 && r < 1202) }' || fail "the arc's radius is $radius"
 click 84 34
 
 step="the check box"
