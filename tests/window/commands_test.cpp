@@ -285,14 +285,6 @@ INSTANTIATE_TEST_SUITE_P(
                     FailureCase{"NoBrowser", true, false, "无法打开浏览器", true}),
     [](const testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
 
-TEST(LayoutDrawing, WithoutATemporaryFolderIsAWarning) {
-  const MainForm form = SolvedStartUpForm();
-  RecordingServices services;
-  LayoutDrawing_Click(form, services);
-  ASSERT_EQ(services.calls.size(), 1u);
-  EXPECT_EQ(services.calls[0].kind, RecordingServices::Kind::Warning);
-}
-
 // The radius of the drawing's ARC entity: group code 40 after "ARC".
 double DxfArcRadius(const std::string& dxf) {
   std::istringstream lines(dxf);
