@@ -71,7 +71,9 @@ std::string ResultsTableText(const MainForm& form) {
   for (TextBox box : kTextBoxes) {
     if (box != TextBox::Arc) header += '\t', values += '\t';
     header += BoxLabel(box);
-    values += form.text(box);
+    // A tab or line break pasted into a box would shift the spreadsheet's
+    // columns or rows.
+    for (const char c : form.text(box)) values += c == '\t' || c == '\r' || c == '\n' ? ' ' : c;
   }
   return header + '\n' + values + '\n';
 }

@@ -231,6 +231,22 @@ TEST(CopyResults, PutsTheFiveBoxesUnderTheirLabels) {
             "2491.78\t2067.63\t591.83\t1200\t119.03\n");
 }
 
+// The given boxes keep their texts as typed, pasted tabs and line breaks too;
+// the copy stays one row of five cells.
+TEST(CopyResults, KeepsOneRowOfFiveCells) {
+  MainForm form(kFullStop);
+  form.texts() = {"2491.78\t", "2067.63\r\n", "", "", ""};
+  form.check_value = 1;
+  RecordingServices services;
+  Command1_Click(form, services);
+  ASSERT_TRUE(form.HasResult());
+  CopyResults_Click(form, services);
+  ASSERT_EQ(services.calls.size(), 1u);
+  EXPECT_EQ(services.calls[0].text,
+            "弧长\t弦长\t弦高\t半径\t夹角\n"
+            "2491.78 \t2067.63  \t591.83\t1200\t119.03\n");
+}
+
 TEST(LayoutDrawing, WritesTheReportAndOpensIt) {
   ScratchFolder folder;
   const MainForm form = SolvedStartUpForm();
