@@ -9,6 +9,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
@@ -262,11 +263,13 @@ bool MainFormDialog::OpenInBrowser(const std::filesystem::path& file) {
 std::optional<std::filesystem::path> MainFormDialog::AskSaveFile(
     const std::string& suggested_name) {
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  const QString chosen =
+  QString chosen =
       QFileDialog::getSaveFileName(this, QStringLiteral("导出 DXF"),
                                    QDir(folder).filePath(QString::fromStdString(suggested_name)),
                                    QStringLiteral("DXF 图形 (*.dxf)"));
   if (chosen.isEmpty()) return std::nullopt;
+  // Windows' dialog adds the extension to a bare name; Qt's own does not.
+  if (QFileInfo(chosen).suffix().isEmpty()) chosen += QStringLiteral(".dxf");
   return PathFromUtf8(chosen.toStdString());
 }
 
