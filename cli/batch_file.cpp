@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "cli/utf8_path.h"
+#include "shopfloor/utf8_path.h"
 
 namespace segcalc {
 namespace {

@@ -2,15 +2,13 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <functional>
 #include <ostream>
 
 #include "calc/exact_geometry.h"
 #include "calc/ordinates.h"
 #include "calc/outcome_message.h"
 #include "cli/exit_status.h"
-#include "cli/utf8_path.h"
+#include "shopfloor/compute_outputs.h"
 #include "shopfloor/dxf_writer.h"
 #include "shopfloor/html_report.h"
 
@@ -19,47 +17,8 @@ namespace {
 
 constexpr const char* kExactLabels[] = {"精确弧长", "精确弦长", "精确弦高", "精确半径", "精确夹角"};
 
-// False when the file could not be opened or not all of it was written.
-bool WriteFile(const std::filesystem::path& path, const std::function<void(std::ostream&)>& write) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  if (!file) return false;
-  write(file);
-  file.close();
-  return !file.fail();
-}
-
 std::vector<double> ExactValues(const ExactSegment& s) {
   return {s.arc, s.chord, s.height, s.radius, s.angle};
-}
-
-// The calculator's five values as it holds them: the two given numbers as it
-// read them, and what its scan found.
-ExactSegment CalculatorValues(const SolveInput& solve) {
-  ExactSegment s;
-  s.radius = solve.result.radius;
-  s.angle = solve.result.angle;
-  switch (solve.pair) {
-    case InputPair::ArcAndChord:
-      s.arc = solve.first, s.chord = solve.second, s.height = solve.result.missing;
-      break;
-    case InputPair::ArcAndHeight:
-      s.arc = solve.first, s.height = solve.second, s.chord = solve.result.missing;
-      break;
-    case InputPair::ChordAndHeight:
-      s.chord = solve.first, s.height = solve.second, s.arc = solve.result.missing;
-      break;
-  }
-  return s;
-}
-
-// The exact circle beside a compute: from the same two numbers, nearest the
-// calculator's angle when it found one.
-ExactChoice ExactBeside(const ComputeOutcome& outcome, bool minor) {
-  if (!outcome.solve) return {std::nullopt, "输入不完整或不是数字", false, {}};
-  const SolveInput& solve = *outcome.solve;
-  const std::optional<double> near =
-      solve.result.found ? std::optional(solve.result.angle) : std::nullopt;
-  return ChooseExact(SolveExact(solve.pair, solve.first, solve.second), minor, near);
 }
 
 struct GivenQuantities {
@@ -103,24 +62,13 @@ void WriteReportFile(SingleRun& run, const ComputeOutcome* outcome, const ExactC
   const CliOptions& options = run.options;
   ShopReport report;
   if (outcome) {
-    report.given = {{"弧长", options.arc}, {"弦长", options.chord}, {"弦高", options.height}};
+    FillComputePart(report, {options.arc, options.chord, options.height, !options.major}, *outcome);
   } else {
     for (const auto& [quantity, text] : QuantitiesGiven(options).texts) {
       report.given.push_back({QuantityLabel(quantity), text});
     }
-  }
-  report.given.push_back({"小于半圆", options.major ? "不勾选" : "勾选"});
-  if (outcome && outcome->texts) {
-    std::string boxes[3] = {options.arc, options.chord, options.height};
-    boxes[static_cast<int>(outcome->texts->missing_box)] = outcome->texts->missing;
-    report.calculator_texts = {boxes[0], boxes[1], boxes[2], outcome->texts->radius,
-                               outcome->texts->angle};
-    report.calculator_values = CalculatorValues(*outcome->solve);
-  }
-  if (!outcome) {
+    report.given.push_back({"小于半圆", options.major ? "不勾选" : "勾选"});
     report.calculator_note = "给定了半径或夹角,计算器只接受弧长,弦长,弦高,未计算";
-  } else if (outcome->kind != OutcomeKind::Solved) {
-    report.calculator_note = OutcomeMessage(*outcome);
   }
   report.exact = exact;
   report.ordinate_step = step;

@@ -22,7 +22,9 @@ build_packages="
 test_packages="python3-ezdxf chromium poppler-utils"
 screenshot_packages="xvfb xauth openbox xdotool imagemagick"
 fuzz_packages="clang-14 libclang-rt-14-dev"
-windows_packages="g++-mingw-w64-x86-64-posix wine64 nsis xvfb xauth"
+# The window test drives the window (openbox, xdotool, xclip) and reads its
+# drawing back (ezdxf).
+windows_packages="g++-mingw-w64-x86-64-posix wine64 nsis xvfb xauth openbox xdotool xclip python3-ezdxf"
 
 packages=$build_packages
 for group in "$@"; do

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <filesystem>
+#include <optional>
 #include <string>
 
 #include "window/main_form.h"
@@ -7,7 +9,8 @@
 namespace segcalc {
 
 // What the commands need from the window beyond the form's state: message
-// boxes and program end. Texts are UTF-8.
+// boxes, program end, the clipboard, the browser and a save dialog. Texts are
+// UTF-8.
 class WindowServices {
  public:
   virtual ~WindowServices() = default;
@@ -18,6 +21,16 @@ class WindowServices {
   virtual void ShowAbout(const std::string& text) = 0;
   // Ends the program at once, without confirmation.
   virtual void EndProgram() = 0;
+  // Lines end in '\n'; a platform whose clipboard wants other line ends
+  // converts them.
+  virtual void SetClipboardText(const std::string& text) = 0;
+  // Shows a file in the user's browser; false when none could be started.
+  virtual bool OpenInBrowser(const std::filesystem::path& file) = 0;
+  // A modal save dialog offering the name given; nothing when cancelled.
+  virtual std::optional<std::filesystem::path> AskSaveFile(const std::string& suggested_name) = 0;
+  // Where reports are written to be opened: the user's temporary folder;
+  // empty when there is none.
+  virtual std::filesystem::path ReportFolder();
 };
 
 // 确 定 and Enter: compute from the three measurement boxes and the check box.
@@ -34,5 +47,36 @@ void Text2_GotFocus(MainForm& form);
 void Text3_GotFocus(MainForm& form);
 
 std::string AboutText();
+
+// The context menu's entries, in order, each with its shortcut (Ctrl, maybe
+// Shift, and a letter), which works without the menu too. Each needs a result
+// (MainForm::HasResult) and does nothing without one.
+struct MenuEntry {
+  const char* text;
+  char key;
+  bool shift;
+  void (*click)(const MainForm& form, WindowServices& services);
+};
+
+// 复制结果: the five boxes as one line under a header of their labels,
+// tab-separated, ready to paste into a spreadsheet.
+void CopyResults_Click(const MainForm& form, WindowServices& services);
+// 放样图: the report of the result, written into the report folder and opened
+// in the browser.
+void LayoutDrawing_Click(const MainForm& form, WindowServices& services);
+// 导出 DXF: the exact arc as a drawing in millimetres, where the user says.
+void ExportDxf_Click(const MainForm& form, WindowServices& services);
+
+inline constexpr MenuEntry kMenuEntries[] = {{"复制结果", 'C', true, CopyResults_Click},
+                                             {"放样图", 'P', false, LayoutDrawing_Click},
+                                             {"导出 DXF", 'S', false, ExportDxf_Click}};
+
+// "Ctrl+Shift+C", as the menu shows it.
+std::string ShortcutText(const MenuEntry& entry);
+
+std::string ResultsTableText(const MainForm& form);
+
+// The file 放样图 writes into the report folder.
+inline constexpr char kReportFileName[] = "segcalc-report.html";
 
 }  // namespace segcalc

@@ -1,13 +1,23 @@
 #include "window/layout.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
+#include <QUrl>
 #include <limits>
 
 #include "window/layout_line_edits.h"
@@ -84,6 +94,7 @@ MainFormDialog::MainFormDialog(MainForm& form, QWidget* parent)
   setWindowIcon(SegmentIcon());
   setFixedSize(Px(kClientWidth), Px(kClientHeight));
   BuildControls();
+  BuildMenuActions();
   ShowForm();
   // The first control in the tab order takes the focus when the window first
   // shows. That focus arrives as a window activation, which the boxes ignore,
@@ -120,6 +131,8 @@ void MainFormDialog::BuildControls() {
       edit = new OutputLineEdit(this);
     }
     edit->setGeometry(box_rects[i]);
+    // The window's menu rather than the box's own edit menu.
+    edit->setContextMenuPolicy(Qt::NoContextMenu);
     // A box holds whatever is typed or pasted; Qt would cut it at 32767.
     edit->setMaxLength(std::numeric_limits<int>::max());
     connect(edit, &QLineEdit::textEdited, this,
@@ -161,7 +174,30 @@ void MainFormDialog::BuildControls() {
   }
 }
 
+void MainFormDialog::BuildMenuActions() {
+  for (std::size_t i = 0; i < std::size(kMenuEntries); ++i) {
+    const MenuEntry& entry = kMenuEntries[i];
+    auto* action = new QAction(QString::fromUtf8(entry.text), this);
+    action->setShortcut(QKeySequence(QString::fromStdString(ShortcutText(entry))));
+    action->setShortcutVisibleInContextMenu(true);
+    connect(action, &QAction::triggered, this, [this, click = entry.click] {
+      click(form_, *this);
+      ShowForm();
+    });
+    // Added to the window so that the shortcut works without the menu.
+    addAction(action);
+    menu_actions_[i] = action;
+  }
+}
+
+void MainFormDialog::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu menu(this);
+  for (QAction* action : menu_actions_) menu.addAction(action);
+  menu.exec(event->globalPos());
+}
+
 void MainFormDialog::ShowForm() {
+  for (QAction* action : menu_actions_) action->setEnabled(form_.HasResult());
   for (TextBox box : kTextBoxes) {
     QLineEdit* edit = textBox(box);
     const QString text = QString::fromStdString(form_.text(box));
@@ -214,6 +250,27 @@ void MainFormDialog::ShowAbout(const std::string& text) {
 
 void MainFormDialog::EndProgram() {
   QCoreApplication::exit(0);
+}
+
+void MainFormDialog::SetClipboardText(const std::string& text) {
+  QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+}
+
+bool MainFormDialog::OpenInBrowser(const std::filesystem::path& file) {
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(Utf8FromPath(file))));
+}
+
+std::optional<std::filesystem::path> MainFormDialog::AskSaveFile(
+    const std::string& suggested_name) {
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  QString chosen =
+      QFileDialog::getSaveFileName(this, QStringLiteral("导出 DXF"),
+                                   QDir(folder).filePath(QString::fromStdString(suggested_name)),
+                                   QStringLiteral("DXF 图形 (*.dxf)"));
+  if (chosen.isEmpty()) return std::nullopt;
+  // Windows' dialog adds the extension to a bare name; Qt's own does not.
+  if (QFileInfo(chosen).suffix().isEmpty()) chosen += QStringLiteral(".dxf");
+  return PathFromUtf8(chosen.toStdString());
 }
 
 }  // namespace segcalc

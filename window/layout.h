@@ -7,6 +7,7 @@
 #include "window/commands.h"
 #include "window/main_form.h"
 
+class QAction;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -27,6 +28,9 @@ class MainFormDialog : public QDialog, public WindowServices {
   QPushButton* command2() const { return command2_; }
   QPushButton* command3() const { return command3_; }
   QCheckBox* check1() const { return check1_; }
+  // The context menu's entries, in the order of kMenuEntries; each carries its
+  // shortcut, which works while the window is active.
+  QAction* menuAction(int index) const { return menu_actions_[index]; }
 
   // Each brings the widgets up to date first, so that results written just
   // before a warning are in view behind it. The boxes say "确定", since Qt
@@ -35,13 +39,19 @@ class MainFormDialog : public QDialog, public WindowServices {
   void ShowAbout(const std::string& text) override;
   // Leaves the event loop.
   void EndProgram() override;
+  void SetClipboardText(const std::string& text) override;
+  bool OpenInBrowser(const std::filesystem::path& file) override;
+  std::optional<std::filesystem::path> AskSaveFile(const std::string& suggested_name) override;
 
  protected:
   void reject() override;  // Esc
   void closeEvent(QCloseEvent* event) override;
+  // A right click anywhere on the window: the text boxes pass theirs up.
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   void BuildControls();
+  void BuildMenuActions();
   // The model is the truth: widgets are written from it after every command,
   // and it follows every edit the user makes.
   void ShowForm();
@@ -53,6 +63,7 @@ class MainFormDialog : public QDialog, public WindowServices {
   QPushButton* command2_ = nullptr;
   QPushButton* command3_ = nullptr;
   QCheckBox* check1_ = nullptr;
+  std::array<QAction*, std::size(kMenuEntries)> menu_actions_{};
 };
 
 // 宋体 at a size given in pixels at 96 dpi, with Song-style CJK fallbacks.

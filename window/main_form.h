@@ -1,9 +1,11 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "calc/number_text.h"
 #include "calc/result_boxes.h"
+#include "shopfloor/compute_outputs.h"
 
 namespace segcalc {
 
@@ -35,6 +37,16 @@ class MainForm {
   std::string caption = "求半径";
 
   const NumberSeparators& separators() const { return separators_; }
+
+  // What the last compute that solved was made from and what it found; the
+  // menu's drawing and report are of it. A compute that does not solve
+  // clears it, so nothing is drawn from a result no longer in view.
+  struct Result {
+    TypedMeasurements typed;
+    ComputeOutcome outcome;
+  };
+  std::optional<Result> last_result;
+  bool HasResult() const { return last_result.has_value(); }
 
  private:
   NumberSeparators separators_;

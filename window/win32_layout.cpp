@@ -3,6 +3,8 @@
 // clang-format off
 #include <windows.h>
 #include <commctrl.h>
+#include <commdlg.h>
+#include <shellapi.h>
 // clang-format on
 
 #include <algorithm>
@@ -22,6 +24,7 @@ constexpr int kCommand3Id = 103;
 constexpr int kCheck1Id = 104;
 constexpr int kFirstBoxId = 201;  // Text1 to Text5
 constexpr int kLabel6Id = 306;
+constexpr int kFirstMenuId = 401;  // the context menu's entries, in order
 
 // The layout is designed in twips, 1440 to the inch, from the client area's
 // top left corner.
@@ -173,6 +176,9 @@ class Win32MainForm final : public WindowServices {
   void ShowWarning(const std::string& text) override;
   void ShowAbout(const std::string& text) override;
   void EndProgram() override;
+  void SetClipboardText(const std::string& text) override;
+  bool OpenInBrowser(const std::filesystem::path& file) override;
+  std::optional<std::filesystem::path> AskSaveFile(const std::string& suggested_name) override;
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
@@ -193,6 +199,8 @@ class Win32MainForm final : public WindowServices {
   void ShowForm();
   void ShowSelection(TextBox box);
   void GotFocus(int index);
+  // At a point on the screen; at the focused control for the menu key.
+  void ShowContextMenu(LPARAM screen_point);
 
   int Px(int twips) const { return MulDiv(twips, static_cast<int>(dpi_), 1440); }
   HWND Box(TextBox box) const { return boxes_[BoxIndex(box)]; }
@@ -210,9 +218,11 @@ class Win32MainForm final : public WindowServices {
   UINT dpi_ = 96;
   HFONT control_font_ = nullptr;
   HFONT window_font_ = nullptr;
+  HACCEL shortcuts_ = nullptr;
 };
 
 Win32MainForm::~Win32MainForm() {
+  if (shortcuts_ != nullptr) DestroyAcceleratorTable(shortcuts_);
   if (window_ != nullptr) DestroyWindow(window_);
   if (control_font_ != nullptr) DeleteObject(control_font_);
   if (window_font_ != nullptr) DeleteObject(window_font_);
@@ -262,10 +272,20 @@ int Win32MainForm::Run(int show_command) {
   Text1_GotFocus(form_);
   ShowSelection(TextBox::Arc);
 
+  // The menu's shortcuts work without the menu, from any control.
+  std::array<ACCEL, std::size(kMenuEntries)> accelerators{};
+  for (std::size_t i = 0; i < std::size(kMenuEntries); ++i) {
+    const MenuEntry& entry = kMenuEntries[i];
+    accelerators[i] = {static_cast<BYTE>(FVIRTKEY | FCONTROL | (entry.shift ? FSHIFT : 0)),
+                       static_cast<WORD>(entry.key), static_cast<WORD>(kFirstMenuId + i)};
+  }
+  shortcuts_ = CreateAcceleratorTableW(accelerators.data(), static_cast<int>(accelerators.size()));
+
   MSG message;
   int status;
   while ((status = GetMessageW(&message, nullptr, 0, 0)) != 0) {
     if (status == -1) return 1;
+    if (TranslateAcceleratorW(window_, shortcuts_, &message)) continue;
     if (!IsDialogMessageW(window_, &message)) {
       TranslateMessage(&message);
       DispatchMessageW(&message);
@@ -406,6 +426,12 @@ void Win32MainForm::EndProgram() {
 }
 
 void Win32MainForm::OnCommand(int id, int code) {
+  // From the menu (code 0) or a shortcut (code 1).
+  if (id >= kFirstMenuId && id < kFirstMenuId + static_cast<int>(std::size(kMenuEntries))) {
+    kMenuEntries[id - kFirstMenuId].click(form_, *this);
+    ShowForm();
+    return;
+  }
   if (id >= kFirstBoxId && id < kFirstBoxId + kTextBoxCount) {
     if (code == EN_CHANGE) {
       const std::size_t i = static_cast<std::size_t>(id - kFirstBoxId);
@@ -431,6 +457,74 @@ void Win32MainForm::OnCommand(int id, int code) {
   }
 }
 
+void Win32MainForm::ShowContextMenu(LPARAM screen_point) {
+  POINT at = {static_cast<short>(LOWORD(screen_point)), static_cast<short>(HIWORD(screen_point))};
+  if (screen_point == -1) {
+    RECT focused = {};
+    const HWND focus = GetFocus();
+    GetWindowRect(focus != nullptr ? focus : window_, &focused);
+    at = {focused.left, focused.bottom};
+  }
+  const HMENU menu = CreatePopupMenu();
+  if (menu == nullptr) return;
+  const UINT state = form_.HasResult() ? MF_ENABLED : MF_GRAYED;
+  for (std::size_t i = 0; i < std::size(kMenuEntries); ++i) {
+    const MenuEntry& entry = kMenuEntries[i];
+    const std::wstring text = WideFromUtf8(std::string(entry.text) + "\t" + ShortcutText(entry));
+    AppendMenuW(menu, MF_STRING | state, kFirstMenuId + i, text.c_str());
+  }
+  // The chosen entry arrives as WM_COMMAND once the menu has closed.
+  TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, window_,
+                 nullptr);
+  DestroyMenu(menu);
+}
+
+void Win32MainForm::SetClipboardText(const std::string& text) {
+  // The Windows clipboard's text has its lines end in CR LF.
+  std::wstring wide;
+  for (const wchar_t c : WideFromUtf8(text)) {
+    if (c == L'\n') wide += L'\r';
+    wide += c;
+  }
+  const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
+  bool done = false;
+  if (OpenClipboard(window_)) {
+    EmptyClipboard();
+    if (const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
+      if (void* target = GlobalLock(memory)) {
+        CopyMemory(target, wide.c_str(), bytes);
+        GlobalUnlock(memory);
+        done = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+      }
+      if (!done) GlobalFree(memory);  // the clipboard owns it only once set
+    }
+    CloseClipboard();
+  }
+  if (!done) ShowWarning("无法使用剪贴板,请稍后再试");
+}
+
+bool Win32MainForm::OpenInBrowser(const std::filesystem::path& file) {
+  const auto result = reinterpret_cast<INT_PTR>(
+      ShellExecuteW(window_, L"open", file.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+  return result > 32;
+}
+
+std::optional<std::filesystem::path> Win32MainForm::AskSaveFile(const std::string& suggested_name) {
+  std::wstring name = WideFromUtf8(suggested_name);
+  name.resize(std::max<std::size_t>(name.size() + 1, 4096), L'\0');
+  OPENFILENAMEW dialog = {};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = window_;
+  dialog.lpstrFilter = L"DXF 图形 (*.dxf)\0*.dxf\0";
+  dialog.lpstrFile = name.data();
+  dialog.nMaxFile = static_cast<DWORD>(name.size());
+  dialog.lpstrTitle = L"导出 DXF";
+  dialog.lpstrDefExt = L"dxf";
+  dialog.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
+  if (!GetSaveFileNameW(&dialog)) return std::nullopt;
+  return std::filesystem::path(name.c_str());
+}
+
 LRESULT CALLBACK Win32MainForm::WindowProc(HWND window, UINT message, WPARAM wparam,
                                            LPARAM lparam) {
   if (message == WM_NCCREATE) {
@@ -454,6 +548,11 @@ LRESULT Win32MainForm::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_PAINT:
       Paint();
+      return 0;
+    case WM_CONTEXTMENU:
+      // Every control passes its right click up here; the text boxes too,
+      // instead of their own edit menu.
+      ShowContextMenu(lparam);
       return 0;
     case WM_CTLCOLORSTATIC: {
       // The radius and angle boxes refuse typing but look like the others.
@@ -509,6 +608,8 @@ LRESULT Win32MainForm::HandleBox(int index, HWND box, UINT message, WPARAM wpara
       }
       return result;
     }
+    case WM_CONTEXTMENU:
+      return SendMessageW(window_, message, wparam, lparam);
     case WM_LBUTTONDOWN:
       // The click that brings the focus must not undo the selection its
       // focus behaviour made.

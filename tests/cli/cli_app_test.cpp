@@ -88,6 +88,14 @@ TEST(RunCli, UnreadableBatchFilesSayWhy) {
   const std::string folder = testing::TempDir() + "segcalc_batch_folder";
   std::filesystem::create_directories(folder);
   const std::string locked = testing::TempDir() + "segcalc_locked.tsv";
+  // On Windows no permissions means read-only, which also refuses removal:
+  // they are given back before the file goes, here and after an earlier run.
+  const auto unlock_and_remove = [&locked] {
+    std::error_code ignored;
+    std::filesystem::permissions(locked, std::filesystem::perms::owner_all, ignored);
+    std::filesystem::remove(locked, ignored);
+  };
+  unlock_and_remove();
   std::ofstream(locked) << "1\t1\t\n";
   std::filesystem::permissions(locked, std::filesystem::perms::none);
   // Root reads whatever the permissions say, and Windows has no such permission.
@@ -106,9 +114,8 @@ TEST(RunCli, UnreadableBatchFilesSayWhy) {
     EXPECT_EQ(run.err.rfind("segcalc-cli: 无法读取文件 " + c.file, 0), 0u) << run.err;
     EXPECT_NE(run.err.find(c.reason), std::string::npos) << run.err;
   }
-  // Windows keeps a read-only file from being removed.
-  std::filesystem::permissions(locked, std::filesystem::perms::owner_all);
-  std::filesystem::remove(locked);
+  unlock_and_remove();
+  EXPECT_FALSE(std::filesystem::exists(locked));
 }
 
 TEST(RunCli, BatchReadsStandardInput) {

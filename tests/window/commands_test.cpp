@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
 #include "app/display_check.h"
 #include "app/terminal_answer.h"
 #include "recording_services.h"
@@ -39,6 +45,10 @@ struct ComputeCase {
   int check;
   BoxTexts after;
 };
+
+std::ostream& operator<<(std::ostream& out, const ComputeCase& c) {
+  return out << c.name;
+}
 
 class ComputeWritesResults : public testing::TestWithParam<ComputeCase> {};
 
@@ -84,6 +94,10 @@ struct WarningCase {
   BoxTexts texts;
   const char* message;
 };
+
+std::ostream& operator<<(std::ostream& out, const WarningCase& c) {
+  return out << c.name;
+}
 
 class WarningsAndErrorsLeaveTheBoxes : public testing::TestWithParam<WarningCase> {};
 
@@ -132,6 +146,220 @@ TEST(Command1Click, ArithmeticErrorShowsTheLastMatchBeforeTheWarning) {
   EXPECT_EQ(services.calls[0].kind, RecordingServices::Kind::Warning);
   EXPECT_NE(services.calls[0].text.find("溢出"), std::string::npos);
   EXPECT_EQ(services.texts_at_call[0], expected);
+}
+
+// A folder of its own for each test that writes files, removed afterwards.
+class ScratchFolder {
+ public:
+  ScratchFolder() {
+    const auto* info = testing::UnitTest::GetInstance()->current_test_info();
+    path_ = std::filesystem::temp_directory_path() /
+            (std::string("segcalc-menu-") + info->test_suite_name() + "-" + info->name());
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directories(path_);
+  }
+  ~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+std::string ReadWholeFile(const std::filesystem::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+// The start-up state after its compute: 119.03, 1200, 591.83.
+MainForm SolvedStartUpForm() {
+  MainForm form(kFullStop);
+  Form_Load(form);
+  RecordingServices services;
+  Command1_Click(form, services);
+  EXPECT_TRUE(services.calls.empty());
+  return form;
+}
+
+// Each entry, by shortcut or by menu, on a form without a result: the window
+// greys them out, and a shortcut that gets through anyway changes nothing.
+void ExpectEntriesDoNothing(const MainForm& form) {
+  EXPECT_FALSE(form.HasResult());
+  for (const MenuEntry& entry : kMenuEntries) {
+    RecordingServices services;
+    services.save_as = std::filesystem::path("never.dxf");
+    const BoxTexts before = form.texts();
+    entry.click(form, services);
+    EXPECT_TRUE(services.calls.empty()) << entry.text;
+    EXPECT_EQ(form.texts(), before);
+  }
+  EXPECT_FALSE(std::filesystem::exists("never.dxf"));
+}
+
+TEST(Menu, EntriesNeedAResultBeforeTheFirstCompute) {
+  MainForm form(kFullStop);
+  Form_Load(form);
+  ExpectEntriesDoNothing(form);
+  EXPECT_TRUE(SolvedStartUpForm().HasResult());
+}
+
+class MenuAfterAFailedCompute : public testing::TestWithParam<WarningCase> {};
+
+// The earlier results stay in view, but they are not of the boxes' inputs any
+// more, so nothing is made from them.
+TEST_P(MenuAfterAFailedCompute, HasNoResult) {
+  MainForm form = SolvedStartUpForm();
+  form.text(TextBox::Arc) = GetParam().texts[0];
+  form.text(TextBox::Chord) = GetParam().texts[1];
+  form.text(TextBox::Height) = GetParam().texts[2];
+  RecordingServices services;
+  Command1_Click(form, services);
+  ASSERT_EQ(services.calls.size(), 1u);
+  ExpectEntriesDoNothing(form);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, MenuAfterAFailedCompute,
+    testing::Values(WarningCase{"NoSolution", {"100", "200", ""}, ""},
+                    WarningCase{"Incomplete", {"", "", "5"}, ""},
+                    WarningCase{"NotANumber", {"", "10", "abc"}, ""},
+                    WarningCase{"ArithmeticErrorWithAMatch", {"1e305", "0", ""}, ""}),
+    [](const testing::TestParamInfo<WarningCase>& info) { return info.param.name; });
+
+TEST(CopyResults, PutsTheFiveBoxesUnderTheirLabels) {
+  const MainForm form = SolvedStartUpForm();
+  RecordingServices services;
+  CopyResults_Click(form, services);
+  ASSERT_EQ(services.calls.size(), 1u);
+  EXPECT_EQ(services.calls[0].kind, RecordingServices::Kind::Clipboard);
+  EXPECT_EQ(services.calls[0].text,
+            "弧长\t弦长\t弦高\t半径\t夹角\n"
+            "2491.78\t2067.63\t591.83\t1200\t119.03\n");
+}
+
+// The given boxes keep their texts as typed, pasted tabs and line breaks too;
+// the copy stays one row of five cells.
+TEST(CopyResults, KeepsOneRowOfFiveCells) {
+  MainForm form(kFullStop);
+  form.texts() = {"2491.78\t", "2067.63\r\n", "", "", ""};
+  form.check_value = 1;
+  RecordingServices services;
+  Command1_Click(form, services);
+  ASSERT_TRUE(form.HasResult());
+  CopyResults_Click(form, services);
+  ASSERT_EQ(services.calls.size(), 1u);
+  EXPECT_EQ(services.calls[0].text,
+            "弧长\t弦长\t弦高\t半径\t夹角\n"
+            "2491.78 \t2067.63  \t591.83\t1200\t119.03\n");
+}
+
+TEST(LayoutDrawing, WritesTheReportAndOpensIt) {
+  ScratchFolder folder;
+  const MainForm form = SolvedStartUpForm();
+  RecordingServices services;
+  services.report_folder = folder.path();
+  LayoutDrawing_Click(form, services);
+  const std::filesystem::path report = folder.path() / kReportFileName;
+  ASSERT_EQ(services.calls.size(), 1u);
+  EXPECT_EQ(services.calls[0].kind, RecordingServices::Kind::Browser);
+  EXPECT_EQ(services.calls[0].text, report.string());
+  const std::string html = ReadWholeFile(report);
+  EXPECT_TRUE(html.starts_with("<!DOCTYPE html>")) << html.substr(0, 40);
+  // The calculator's own boxes are in it, as the window shows them.
+  for (const char* text : {"2491.78", "2067.63", "591.83", "119.03"}) {
+    EXPECT_NE(html.find(text), std::string::npos) << text;
+  }
+}
+
+struct FailureCase {
+  const char* name;
+  bool folder_exists;
+  bool browser_opens;
+  const char* warning_start;
+  bool report_written;
+};
+
+std::ostream& operator<<(std::ostream& out, const FailureCase& c) {
+  return out << c.name;
+}
+
+class LayoutDrawingFailure : public testing::TestWithParam<FailureCase> {};
+
+// The user is told, and the window goes on as it was.
+TEST_P(LayoutDrawingFailure, IsAWarning) {
+  const FailureCase& c = GetParam();
+  ScratchFolder folder;
+  MainForm form = SolvedStartUpForm();
+  const BoxTexts before = form.texts();
+  RecordingServices services;
+  services.report_folder = c.folder_exists ? folder.path() : folder.path() / "gone" / "deeper";
+  services.browser_opens = c.browser_opens;
+  LayoutDrawing_Click(form, services);
+  ASSERT_FALSE(services.calls.empty());
+  const RecordingServices::Call& last = services.calls.back();
+  EXPECT_EQ(last.kind, RecordingServices::Kind::Warning);
+  EXPECT_TRUE(last.text.starts_with(c.warning_start)) << last.text;
+  EXPECT_NE(last.text.find(kReportFileName), std::string::npos) << last.text;
+  EXPECT_EQ(std::filesystem::exists(services.report_folder / kReportFileName), c.report_written);
+  EXPECT_EQ(form.texts(), before);
+  EXPECT_TRUE(form.HasResult());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, LayoutDrawingFailure,
+    testing::Values(FailureCase{"UnwritableFolder", false, true, "无法写入文件 ", false},
+                    FailureCase{"NoBrowser", true, false, "无法打开浏览器", true}),
+    [](const testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
+
+// The radius of the drawing's ARC entity: group code 40 after "ARC".
+double DxfArcRadius(const std::string& dxf) {
+  std::istringstream lines(dxf);
+  std::string code, value;
+  bool in_arc = false;
+  while (std::getline(lines, code) && std::getline(lines, value)) {
+    if (code == "0") in_arc = value == "ARC";
+    if (in_arc && code == "40") return std::stod(value);
+  }
+  return 0;
+}
+
+TEST(ExportDxf, WritesTheExactArcInMillimetres) {
+  ScratchFolder folder;
+  const MainForm form = SolvedStartUpForm();
+  RecordingServices services;
+  services.save_as = folder.path() / "arc.dxf";
+  ExportDxf_Click(form, services);
+  ASSERT_EQ(services.calls.size(), 1u);
+  EXPECT_EQ(services.calls[0].kind, RecordingServices::Kind::SaveDialog);
+  EXPECT_EQ(services.calls[0].text, "圆弧 R1200 119.03度.dxf");
+  const std::string dxf = ReadWholeFile(*services.save_as);
+  EXPECT_TRUE(dxf.ends_with("0\nEOF\n"));
+  // The true-pi circle lies within a millimetre or two of the calculator's.
+  EXPECT_NEAR(DxfArcRadius(dxf), 1200.0, 2.0);
+}
+
+TEST(ExportDxf, CancelledOrUnwritable) {
+  ScratchFolder folder;
+  MainForm form = SolvedStartUpForm();
+  const BoxTexts before = form.texts();
+  RecordingServices cancelled;
+  ExportDxf_Click(form, cancelled);
+  ASSERT_EQ(cancelled.calls.size(), 1u);
+  EXPECT_EQ(cancelled.calls[0].kind, RecordingServices::Kind::SaveDialog);
+
+  RecordingServices unwritable;
+  unwritable.save_as = folder.path() / "gone" / "arc.dxf";
+  ExportDxf_Click(form, unwritable);
+  ASSERT_EQ(unwritable.calls.size(), 2u);
+  EXPECT_EQ(unwritable.calls[1].kind, RecordingServices::Kind::Warning);
+  EXPECT_TRUE(unwritable.calls[1].text.starts_with("无法写入文件 ")) << unwritable.calls[1].text;
+  EXPECT_FALSE(std::filesystem::exists(*unwritable.save_as));
+  EXPECT_EQ(form.texts(), before);
+  EXPECT_TRUE(form.HasResult());
 }
 
 TEST(Commands, CloseAndAbout) {

@@ -2,6 +2,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
@@ -89,6 +90,45 @@ bool EndsTheProgram(const std::function<void()>& action) {
 
 bool WholeTextSelected(const QLineEdit* edit) {
   return edit->selectionStart() == 0 && edit->selectedText() == edit->text();
+}
+
+// Opens the window's menu by a right click on `widget` and notes its entries:
+// text, shortcut as shown, and whether each is enabled; then picks the entry
+// `pick` when it is not empty, or closes the menu.
+struct MenuSeen {
+  QStringList texts;
+  QList<bool> enabled;
+};
+
+MenuSeen RightClickMenu(QWidget* widget, const QString& pick = {}) {
+  MenuSeen seen;
+  bool opened = false;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (menu == nullptr || opened) return;
+    opened = true;
+    QAction* picked = nullptr;
+    for (QAction* action : menu->actions()) {
+      seen.texts << action->text() + "\t" + action->shortcut().toString();
+      seen.enabled << action->isEnabled();
+      if (action->text() == pick) picked = action;
+    }
+    if (picked != nullptr) {
+      QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(picked).center());
+    } else {
+      menu->close();
+    }
+  });
+  poll.start(10);
+  // Through the window, as a real click comes, so that Qt makes the context
+  // menu event of it.
+  QTest::mouseClick(widget->window()->windowHandle(), Qt::RightButton, {},
+                    widget->mapTo(widget->window(), widget->rect().center()));
+  // A menu shown in a nested loop has been handled by now; one shown later
+  // gets a moment.
+  QTest::qWait(50);
+  return seen;
 }
 
 }  // namespace
@@ -340,6 +380,47 @@ class LayoutTest : public QObject {
       QCOMPARE(seen.buttons, 1);
       QVERIFY(seen.modal);
     }
+  }
+
+  // A right click anywhere, a text box included, opens the same menu; its
+  // entries wait for a result, and 复制结果 is ready for a spreadsheet.
+  void contextMenuAndShortcuts() {
+    Window w;
+    BoxAnswerer answerer;
+    QVERIFY(QTest::qWaitForWindowActive(w.dialog.get()));
+    const QStringList entries{QStringLiteral("复制结果\tCtrl+Shift+C"),
+                              QStringLiteral("放样图\tCtrl+P"), QStringLiteral("导出 DXF\tCtrl+S")};
+    for (QWidget* where :
+         {static_cast<QWidget*>(w.dialog.get()), static_cast<QWidget*>(w.box(TextBox::Radius)),
+          static_cast<QWidget*>(w.dialog->command3())}) {
+      const MenuSeen before = RightClickMenu(where);
+      QCOMPARE(before.texts, entries);
+      QCOMPARE(before.enabled, QList<bool>({false, false, false}));
+    }
+    QGuiApplication::clipboard()->setText(QStringLiteral("untouched"));
+    QTest::keyClick(w.dialog->windowHandle(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("untouched"));
+
+    QTest::mouseClick(w.dialog->command1(), Qt::LeftButton);
+    const QString expected =
+        QStringLiteral("弧长\t弦长\t弦高\t半径\t夹角\n2491.78\t2067.63\t591.83\t1200\t119.03\n");
+    const MenuSeen after = RightClickMenu(w.box(TextBox::Arc), QStringLiteral("复制结果"));
+    QCOMPARE(after.enabled, QList<bool>({true, true, true}));
+    QCOMPARE(QGuiApplication::clipboard()->text(), expected);
+
+    QGuiApplication::clipboard()->setText(QStringLiteral("untouched"));
+    QVERIFY(w.activateAgain());
+    QTest::keyClick(w.dialog->windowHandle(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), expected);
+
+    // A compute without a solution takes the result away again.
+    QTest::mouseClick(w.box(TextBox::Arc), Qt::LeftButton);  // selects the whole text
+    w.type("100");
+    w.key(Qt::Key_Return);
+    QCOMPARE(answerer.seen.size(), std::size_t{1});
+    QVERIFY(w.activateAgain());
+    QCOMPARE(RightClickMenu(w.dialog->command1()).enabled, QList<bool>({false, false, false}));
+    QCOMPARE(w.box(TextBox::Radius)->text(), QStringLiteral("1200"));
   }
 
   // A screen reader names each box by the label beside it, and each button

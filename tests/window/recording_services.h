@@ -7,11 +7,12 @@
 
 namespace segcalc {
 
-// Records what the commands ask of the window instead of showing modal boxes
-// or ending the process, with the form's texts as they stood then.
+// Records what the commands ask of the window instead of showing modal boxes,
+// ending the process, opening a browser or a dialog, with the form's texts as
+// they stood then. What the browser and the dialog answer is set beforehand.
 class RecordingServices : public WindowServices {
  public:
-  enum class Kind { Warning, About, End };
+  enum class Kind { Warning, About, End, Clipboard, Browser, SaveDialog };
   struct Call {
     Kind kind;
     std::string text;
@@ -22,6 +23,20 @@ class RecordingServices : public WindowServices {
   void ShowWarning(const std::string& text) override { Record(Kind::Warning, text); }
   void ShowAbout(const std::string& text) override { Record(Kind::About, text); }
   void EndProgram() override { Record(Kind::End, {}); }
+  void SetClipboardText(const std::string& text) override { Record(Kind::Clipboard, text); }
+  bool OpenInBrowser(const std::filesystem::path& file) override {
+    Record(Kind::Browser, file.string());
+    return browser_opens;
+  }
+  std::optional<std::filesystem::path> AskSaveFile(const std::string& suggested_name) override {
+    Record(Kind::SaveDialog, suggested_name);
+    return save_as;
+  }
+  std::filesystem::path ReportFolder() override { return report_folder; }
+
+  bool browser_opens = true;
+  std::optional<std::filesystem::path> save_as;  // nothing: the dialog is cancelled
+  std::filesystem::path report_folder;
 
   std::vector<Call> calls;
   // The five texts of the form at each call.

@@ -111,6 +111,35 @@ close_box() {
   target=
 }
 
+# The window's menu: what is on the clipboard, as Windows holds it, after a
+# shortcut or after picking the first entry of the menu a right click opens.
+clipboard() {
+  "$WINE" "$probe" clipboard | tr -d '\r' | sed -n 's/^clipboard=//p'
+}
+menu_open() {
+  "$WINE" "$probe" menu | tr -d '\r' | grep -qx 'menu=open'
+}
+copy_by_shortcut() {
+  "$WINE" "$probe" clear
+  keys ctrl+shift+c
+  clipboard
+}
+copy_by_menu() {  # right click on the instruction line, then the first entry
+  "$WINE" "$probe" clear
+  xdotool mousemove --window "$window" 120 100 click 3
+  sleep 0.5
+  menu_open || fail "a right click opened no menu"
+  # The menu has the keyboard now: no activation of the window first.
+  xdotool key --delay 100 Down Return
+  sleep 0.5
+  if menu_open; then
+    xdotool key Escape
+    sleep 0.3
+  fi
+  clipboard
+}
+copied_table='弧长\t弦长\t弦高\t半径\t夹角\r\n2491.78\t2067.63\t591.83\t1200\t119.03\r\n'
+
 window=
 start() {
   "$WINE" "$exe" &
@@ -147,6 +176,13 @@ expect focus 201
 expect selection 0,7
 [ "$(copied)" = 2491.78 ] || fail "the arc length box's text is not selected"
 
+step="the menu before a compute"
+[ "$(copy_by_shortcut)" = "" ] || fail "Ctrl+Shift+C copied before a compute"
+[ "$(copy_by_menu)" = "" ] || fail "复制结果 was not disabled before a compute"
+look
+expect text4 ''
+click 84 34
+
 step="Enter computes"
 keys Return
 look
@@ -158,6 +194,29 @@ if [ -n "$shot" ]; then
   mkdir -p "$(dirname "$shot")"
   import -frame -window "$window" "$shot"
 fi
+
+step="the menu after a compute"
+got=$(copy_by_shortcut)
+[ "$got" = "$copied_table" ] || fail "Ctrl+Shift+C copied '$got'"
+got=$(copy_by_menu)
+[ "$got" = "$copied_table" ] || fail "复制结果 copied '$got'"
+look
+expect text4 1200
+
+step="导出 DXF"
+drawings=$(mktemp -d)
+keys ctrl+s
+look_box '导出 DXF'
+xdotool windowactivate --sync "$target" >/dev/null 2>&1 || true
+xdotool type --delay 30 "Z:$(printf '%s' "$drawings" | tr / '\\')\\arc.dxf"
+close_box
+[ -s "$drawings/arc.dxf" ] || fail "no drawing written"
+radius=$(/usr/bin/python3 -c 'import ezdxf, sys
+print(ezdxf.readfile(sys.argv[1]).modelspace().query("ARC")[0].dxf.radius)' "$drawings/arc.dxf") ||
+  fail "the drawing does not read back"
+rm -rf "$drawings"
+awk -v r="$radius" 'BEGIN { exit !(r > 1198 && r < 1202) }' || fail "the arc's radius is $radius"
+click 84 34
 
 step="the check box"
 click 292 66

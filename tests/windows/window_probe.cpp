@@ -3,6 +3,9 @@
 //   window_probe boxes            the client area's size, the five texts, names and
 //                                 first characters' places, the check box, the focus
 //   window_probe box TITLE        the message box of that title: text, icon, buttons
+//   window_probe menu             whether a popup menu is open
+//   window_probe clipboard        the clipboard's text, tab, CR and LF written \t, \r, \n
+//   window_probe clear            empties the clipboard
 // Prints UTF-8 lines "name=value"; exits 1 when the window is not there.
 
 // clang-format off
@@ -95,12 +98,53 @@ int Box(const wchar_t* title) {
   return 0;
 }
 
+int Menu() {
+  const HWND menu = FindWindowW(L"#32768", nullptr);
+  Print("menu", menu != nullptr && IsWindowVisible(menu) ? "open" : "closed");
+  return 0;
+}
+
+int Clipboard() {
+  if (!OpenClipboard(nullptr)) return 1;
+  std::wstring text;
+  if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+      text = chars;
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  std::wstring shown;
+  for (const wchar_t c : text) {
+    if (c == L'\t')
+      shown += L"\\t";
+    else if (c == L'\r')
+      shown += L"\\r";
+    else if (c == L'\n')
+      shown += L"\\n";
+    else
+      shown += c;
+  }
+  Print("clipboard", Utf8(shown));
+  return 0;
+}
+
+int Clear() {
+  if (!OpenClipboard(nullptr)) return 1;
+  EmptyClipboard();
+  CloseClipboard();
+  return 0;
+}
+
 }  // namespace
 
 // Wide arguments: a title in Chinese survives whatever the code page.
 int wmain(int argc, wchar_t** argv) {
   if (argc == 2 && std::wstring(argv[1]) == L"boxes") return Boxes();
   if (argc == 3 && std::wstring(argv[1]) == L"box") return Box(argv[2]);
-  std::fprintf(stderr, "usage: window_probe boxes | box TITLE\n");
+  if (argc == 2 && std::wstring(argv[1]) == L"menu") return Menu();
+  if (argc == 2 && std::wstring(argv[1]) == L"clipboard") return Clipboard();
+  if (argc == 2 && std::wstring(argv[1]) == L"clear") return Clear();
+  std::fprintf(stderr, "usage: window_probe boxes | box TITLE | menu | clipboard | clear\n");
   return 2;
 }
