@@ -6,22 +6,10 @@
 #include <fstream>
 #include <sstream>
 
+#include "tests/cli/in_process_cli.h"
+
 namespace segcalc {
 namespace {
-
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-CliRun Invoke(const std::vector<std::string_view>& args, const std::string& input = "",
-              const NumberSeparators& separators = {".", ","}) {
-  std::istringstream in(input);
-  std::ostringstream out, err;
-  const int status = RunCli(args, in, out, err, separators);
-  return {status, out.str(), err.str()};
-}
 
 TEST(RunCli, SolvedPrintsTheFiveBoxes) {
   const CliRun run = Invoke({"--arc", "2491.78", "--chord", "2067.63"});

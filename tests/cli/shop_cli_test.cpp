@@ -7,23 +7,10 @@
 
 #include "cli/cli_app.h"
 #include "cli/cli_options.h"
+#include "tests/cli/in_process_cli.h"
 
 namespace segcalc {
 namespace {
-
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-CliRun Cli(const std::vector<std::string_view>& args, const std::string& input = "",
-           const NumberSeparators& separators = {".", ","}) {
-  std::istringstream in(input);
-  std::ostringstream out, err;
-  const int status = RunCli(args, in, out, err, separators);
-  return {status, out.str(), err.str()};
-}
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
@@ -62,7 +49,7 @@ class TempFolder {
 };
 
 TEST(ShopCli, ExactAddsFiveLinesAfterTheUnchangedFive) {
-  const CliRun run = Cli({"--arc", "2491.78", "--chord", "2067.63", "--exact"});
+  const CliRun run = Invoke({"--arc", "2491.78", "--chord", "2067.63", "--exact"});
   EXPECT_EQ(run.status, 0);
   ASSERT_EQ(run.out.substr(0, std::string(kStartupLines).size()), kStartupLines);
   const std::vector<std::string> lines = Lines(run.out);
@@ -77,7 +64,7 @@ TEST(ShopCli, ExactAddsFiveLinesAfterTheUnchangedFive) {
 
 TEST(ShopCli, OrdinatesRunAcrossTheChordWithTheHeightInTheMiddle) {
   const CliRun run =
-      Cli({"--arc", "2491.78", "--chord", "2067.63", "--exact", "--ordinates", "250"});
+      Invoke({"--arc", "2491.78", "--chord", "2067.63", "--exact", "--ordinates", "250"});
   ASSERT_EQ(run.status, 0) << run.err;
   const std::vector<std::string> lines = Lines(run.out);
   std::vector<std::vector<std::string>> rows;
@@ -95,7 +82,7 @@ TEST(ShopCli, OrdinatesRunAcrossTheChordWithTheHeightInTheMiddle) {
 }
 
 TEST(ShopCli, RadiusAndChordAnswerWithoutTheCalculator) {
-  const CliRun minor = Cli({"--chord", "1000", "--radius", "800"});
+  const CliRun minor = Invoke({"--chord", "1000", "--radius", "800"});
   EXPECT_EQ(minor.status, 0);
   const std::vector<std::string> lines = Lines(minor.out);
   ASSERT_EQ(lines.size(), 5u);
@@ -104,9 +91,9 @@ TEST(ShopCli, RadiusAndChordAnswerWithoutTheCalculator) {
   EXPECT_LT(std::stod(Fields(lines[4])[1]), 180);
   // The other circle is mentioned, not hidden.
   EXPECT_NE(minor.err.find("另一个圆弧"), std::string::npos);
-  const CliRun major = Cli({"--chord", "1000", "--radius", "800", "--major"});
+  const CliRun major = Invoke({"--chord", "1000", "--radius", "800", "--major"});
   EXPECT_GT(std::stod(Fields(Lines(major.out)[4])[1]), 180);
-  const CliRun angle = Cli({"--arc", "100", "--angle", "90", "--exact"});
+  const CliRun angle = Invoke({"--arc", "100", "--angle", "90", "--exact"});
   EXPECT_EQ(Lines(angle.out)[3], "精确半径\t63.66");
 }
 
@@ -131,7 +118,7 @@ TEST(ShopCli, RefusesWhatCannotBeAnswered) {
       {{"--report", ""}, 2, "不能为空"},
   };
   for (const auto& c : cases) {
-    const CliRun run = Cli(c.args);
+    const CliRun run = Invoke(c.args);
     EXPECT_EQ(run.status, c.status) << c.args.front() << " " << run.err;
     EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
   }
@@ -139,7 +126,7 @@ TEST(ShopCli, RefusesWhatCannotBeAnswered) {
 
 TEST(ShopCli, ExactSolvesWhereTheScanMisses) {
   // A circle exists, but the scan's rounded height jumps over it.
-  const CliRun run = Cli({"--chord", "1000", "--height", "1000", "--exact"});
+  const CliRun run = Invoke({"--chord", "1000", "--height", "1000", "--exact"});
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(Lines(run.out).size(), 5u);
   EXPECT_EQ(Lines(run.out)[3], "精确半径\t625");
@@ -147,7 +134,7 @@ TEST(ShopCli, ExactSolvesWhereTheScanMisses) {
 
 TEST(ShopCli, CommaLocaleWritesCommas) {
   const CliRun run =
-      Cli({"--chord", "1000", "--radius", "800", "--ordinates", "250,5"}, "", {",", "."});
+      Invoke({"--chord", "1000", "--radius", "800", "--ordinates", "250,5"}, "", {",", "."});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(Lines(run.out)[5], "放样\t-500\t0");
   // sqrt(800^2 - 250.5^2) - sqrt(800^2 - 500^2) = 135.27
@@ -156,9 +143,9 @@ TEST(ShopCli, CommaLocaleWritesCommas) {
 
 TEST(ShopCli, BatchExactAppendsFiveColumnsToEveryLine) {
   const std::string input = "2491.78\t2067.63\t\n100\t200\t\nbad\n";
-  const CliRun plain = Cli({"--batch"}, input);
-  const CliRun exact = Cli({"--batch", "--exact"}, input);
-  const CliRun parallel = Cli({"--batch", "--exact", "-j", "3"}, input);
+  const CliRun plain = Invoke({"--batch"}, input);
+  const CliRun exact = Invoke({"--batch", "--exact"}, input);
+  const CliRun parallel = Invoke({"--batch", "--exact", "-j", "3"}, input);
   EXPECT_EQ(exact.status, plain.status);
   EXPECT_EQ(exact.out, parallel.out);
   const std::vector<std::string> before = Lines(plain.out);
@@ -177,7 +164,7 @@ TEST(ShopCli, WritesTheReportAndTheDrawingAndSaysWhenItCannot) {
   const std::string report = folder / "报告.html";
   const std::string drawing = folder / "圆弧.dxf";
   const CliRun run =
-      Cli({"--arc", "2491.78", "--chord", "2067.63", "--report", report, "--dxf", drawing});
+      Invoke({"--arc", "2491.78", "--chord", "2067.63", "--report", report, "--dxf", drawing});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out, kStartupLines);
   std::ifstream html(std::filesystem::u8path(report));
@@ -187,7 +174,7 @@ TEST(ShopCli, WritesTheReportAndTheDrawingAndSaysWhenItCannot) {
   EXPECT_TRUE(std::filesystem::exists(std::filesystem::u8path(drawing)));
 
   const CliRun unwritable =
-      Cli({"--chord", "10", "--radius", "8", "--dxf", folder / "missing/folder/a.dxf"});
+      Invoke({"--chord", "10", "--radius", "8", "--dxf", folder / "missing/folder/a.dxf"});
   EXPECT_EQ(unwritable.status, 3);
   EXPECT_NE(unwritable.err.find("无法写入"), std::string::npos);
 }
@@ -196,7 +183,7 @@ TEST(ShopCli, DxfDirectoryGetsOneDrawingPerSolvedLine) {
   TempFolder folder;
   const std::string dir = folder / "drawings";
   const CliRun run =
-      Cli({"--batch", "--dxf-dir", dir}, "2491.78\t2067.63\t\n100\t200\t\n10\t\t2\t0\n");
+      Invoke({"--batch", "--dxf-dir", dir}, "2491.78\t2067.63\t\n100\t200\t\n10\t\t2\t0\n");
   EXPECT_EQ(run.status, 0) << run.err;
   std::vector<std::string> names;
   for (const auto& entry : std::filesystem::directory_iterator(dir)) {
@@ -205,7 +192,7 @@ TEST(ShopCli, DxfDirectoryGetsOneDrawingPerSolvedLine) {
   std::sort(names.begin(), names.end());
   EXPECT_EQ(names, (std::vector<std::string>{"1.dxf", "3.dxf"}));
   // Without the options a batch's output is as before.
-  EXPECT_EQ(run.out, Cli({"--batch"}, "2491.78\t2067.63\t\n100\t200\t\n10\t\t2\t0\n").out);
+  EXPECT_EQ(run.out, Invoke({"--batch"}, "2491.78\t2067.63\t\n100\t200\t\n10\t\t2\t0\n").out);
 }
 
 }  // namespace
