@@ -6,6 +6,10 @@
 find_program(SEGCALC_WINESERVER NAMES wineserver64 wineserver PATHS /usr/lib/wine NO_DEFAULT_PATH)
 find_program(SEGCALC_WINESERVER NAMES wineserver)
 
+# Test programs run through a launcher that starts a program again when Wine
+# turned it away before it ran (a start that meets another program's end).
+set(CMAKE_CROSSCOMPILING_EMULATOR sh ${PROJECT_SOURCE_DIR}/tests/windows/wine_run.sh ${SEGCALC_WINE})
+
 set(SEGCALC_WINE_PREFIX ${PROJECT_BINARY_DIR}/wineprefix)
 set(SEGCALC_WINE_ENVIRONMENT
   WINE=${SEGCALC_WINE}
