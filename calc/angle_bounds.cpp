@@ -47,8 +47,8 @@ TrigAt TrigAtAngle(double a, unsigned factors) {
   PlainArithmetic op;
   TrigAt at;
   at.angle = a;
-  at.minor_half = op.Div(op.Mul(a, kPi), 360.0);
-  at.major_half = op.Div(op.Mul(op.Sub(360.0, a), kPi), 360.0);
+  at.minor_half = op.Div(op.Mul(a, kScanPi), 360.0);
+  at.major_half = op.Div(op.Mul(op.Sub(360.0, a), kScanPi), 360.0);
   if (factors & kSinMinorHalf) at.sin_minor_half = std::sin(at.minor_half);
   if (factors & kSinMinorQuarter) at.sin_minor_quarter = std::sin(at.minor_half / 2.0);
   if (factors & kCosMinorQuarter) at.cos_minor_quarter = std::cos(at.minor_half / 2.0);

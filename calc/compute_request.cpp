@@ -5,53 +5,50 @@
 namespace segcalc {
 namespace {
 
-struct GivenPair {
-  InputPair pair;
-  MeasurementBox first;
-  MeasurementBox second;
-  MeasurementBox missing;
-};
-
 // The first pair of filled boxes, in this order; blanks count as filled.
 std::optional<GivenPair> ChoosePair(const MeasurementTexts& texts) {
-  using enum MeasurementBox;
-  if (!texts.arc.empty() && !texts.chord.empty()) return GivenPair{InputPair::ArcAndChord, Arc, Chord, Height};
-  if (!texts.arc.empty() && !texts.height.empty()) return GivenPair{InputPair::ArcAndHeight, Arc, Height, Chord};
-  if (!texts.chord.empty() && !texts.height.empty()) return GivenPair{InputPair::ChordAndHeight, Chord, Height, Arc};
+  using enum Quantity;
+  if (!texts.arc.empty() && !texts.chord.empty()) {
+    return GivenPair{InputPair::ArcAndChord, Arc, Chord, Height};
+  }
+  if (!texts.arc.empty() && !texts.height.empty()) {
+    return GivenPair{InputPair::ArcAndHeight, Arc, Height, Chord};
+  }
+  if (!texts.chord.empty() && !texts.height.empty()) {
+    return GivenPair{InputPair::ChordAndHeight, Chord, Height, Arc};
+  }
   return std::nullopt;
 }
 
-std::string_view TextOf(const MeasurementTexts& texts, MeasurementBox box) {
+std::string_view TextOf(const MeasurementTexts& texts, Quantity box) {
   switch (box) {
-    case MeasurementBox::Arc:
+    case Quantity::Arc:
       return texts.arc;
-    case MeasurementBox::Chord:
+    case Quantity::Chord:
       return texts.chord;
-    case MeasurementBox::Height:
+    default:
       return texts.height;
   }
-  return {};
 }
 
-ResultTexts Texts(const SegmentResult& result, MeasurementBox missing_box,
-                  const NumberSeparators& separators) {
+ResultTexts Texts(const SegmentResult& result, const NumberSeparators& separators) {
   return {FormatNumber(result.angle, separators), FormatNumber(result.radius, separators),
-          FormatNumber(result.missing, separators), missing_box};
+          FormatNumber(result.missing, separators)};
 }
 
 }  // namespace
 
-ComputeOutcome Compute(const MeasurementTexts& texts, int check_value,
+ComputeOutcome Compute(const MeasurementTexts& texts, SolveMode mode,
                        const NumberSeparators& separators) {
-  const SolveMode mode = check_value == 1 ? SolveMode::MinorArc : SolveMode::MajorArc;
-  const std::optional<GivenPair> given = ChoosePair(texts);
   ComputeOutcome outcome;
-  if (!given) return outcome;
+  outcome.given = ChoosePair(texts);
+  if (!outcome.given) return outcome;
+  const GivenPair& given = *outcome.given;
 
   // Pairs with the arc length are read leniently, chord with height strictly.
-  const auto read = given->pair == InputPair::ChordAndHeight ? StrictNumber : LenientNumber;
+  const auto read = given.pair == InputPair::ChordAndHeight ? StrictNumber : LenientNumber;
   double values[2] = {};
-  const MeasurementBox boxes[2] = {given->first, given->second};
+  const Quantity boxes[2] = {given.first, given.second};
   for (int i = 0; i < 2; ++i) {
     const NumberReading reading = read(TextOf(texts, boxes[i]), separators);
     if (!reading.ok()) {
@@ -63,9 +60,9 @@ ComputeOutcome Compute(const MeasurementTexts& texts, int check_value,
     values[i] = reading.value;
   }
 
-  const SolveOutcome solved = Solve(given->pair, mode, values[0], values[1]);
-  outcome.solve = SolveInput{given->pair, values[0], values[1], solved.result};
-  if (solved.result.found) outcome.texts = Texts(solved.result, given->missing, separators);
+  const SolveOutcome solved = Solve(given.pair, mode, values[0], values[1]);
+  outcome.scan = ScanAnswer{values[0], values[1], solved.result};
+  if (solved.result.found) outcome.texts = Texts(solved.result, separators);
   if (solved.arithmetic_error) {
     outcome.kind = OutcomeKind::ArithmeticError;
   } else {

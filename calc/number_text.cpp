@@ -403,4 +403,8 @@ std::string FormatNumber(double value, const NumberSeparators& separators) {
          std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
 }
 
+std::string FormatTwoPlaces(double value, const NumberSeparators& separators) {
+  return FormatNumber(RoundHalfEven2(value), separators);
+}
+
 }  // namespace segcalc

@@ -47,4 +47,8 @@ double RoundHalfEven2(double value);
 // exponent form (1.5E+20) from there on. Negative zero is written "0".
 std::string FormatNumber(double value, const NumberSeparators& separators);
 
+// The calculator's way of showing a result: rounded to two places, then
+// written with the user's separators.
+std::string FormatTwoPlaces(double value, const NumberSeparators& separators);
+
 }  // namespace segcalc

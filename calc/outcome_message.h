@@ -6,8 +6,8 @@
 
 namespace segcalc {
 
-// 弧长, 弦长 or 弦高: the label of a measurement box.
-std::string BoxLabel(MeasurementBox box);
+// "弧长中填入的不是有效的数字,请核对后再试!": a box whose text is no number.
+std::string NotANumberMessage(Quantity box);
 
 // What the user is told for an outcome other than Solved: the warning of
 // Incomplete and NoSolution, or a report naming the box and the fault for the

@@ -97,10 +97,10 @@ double HeightFrom(Arithmetic& op, double radius, double cosine) {
 // R = (L * 360) / (a * 2 pi), exactly Q * L / a with Q = 360 / 6.28.
 template <class Arithmetic>
 double ArcRadius(Arithmetic& op, double numerator, double a) {
-  return op.Div(numerator, op.Mul(a, kTwoPi));
+  return op.Div(numerator, op.Mul(a, kScanTwoPi));
 }
 
-inline constexpr double kRadiusPerArc = 360.0 / kTwoPi;  // Q, rounded; the slack covers it
+inline constexpr double kRadiusPerArc = 360.0 / kScanTwoPi;  // Q, rounded; the slack covers it
 
 // Given arc length L and chord length C: matches when C / 2 and sin(h) * R
 // round alike, h being the mode's half-angle.
@@ -215,7 +215,7 @@ struct ChordAndHeightRule {
   template <SolveMode>
   static SegmentResult RecordOf(CheckedArithmetic& op, double a, double radius, double) {
     const double arc =
-        RoundHalfEven2(op.Mul(op.Div(op.Mul(op.Add(radius, radius), kPi), 360.0), a));
+        RoundHalfEven2(op.Mul(op.Div(op.Mul(op.Add(radius, radius), kScanPi), 360.0), a));
     return Record(a, radius, arc);
   }
 

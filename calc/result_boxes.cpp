@@ -2,38 +2,20 @@
 
 namespace segcalc {
 
-TextBox BoxOf(MeasurementBox box) {
-  switch (box) {
-    case MeasurementBox::Arc:
-      return TextBox::Arc;
-    case MeasurementBox::Chord:
-      return TextBox::Chord;
-    case MeasurementBox::Height:
-      return TextBox::Height;
-  }
-  return TextBox::Height;
+std::string_view BoxAfter(const ComputeOutcome& outcome, Quantity box, std::string_view before) {
+  if (!outcome.texts) return before;
+  if (box == Quantity::Angle) return outcome.texts->angle;
+  if (box == Quantity::Radius) return outcome.texts->radius;
+  if (box == outcome.given->missing) return outcome.texts->missing;
+  return before;
 }
 
-std::string_view BoxLabel(TextBox box) {
-  switch (box) {
-    case TextBox::Arc:
-      return "弧长";
-    case TextBox::Chord:
-      return "弦长";
-    case TextBox::Height:
-      return "弦高";
-    case TextBox::Radius:
-      return "半径";
-    case TextBox::Angle:
-      return "夹角";
+void WriteResultTexts(const ComputeOutcome& outcome, BoxTexts& boxes) {
+  if (!outcome.texts) return;
+  for (const Quantity box : {Quantity::Angle, Quantity::Radius, outcome.given->missing}) {
+    std::string& text = boxes[QuantityIndex(box)];
+    text = BoxAfter(outcome, box, text);
   }
-  return {};
-}
-
-void WriteResultTexts(const ResultTexts& texts, BoxTexts& boxes) {
-  boxes[BoxIndex(TextBox::Angle)] = texts.angle;
-  boxes[BoxIndex(TextBox::Radius)] = texts.radius;
-  boxes[BoxIndex(BoxOf(texts.missing_box))] = texts.missing;
 }
 
 }  // namespace segcalc

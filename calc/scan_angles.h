@@ -10,11 +10,12 @@
 
 namespace segcalc::scan {
 
-// Pi is taken as 3.14 throughout. Doubling a double is exact, so two pi is
+// Pi is taken as 3.14 throughout (the exact geometry beside the calculator
+// uses the true value). Doubling a double is exact, so two pi is
 // 6.28 to the last bit.
-inline constexpr double kPi = 3.14;
-inline constexpr double kTwoPi = 2.0 * kPi;
-static_assert(kTwoPi == 6.28);
+inline constexpr double kScanPi = 3.14;
+inline constexpr double kScanTwoPi = 2.0 * kScanPi;
+static_assert(kScanTwoPi == 6.28);
 
 // Every arithmetic result of a pass goes through here. The operands are always
 // finite (the inputs are, and so are sin, cos, tan and the rounding of finite
@@ -47,7 +48,7 @@ struct PlainArithmetic {
 // Degrees to radians: the degrees first, then times pi, then over 180.
 template <class Arithmetic>
 double Radians(Arithmetic& op, double degrees) {
-  return op.Div(op.Mul(degrees, kPi), 180.0);
+  return op.Div(op.Mul(degrees, kScanPi), 180.0);
 }
 
 template <class Arithmetic>

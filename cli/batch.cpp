@@ -6,9 +6,10 @@
 #include <ostream>
 #include <vector>
 
-#include "calc/result_boxes.h"
+#include "cli/exit_status.h"
 #include "cli/input_encoding.h"
 #include "cli/parallel_batch.h"
+#include "shopfloor/result_columns.h"
 
 namespace segcalc {
 namespace {
@@ -73,22 +74,46 @@ ParsedBatchLine ParseBatchLine(std::string_view text) {
             "应有 3 或 4 个以制表符分隔的字段,实有 " + std::to_string(field_count) + " 个"};
   }
   const std::vector<std::string_view> fields = SplitTabs(text);
-  BatchLine line{std::string(fields[0]), std::string(fields[1]), std::string(fields[2]), 1};
+  TypedInput line;
+  line.text(Quantity::Arc) = fields[0];
+  line.text(Quantity::Chord) = fields[1];
+  line.text(Quantity::Height) = fields[2];
   // Spreadsheets export an empty last cell as a trailing tab: an omitted check.
   if (fields.size() == 4 && fields[3].find_first_not_of(' ') != std::string_view::npos) {
     const std::optional<int> check = CheckValue(fields[3]);
     if (!check) return {std::nullopt, "勾选值应为整数"};
-    line.check_value = *check;
+    line.mode = ModeOfCheckValue(*check);
   }
   return {std::move(line), {}};
 }
 
-std::string BatchResultLine(const BatchLine& line, const ComputeOutcome& outcome) {
-  BoxTexts boxes = {line.arc, line.chord, line.height, "", ""};
-  if (outcome.texts) WriteResultTexts(*outcome.texts, boxes);
-  std::string result = OutcomeToken(outcome.kind);
-  for (const std::string& box : boxes) result += '\t' + box;
+bool IsHeaderLine(std::string_view text) {
+  // Shaped like a line of the list: three or four fields.
+  const auto tabs = std::count(text.begin(), text.end(), '\t');
+  if (tabs != 2 && tabs != 3) return false;
+  if (text.find_first_of("0123456789") != std::string_view::npos) return false;
+  // Full-width digits, as a Chinese input method types them: EF BC 90 to 99.
+  for (std::size_t at = text.find("\xef\xbc"); at != std::string_view::npos;
+       at = text.find("\xef\xbc", at + 1)) {
+    if (at + 2 < text.size() && text[at + 2] >= '\x90' && text[at + 2] <= '\x99') return false;
+  }
+  return text.find_first_not_of(" \t\r") != std::string_view::npos;
+}
+
+std::string BatchResultLine(const ComputeRecord& record) {
+  std::string result = OutcomeToken(record.calculator->kind);
+  AppendBoxColumns(result, record);
   return result;
+}
+
+std::string BatchHeaderLine(const BatchColumns& columns) {
+  std::string header = "结果";
+  for (const Quantity quantity : kQuantities) {
+    header += '\t';
+    header += QuantityLabel(quantity);
+  }
+  for (const std::string& name : columns.names) header += '\t' + name;
+  return header;
 }
 
 std::string InvalidLineResult(std::string_view text) {
@@ -105,22 +130,22 @@ std::string InvalidLineResult(std::string_view text) {
 }
 
 BatchLineOutput ProcessBatchLine(std::string_view text, long number,
-                                 const NumberSeparators& separators, const BatchLineHook& hook) {
+                                 const NumberSeparators& separators, const BatchColumns& columns) {
   // An empty line stays an empty line, so the output keeps in step with the
   // input line for line.
   if (text.empty() || text == "\r") return {};
-  const ParsedBatchLine parsed = ParseBatchLine(text);
+  if (number == 1 && IsHeaderLine(text)) return {BatchHeaderLine(columns), {}, kExitOk};
+  ParsedBatchLine parsed = ParseBatchLine(text);
   if (!parsed.line) {
     BatchLineOutput output{InvalidLineResult(text),
-                           "第 " + std::to_string(number) + " 行无效: " + parsed.error};
-    if (hook) hook(number, nullptr, nullptr, output);
+                           "第 " + std::to_string(number) + " 行无效: " + parsed.error,
+                           kExitFailed};
+    if (columns.append) columns.append(number, nullptr, output);
     return output;
   }
-  const BatchLine& line = *parsed.line;
-  const ComputeOutcome outcome =
-      Compute({line.arc, line.chord, line.height}, line.check_value, separators);
-  BatchLineOutput output{BatchResultLine(line, outcome), {}};
-  if (hook) hook(number, &line, &outcome, output);
+  const ComputeRecord record = RecordCompute(std::move(*parsed.line), separators, columns.exact);
+  BatchLineOutput output{BatchResultLine(record), {}, kExitOk};
+  if (columns.append) columns.append(number, &record, output);
   return output;
 }
 
@@ -135,16 +160,16 @@ void WriteBatchLineOutput(const BatchLineOutput& output, std::ostream& out, std:
 }
 
 int RunBatch(std::istream& raw_in, std::ostream& out, std::ostream& err,
-             const NumberSeparators& separators, unsigned jobs, const BatchLineHook& hook) {
+             const NumberSeparators& separators, unsigned jobs, const BatchColumns& columns) {
   DecodedInput decoded(raw_in);
   std::istream& in = decoded.stream();
-  if (jobs > 1) return RunParallelBatch(in, out, err, separators, jobs, hook);
-  int status = 0;
+  if (jobs > 1) return RunParallelBatch(in, out, err, separators, jobs, columns);
+  int status = kExitOk;
   std::string text;
   // Results that can no longer be written are not worth computing.
   for (long number = 1; out && std::getline(in, text); ++number) {
-    const BatchLineOutput output = ProcessBatchLine(text, number, separators, hook);
-    if (!output.message.empty()) status = 1;
+    const BatchLineOutput output = ProcessBatchLine(text, number, separators, columns);
+    status = std::max(status, output.status);
     WriteBatchLineOutput(output, out, err);
     // Each result reaches its reader as soon as the next line is not there
     // yet; a list read from a file is written in blocks.

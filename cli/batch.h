@@ -6,20 +6,15 @@
 #include <string>
 #include <string_view>
 
-#include "calc/compute_request.h"
+#include <vector>
+
+#include "geometry/compute_record.h"
 
 namespace segcalc {
 
-// One input line of a batch: the three box texts and the check box value.
-struct BatchLine {
-  std::string arc;
-  std::string chord;
-  std::string height;
-  int check_value = 1;
-};
-
 struct ParsedBatchLine {
-  std::optional<BatchLine> line;
+  // The three box texts and the check box: the check value 1, or none, ticks it.
+  std::optional<TypedInput> line;
   std::string error;  // why the line is invalid, when line is empty
 };
 
@@ -27,25 +22,39 @@ struct ParsedBatchLine {
 // dropped first.
 ParsedBatchLine ParseBatchLine(std::string_view text);
 
+// A cutting list saved from a spreadsheet starts with a row of column names: a
+// first line of three or four fields, none of which holds a digit.
+bool IsHeaderLine(std::string_view text);
+
 // The output line for a computed input line, without the line end.
-std::string BatchResultLine(const BatchLine& line, const ComputeOutcome& outcome);
+std::string BatchResultLine(const ComputeRecord& record);
 
 // The output line for an invalid input line: its first three fields as given.
 std::string InvalidLineResult(std::string_view text);
 
 // What one input line gives: the output line (empty for an empty line) and,
-// for an invalid line, the message for standard error; both without the line
-// end.
+// for an invalid line or an output file not written, the message for standard
+// error and the exit status it calls for; all without the line end.
 struct BatchLineOutput {
   std::string result;
-  std::string message;  // empty unless the line is invalid
+  std::string message;
+  int status = 0;
 };
 
-// Adds to a line's output after its compute: the line's number, the line and
-// its outcome (both null for an invalid line). Runs on whichever worker
-// computed the line, so it must be safe to call from several threads at once.
-using BatchLineHook = std::function<void(long number, const BatchLine* line,
-                                         const ComputeOutcome* outcome, BatchLineOutput& output)>;
+// Columns added after the six of every line (the exact values, what the shop
+// makes), and the files a line writes.
+struct BatchColumns {
+  ExactCircle exact = ExactCircle::Skip;  // whether the columns need the exact circle
+  std::vector<std::string> names;         // for the output's header line
+  // Adds a tab and a cell per column to a line's output, after its compute:
+  // the line's number and its record (null for an invalid line). Runs on
+  // whichever worker computed the line, so it must be safe to call from
+  // several threads at once.
+  std::function<void(long number, const ComputeRecord* record, BatchLineOutput& output)> append;
+};
+
+// The output's own header line: 结果, the five quantities, the added columns.
+std::string BatchHeaderLine(const BatchColumns& columns);
 
 // Writes one line's output: the message, if any, to err, then the result line
 // to out. The caller flushes out once no further line is ready.
@@ -54,14 +63,15 @@ void WriteBatchLineOutput(const BatchLineOutput& output, std::ostream& out, std:
 // number is the line's 1-based position in the input.
 BatchLineOutput ProcessBatchLine(std::string_view text, long number,
                                  const NumberSeparators& separators,
-                                 const BatchLineHook& hook = {});
+                                 const BatchColumns& columns = {});
 
 // Computes every line of the input with the given number of worker threads,
 // writing each result, in input order, as soon as it and all before it are
 // known. The input may be UTF-8 or UTF-16 behind a byte-order mark
-// (cli/input_encoding.h). Returns the exit status: 1 when any line was
-// invalid, else 0.
+// (cli/input_encoding.h). Returns the exit status: the highest any line
+// called for (1 for an invalid line, 3 for a file not written), else 0.
 int RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
-             const NumberSeparators& separators, unsigned jobs = 1, const BatchLineHook& hook = {});
+             const NumberSeparators& separators, unsigned jobs = 1,
+             const BatchColumns& columns = {});
 
 }  // namespace segcalc

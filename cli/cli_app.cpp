@@ -6,49 +6,56 @@
 #include <ostream>
 #include <thread>
 
-#include "calc/compute_request.h"
 #include "calc/outcome_message.h"
-#include "calc/result_boxes.h"
 #include "cli/batch.h"
 #include "cli/batch_file.h"
 #include "cli/cli_options.h"
 #include "cli/exit_status.h"
 #include "cli/shop_output.h"
+#include "shopfloor/result_columns.h"
 #include "version.h"
 
 namespace segcalc {
 namespace {
 
+TypedInput TypedFrom(const CliOptions& options) {
+  TypedInput typed;
+  typed.text(Quantity::Arc) = options.arc;
+  typed.text(Quantity::Chord) = options.chord;
+  typed.text(Quantity::Height) = options.height;
+  typed.text(Quantity::Radius) = options.shop.radius.value_or("");
+  typed.text(Quantity::Angle) = options.shop.angle.value_or("");
+  typed.mode = options.mode;
+  return typed;
+}
+
 int ComputeOnce(const CliOptions& options, std::ostream& out, std::ostream& err,
                 const NumberSeparators& separators) {
-  // The calculator takes only arc, chord and height.
-  if (options.shop.GivesRadiusOrAngle()) {
-    return WriteShopOutputs(options, nullptr, out, err, separators);
-  }
-  const ComputeOutcome outcome =
-      Compute({options.arc, options.chord, options.height}, options.major ? 0 : 1, separators);
-  if (outcome.texts) {
-    // The five boxes as the window shows them after the compute.
-    BoxTexts boxes = {options.arc, options.chord, options.height, "", ""};
-    WriteResultTexts(*outcome.texts, boxes);
-    for (TextBox box : kTextBoxes) out << BoxLabel(box) << '\t' << boxes[BoxIndex(box)] << '\n';
-  }
-  // The first filled pair wins, so a typed chord height was not used.
-  if (!options.arc.empty() && !options.chord.empty() && !options.height.empty()) {
-    err << "segcalc-cli: 弦高由弧长和弦长算出,给出的弦高未被使用\n";
-  }
+  const ComputeRecord record =
+      RecordCompute(TypedFrom(options), separators, SingleExactCircle(options.shop));
   int status = kExitOk;
-  if (outcome.kind != OutcomeKind::Solved) {
-    err << "segcalc-cli: " << OutcomeMessage(outcome) << '\n';
-    status = kExitFailed;
+  // With a radius or an angle the calculator, which takes only arc, chord and
+  // height, did not run.
+  if (record.calculator) {
+    const ComputeOutcome& outcome = *record.calculator;
+    // The five boxes as the window shows them after the compute.
+    if (outcome.texts) out << BoxLines(record);
+    // The first filled pair wins, so a typed chord height was not used.
+    if (!options.arc.empty() && !options.chord.empty() && !options.height.empty()) {
+      err << "segcalc-cli: 弦高由弧长和弦长算出,给出的弦高未被使用\n";
+    }
+    if (outcome.kind != OutcomeKind::Solved) {
+      err << "segcalc-cli: " << OutcomeMessage(outcome) << '\n';
+      status = kExitFailed;
+    }
   }
-  return std::max(status, WriteShopOutputs(options, &outcome, out, err, separators));
+  return std::max(status, WriteShopOutputs(options, record, out, err, separators));
 }
 
 // A read that fails part-way must not pass for the end of the list.
 int BatchFrom(std::istream& in, const std::string& name, std::ostream& out, std::ostream& err,
-              const NumberSeparators& separators, unsigned jobs, const BatchLineHook& hook) {
-  const int status = RunBatch(in, out, err, separators, jobs, hook);
+              const NumberSeparators& separators, unsigned jobs, const BatchColumns& columns) {
+  const int status = RunBatch(in, out, err, separators, jobs, columns);
   if (!in.bad()) return status;
   err << "segcalc-cli: 读取 " << name << " 时出错,结果不完整\n";
   return kExitUsage;
@@ -79,15 +86,15 @@ int RunAction(const std::vector<std::string_view>& args, std::istream& in, std::
       break;
   }
   const unsigned jobs = options.jobs.value_or(std::max(1u, std::thread::hardware_concurrency()));
-  const BatchLineHook hook = ShopBatchHook(options.shop, separators);
-  if (!options.batch_file) return BatchFrom(in, "标准输入", out, err, separators, jobs, hook);
+  const BatchColumns columns = ShopBatchColumns(options.shop, separators);
+  if (!options.batch_file) return BatchFrom(in, "标准输入", out, err, separators, jobs, columns);
   std::ifstream file;
   const std::string why = OpenBatchFile(*options.batch_file, file);
   if (!why.empty()) {
     err << "segcalc-cli: 无法读取文件 " << *options.batch_file << ":" << why << '\n';
     return kExitUsage;
   }
-  return BatchFrom(file, *options.batch_file, out, err, separators, jobs, hook);
+  return BatchFrom(file, *options.batch_file, out, err, separators, jobs, columns);
 }
 
 }  // namespace

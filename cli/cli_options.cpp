@@ -93,7 +93,7 @@ ParsedOptions ParseCliOptions(const std::vector<std::string_view>& args) {
     }
     if (inline_value) return {std::nullopt, "选项 " + std::string(arg) + " 不带值"};
     if (arg == "--major") {
-      options.major = true;
+      options.mode = SolveMode::MajorArc;
     } else if (arg == "--batch") {
       options.action = CliOptions::Action::Batch;
     } else if (arg == "--help" || arg == "-h") {
@@ -110,7 +110,7 @@ ParsedOptions ParseCliOptions(const std::vector<std::string_view>& args) {
   }
   const bool batch = options.action == CliOptions::Action::Batch;
   if (batch &&
-      (options.major || seen.count("--arc") || seen.count("--chord") || seen.count("--height"))) {
+      (seen.count("--major") || seen.count("--arc") || seen.count("--chord") || seen.count("--height"))) {
     return {std::nullopt, "--batch 不能与 --major,--arc,--chord,--height 同用"};
   }
   if (const std::string error = CheckShopOptions(options.shop, batch); !error.empty()) {

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/segment_solver.h"
 #include "cli/shop_options.h"
 
 namespace segcalc {
@@ -12,7 +13,7 @@ namespace segcalc {
 struct CliOptions {
   enum class Action { Compute, Batch, Help, Version };
   Action action = Action::Compute;
-  bool major = false;
+  SolveMode mode = SolveMode::MinorArc;  // --major clears the check box 小于半圆
   std::string arc;
   std::string chord;
   std::string height;

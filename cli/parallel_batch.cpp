@@ -1,5 +1,6 @@
 #include "cli/parallel_batch.h"
 
+#include <algorithm>
 #include <condition_variable>
 #include <istream>
 #include <map>
@@ -25,13 +26,13 @@ namespace {
 class ChunkedBatch {
  public:
   ChunkedBatch(std::istream& in, std::ostream& out, std::ostream& err,
-               const NumberSeparators& separators, const BatchLineHook& hook,
+               const NumberSeparators& separators, const BatchColumns& columns,
                std::size_t window_lines)
       : in_(in),
         out_(out),
         err_(err),
         separators_(separators),
-        hook_(hook),
+        columns_(columns),
         window_lines_(window_lines) {}
 
   void Work() {
@@ -40,14 +41,14 @@ class ChunkedBatch {
       chunk.outputs.clear();
       for (std::size_t i = 0; i < chunk.lines.size(); ++i) {
         const long number = static_cast<long>(chunk.first + i) + 1;
-        chunk.outputs.push_back(ProcessBatchLine(chunk.lines[i], number, separators_, hook_));
+        chunk.outputs.push_back(ProcessBatchLine(chunk.lines[i], number, separators_, columns_));
       }
       chunk.lines.clear();
       Complete(std::move(chunk));
     }
   }
 
-  bool any_invalid() const { return any_invalid_; }
+  int status() const { return status_; }
 
  private:
   struct Chunk {
@@ -102,7 +103,7 @@ class ChunkedBatch {
       completed_.erase(next);
       lock.unlock();
       for (const BatchLineOutput& output : ready.outputs) {
-        if (!output.message.empty()) any_invalid_ = true;
+        status_ = std::max(status_, output.status);
         WriteBatchLineOutput(output, out_, err_);
       }
       out_.flush();
@@ -122,11 +123,11 @@ class ChunkedBatch {
   std::ostream& out_;
   std::ostream& err_;
   const NumberSeparators& separators_;
-  const BatchLineHook& hook_;
+  const BatchColumns& columns_;
   const std::size_t window_lines_;
 
   std::mutex read_mutex_;  // one reader at a time, so chunks follow input order
-  std::mutex mutex_;       // guards everything below but any_invalid_
+  std::mutex mutex_;       // guards everything below but status_
   std::condition_variable space_;
   std::size_t read_ = 0;
   std::size_t written_ = 0;
@@ -135,14 +136,15 @@ class ChunkedBatch {
   bool input_done_ = false;
   bool writing_ = false;
   bool output_failed_ = false;
-  bool any_invalid_ = false;  // only touched by the one writing
+  int status_ = 0;  // the highest a written line called for; only touched by the one writing
 };
 
 }  // namespace
 
 int RunParallelBatch(std::istream& in, std::ostream& out, std::ostream& err,
-                     const NumberSeparators& separators, unsigned jobs, const BatchLineHook& hook) {
-  ChunkedBatch batch(in, out, err, separators, hook, kBatchLinesPerWorker * jobs);
+                     const NumberSeparators& separators, unsigned jobs,
+                     const BatchColumns& columns) {
+  ChunkedBatch batch(in, out, err, separators, columns, kBatchLinesPerWorker * jobs);
   // Standard input is tied to standard output: every read would flush it from
   // one worker while another writes to it.
   std::ostream* const tied = in.tie(nullptr);
@@ -150,7 +152,7 @@ int RunParallelBatch(std::istream& in, std::ostream& out, std::ostream& err,
   for (unsigned i = 0; i < jobs; ++i) workers.emplace_back([&] { batch.Work(); });
   for (std::thread& worker : workers) worker.join();
   in.tie(tied);
-  return batch.any_invalid() ? 1 : 0;
+  return batch.status();
 }
 
 }  // namespace segcalc

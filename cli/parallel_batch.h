@@ -18,6 +18,6 @@ inline constexpr std::size_t kBatchLinesPerWorker = 64;
 // bounded however long the input is.
 int RunParallelBatch(std::istream& in, std::ostream& out, std::ostream& err,
                      const NumberSeparators& separators, unsigned jobs,
-                     const BatchLineHook& hook = {});
+                     const BatchColumns& columns = {});
 
 }  // namespace segcalc

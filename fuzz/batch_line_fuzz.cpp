@@ -41,23 +41,30 @@ void CheckLine(std::string_view text) {
     return;
   }
   FUZZ_CHECK(tabs == 2 || tabs == 3);
-  const BatchLine& line = *parsed.line;
-  const std::string joined = line.arc + '\t' + line.chord + '\t' + line.height;
+  const TypedInput& line = *parsed.line;
+  const std::string joined = line.text(Quantity::Arc) + '\t' + line.text(Quantity::Chord) + '\t' +
+                             line.text(Quantity::Height);
   FUZZ_CHECK(body.substr(0, joined.size()) == joined);
   if (tabs == 2) {
     FUZZ_CHECK(joined.size() == body.size());
-    FUZZ_CHECK(line.check_value == 1);
+    FUZZ_CHECK(line.mode == SolveMode::MinorArc);
   } else {
-    FUZZ_CHECK(TicksTheBox(body.substr(joined.size() + 1)) == (line.check_value == 1));
+    FUZZ_CHECK(TicksTheBox(body.substr(joined.size() + 1)) ==
+               (line.mode == SolveMode::MinorArc));
   }
 
   // Every outcome kind, with and without result texts, keeps five fields.
+  ComputeRecord record;
+  record.typed = line;
   for (int kind = 0; kind <= static_cast<int>(OutcomeKind::ArithmeticError); ++kind) {
     ComputeOutcome outcome;
     outcome.kind = static_cast<OutcomeKind>(kind);
+    outcome.given = GivenPair{InputPair::ArcAndHeight, Quantity::Arc, Quantity::Height,
+                              Quantity::Chord};
     for (bool with_texts : {false, true}) {
-      if (with_texts) outcome.texts = ResultTexts{"1", "2", "3", MeasurementBox::Chord};
-      const std::string result = BatchResultLine(line, outcome);
+      if (with_texts) outcome.texts = ResultTexts{"1", "2", "3"};
+      record.calculator = outcome;
+      const std::string result = BatchResultLine(record);
       FUZZ_CHECK(CountTabs(result) == 5);
       FUZZ_CHECK(result.find('\n') == std::string::npos);
     }

@@ -28,13 +28,13 @@ std::vector<std::string> SplitTabs(std::string_view input) {
   }
 }
 
-std::string_view TextOf(const MeasurementTexts& texts, MeasurementBox box) {
+std::string_view TextOf(const MeasurementTexts& texts, Quantity box) {
   switch (box) {
-    case MeasurementBox::Arc:
+    case Quantity::Arc:
       return texts.arc;
-    case MeasurementBox::Chord:
+    case Quantity::Chord:
       return texts.chord;
-    case MeasurementBox::Height:
+    case Quantity::Height:
       return texts.height;
   }
   return {};
@@ -54,9 +54,9 @@ void CheckOutcome(const MeasurementTexts& texts, const ComputeOutcome& outcome,
   FUZZ_CHECK((outcome.kind == OutcomeKind::Incomplete) == !any_pair);
 
   // The box left out of the pair is the one a solve fills.
-  const MeasurementBox missing = arc && chord    ? MeasurementBox::Height
-                                 : arc && height ? MeasurementBox::Chord
-                                                 : MeasurementBox::Arc;
+  const Quantity missing = arc && chord    ? Quantity::Height
+                                 : arc && height ? Quantity::Chord
+                                                 : Quantity::Arc;
   switch (outcome.kind) {
     case OutcomeKind::Solved:
       FUZZ_CHECK(outcome.texts.has_value());
@@ -70,7 +70,7 @@ void CheckOutcome(const MeasurementTexts& texts, const ComputeOutcome& outcome,
       FUZZ_CHECK(outcome.failed_box != missing);
       FUZZ_CHECK(outcome.conversion != ConversionStatus::Ok);
       const std::string_view failed = TextOf(texts, outcome.failed_box);
-      const NumberReading again = missing == MeasurementBox::Arc
+      const NumberReading again = missing == Quantity::Arc
                                       ? StrictNumber(failed, separators)
                                       : LenientNumber(failed, separators);
       FUZZ_CHECK(again.status == outcome.conversion);
@@ -80,7 +80,7 @@ void CheckOutcome(const MeasurementTexts& texts, const ComputeOutcome& outcome,
       break;
   }
   if (outcome.texts) {
-    FUZZ_CHECK(outcome.texts->missing_box == missing);
+    FUZZ_CHECK(outcome.given->missing == missing);
     CheckResultText(outcome.texts->angle, separators);
     CheckResultText(outcome.texts->radius, separators);
     CheckResultText(outcome.texts->missing, separators);
@@ -105,7 +105,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const std::string arc = fields[0], chord = fields[1], height = fields[2];
   const MeasurementTexts texts{arc, chord, height};
-  const ComputeOutcome outcome = Compute(texts, check_value, separators);
+  const ComputeOutcome outcome = Compute(texts, ModeOfCheckValue(check_value), separators);
   FUZZ_CHECK(arc == fields[0] && chord == fields[1] && height == fields[2]);
   CheckOutcome(texts, outcome, separators);
   return 0;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/exact_geometry.h"
+#include "geometry/exact_geometry.h"
 
 namespace segcalc {
 

@@ -71,9 +71,8 @@ void WriteTables(DxfStream& dxf) {
 
 }  // namespace
 
-void WriteDxf(std::ostream& out, const ExactSegment& segment, const std::vector<Ordinate>& stations,
-              double millimetres_per_unit) {
-  const ArcLayout arc = LayOutArc(segment, millimetres_per_unit);
+void WriteDxf(std::ostream& out, const ArcPart& part, double millimetres_per_unit) {
+  const ArcLayout arc = LayOutArc(part.segment, millimetres_per_unit);
   DxfStream dxf(out);
   WriteHeader(dxf, arc);
   WriteTables(dxf);
@@ -82,7 +81,7 @@ void WriteDxf(std::ostream& out, const ExactSegment& segment, const std::vector<
   dxf.Pair(40, arc.radius).Pair(50, arc.start_degrees).Pair(51, arc.end_degrees);
   dxf.Line(kDxfChordLayer, -arc.half_chord, 0.0, arc.half_chord, 0.0);
   dxf.Line(kDxfHeightLayer, 0.0, 0.0, 0.0, arc.height);
-  for (const Ordinate& station : stations) {
+  for (const Ordinate& station : part.ordinates.rows) {
     // An end point of the arc lies on the chord: nothing to draw there.
     if (station.y <= 0) continue;
     const double x = station.x * millimetres_per_unit;
@@ -92,10 +91,9 @@ void WriteDxf(std::ostream& out, const ExactSegment& segment, const std::vector<
   dxf.Pair(0, "EOF");
 }
 
-std::string DxfText(const ExactSegment& segment, const std::vector<Ordinate>& stations,
-                    double millimetres_per_unit) {
+std::string DxfText(const ArcPart& part, double millimetres_per_unit) {
   std::ostringstream out;
-  WriteDxf(out, segment, stations, millimetres_per_unit);
+  WriteDxf(out, part, millimetres_per_unit);
   return out.str();
 }
 

@@ -4,8 +4,9 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/exact_geometry.h"
-#include "calc/ordinates.h"
+#include "calc/number_text.h"
+#include "geometry/exact_geometry.h"
+#include "geometry/ordinates.h"
 #include "shopfloor/tile_layout.h"
 
 namespace segcalc {

@@ -4,19 +4,24 @@
 #include <cmath>
 #include <ostream>
 
+#include "calc/outcome_message.h"
 #include "shopfloor/arc_geometry.h"
 #include "shopfloor/full_size_pages.h"
 #include "shopfloor/plain_number.h"
 #include "shopfloor/svg_shapes.h"
+#include "shopfloor/tile_layout.h"
 
 namespace segcalc {
 namespace {
 
-constexpr const char* kStyle = R"(<style>
+std::string Style() {
+  const std::string sheet_width = PlainNumber(kTileWidthMm, 2) + "mm";
+  return R"(<style>
 @page { size: A4 portrait; margin: 10mm; }
 html, body { margin: 0; padding: 0; }
 body { font-family: "Noto Sans CJK SC", "Noto Sans SC", "Microsoft YaHei", SimSun, sans-serif;
-       font-size: 10pt; color: #000; width: 190mm; }
+       font-size: 10pt; color: #000; width: )" +
+         sheet_width + R"(; }
 h1 { font-size: 16pt; margin: 0 0 4mm 0; }
 h2 { font-size: 12pt; margin: 6mm 0 2mm 0; }
 table { border-collapse: collapse; }
@@ -29,7 +34,8 @@ p.note { margin: 1mm 0; font-size: 9pt; }
 svg.overview { display: block; width: 180mm; height: 110mm; border: 0.2mm solid #ccc; }
 svg.defs { position: absolute; }
 .keep { break-inside: avoid; page-break-inside: avoid; }
-.sheet { width: 190mm; height: 276mm; overflow: hidden; break-before: page;
+.sheet { width: )" +
+         sheet_width + R"(; height: 276mm; overflow: hidden; break-before: page;
          page-break-before: always; }
 .sheet-head { height: 21mm; }
 .tile-label { font-size: 11pt; margin-bottom: 1mm; }
@@ -42,48 +48,57 @@ svg.tile { display: block; margin-top: 5mm; }
 }
 </style>
 )";
-
-double Field(const ExactSegment& s, int index) {
-  const double fields[] = {s.arc, s.chord, s.height, s.radius, s.angle};
-  return fields[index];
 }
 
-void WriteGiven(std::ostream& out, const ShopReport& report) {
+void WriteRow(std::ostream& out, std::string_view label, std::string_view text) {
+  out << "<tr><td class=\"label\">" << EscapeXml(label) << "</td><td>" << EscapeXml(text)
+      << "</td></tr>\n";
+}
+
+// The measurement boxes as typed, empty ones too; a radius or an angle only
+// where one was given.
+void WriteGiven(std::ostream& out, const ComputeRecord& record, const OutputFormat& format) {
   out << "<h2>给定</h2>\n<table>\n";
-  for (const ReportRow& row : report.given) {
-    out << "<tr><td class=\"label\">" << EscapeXml(row.label) << "</td><td>" << EscapeXml(row.text)
-        << "</td></tr>\n";
+  for (const Quantity quantity : kQuantities) {
+    const std::string& text = record.typed.text(quantity);
+    if (IsMeasurement(quantity) || !text.empty()) WriteRow(out, QuantityLabel(quantity), text);
   }
-  out << "</table>\n<p class=\"note\">长度单位: " << UnitSymbol(report.unit)
+  WriteRow(out, kMinorArcCaption, CheckBoxWord(record.typed.mode));
+  out << "</table>\n<p class=\"note\">长度单位: " << UnitSymbol(format.unit)
       << ";夹角单位: 度</p>\n";
 }
 
-void WriteResults(std::ostream& out, const ShopReport& report) {
-  const NumberSeparators& sep = report.separators;
+// Why the calculator's column is empty or not its last word.
+std::string CalculatorNote(const ComputeRecord& record) {
+  if (!record.calculator) return "给定了半径或夹角,计算器只接受弧长,弦长,弦高,未计算";
+  return OutcomeMessage(*record.calculator);
+}
+
+void WriteResults(std::ostream& out, const ComputeRecord& record, const OutputFormat& format) {
+  const NumberSeparators& sep = format.separators;
+  const std::optional<ExactSegment> calculator = record.CalculatorValues();
+  const std::optional<ExactSegment>& exact = record.exact.segment;
   out << "<h2>结果</h2>\n<table>\n<tr><th class=\"label\"></th><th>计算器(π 取 3.14)</th>"
          "<th>精确(真 π)</th><th>差(精确 − 计算器)</th></tr>\n";
-  for (int i = 0; i < 5; ++i) {
-    out << "<tr><td class=\"label\">" << QuantityLabel(static_cast<Quantity>(i)) << "</td><td>";
-    if (i < static_cast<int>(report.calculator_texts.size())) {
-      out << EscapeXml(report.calculator_texts[i]);
-    }
+  for (const Quantity quantity : kQuantities) {
+    out << "<tr><td class=\"label\">" << QuantityLabel(quantity) << "</td><td>";
+    if (calculator) out << EscapeXml(record.BoxText(quantity));
     out << "</td><td>";
-    if (report.exact.segment) out << FormatTwoPlaces(Field(*report.exact.segment, i), sep);
+    if (exact) out << FormatTwoPlaces(ValueOf(*exact, quantity), sep);
     out << "</td><td>";
-    if (report.exact.segment && report.calculator_values) {
-      out << FormatTwoPlaces(Field(*report.exact.segment, i) - Field(*report.calculator_values, i),
-                             sep);
+    if (exact && calculator) {
+      out << FormatTwoPlaces(ValueOf(*exact, quantity) - ValueOf(*calculator, quantity), sep);
     }
     out << "</td></tr>\n";
   }
   out << "</table>\n";
-  if (!report.calculator_note.empty()) {
-    out << "<p class=\"note\">计算器: " << EscapeXml(report.calculator_note) << "</p>\n";
+  if (const std::string note = CalculatorNote(record); !note.empty()) {
+    out << "<p class=\"note\">计算器: " << EscapeXml(note) << "</p>\n";
   }
-  if (!report.exact.segment) {
-    out << "<p class=\"note\">精确解: " << EscapeXml(report.exact.reason) << "</p>\n";
-  } else if (report.exact.had_two) {
-    const ExactSegment& other = report.exact.other;
+  if (!exact) {
+    out << "<p class=\"note\">精确解: " << EscapeXml(record.exact.reason) << "</p>\n";
+  } else if (record.exact.had_two) {
+    const ExactSegment& other = record.exact.other;
     out << "<p class=\"note\">这两个量还确定另一个圆弧(未采用): 夹角 "
         << FormatTwoPlaces(other.angle, sep) << ",半径 " << FormatTwoPlaces(other.radius, sep)
         << ",弧长 " << FormatTwoPlaces(other.arc, sep) << ",弦长 "
@@ -92,21 +107,21 @@ void WriteResults(std::ostream& out, const ShopReport& report) {
   }
 }
 
-void WriteOrdinates(std::ostream& out, const ShopReport& report, const ExactSegment& segment) {
-  const NumberSeparators& sep = report.separators;
+void WriteOrdinates(std::ostream& out, const ArcPart& part, const OutputFormat& format) {
+  const NumberSeparators& sep = format.separators;
   out << "<h2>放样表</h2>\n<p class=\"note\">自弦的中点起,沿弦每隔 "
-      << FormatTwoPlaces(report.ordinate_step, sep) << " 取一点,y 为该点到圆弧的垂直距离(单位 "
-      << UnitSymbol(report.unit) << ")。";
-  if (segment.angle > 180) {
+      << FormatTwoPlaces(part.ordinate_step, sep) << " 取一点,y 为该点到圆弧的垂直距离(单位 "
+      << UnitSymbol(format.unit) << ")。";
+  if (part.segment.angle > 180) {
     out << "圆弧大于半圆,两端伸出弦外:弦内各点给出到圆弧远侧的距离;弦的两端各列两行,"
            "0 为圆弧端点,另一行为同一垂线与圆弧远侧的交点。弦外伸出部分见实物尺寸图。";
   }
   out << "</p>\n";
-  if (!report.ordinates.error.empty()) {
-    out << "<p class=\"note\">" << EscapeXml(report.ordinates.error) << "</p>\n";
+  if (!part.ordinates.error.empty()) {
+    out << "<p class=\"note\">" << EscapeXml(part.ordinates.error) << "</p>\n";
     return;
   }
-  const std::vector<Ordinate>& rows = report.ordinates.rows;
+  const std::vector<Ordinate>& rows = part.ordinates.rows;
   const std::size_t per_column = (rows.size() + 2) / 3;
   out << "<div class=\"ordinates\">\n";
   for (std::size_t start = 0; start < rows.size(); start += per_column) {
@@ -121,8 +136,9 @@ void WriteOrdinates(std::ostream& out, const ShopReport& report, const ExactSegm
 }
 
 // The whole arc scaled into a 180 by 110 mm box, with its measurements.
-void WriteOverview(std::ostream& out, const ShopReport& report, const ExactSegment& segment) {
-  const NumberSeparators& sep = report.separators;
+void WriteOverview(std::ostream& out, const ArcPart& part, const OutputFormat& format) {
+  const ExactSegment& segment = part.segment;
+  const NumberSeparators& sep = format.separators;
   const ArcLayout arc = LayOutArc(segment, 1);
   const double scale = std::min(150 / (arc.max_x - arc.min_x), 70 / arc.height);
   const SvgFrame frame{scale, 90, 18 + arc.height * scale};
@@ -130,15 +146,13 @@ void WriteOverview(std::ostream& out, const ShopReport& report, const ExactSegme
     return SvgText(frame, x, y, words,
                    std::string("font-size=\"3.5\" text-anchor=\"") + anchor + "\"");
   };
-  const std::string unit(UnitSymbol(report.unit));
+  const std::string unit(UnitSymbol(format.unit));
   out << "<div class=\"keep\"><h2>总图</h2>\n<svg class=\"overview\" viewBox=\"0 0 180 110\">\n";
   out << SvgLine(frame, -arc.half_chord, 0, arc.half_chord, 0,
                  "stroke=\"#06c\" stroke-width=\"0.3\" stroke-dasharray=\"3 1.5\"");
   out << SvgLine(frame, 0, 0, 0, arc.height, "stroke=\"#090\" stroke-width=\"0.3\"");
-  if (!report.ordinates.rows.empty()) {
-    for (const Ordinate& o : report.ordinates.rows) {
-      if (o.y > 0) out << SvgLine(frame, o.x, 0, o.x, o.y, "stroke=\"#999\" stroke-width=\"0.15\"");
-    }
+  for (const Ordinate& o : part.ordinates.rows) {
+    if (o.y > 0) out << SvgLine(frame, o.x, 0, o.x, o.y, "stroke=\"#999\" stroke-width=\"0.15\"");
   }
   const double centre_on_page = frame.Y(arc.centre_y);
   if (centre_on_page > 2 && centre_on_page < 108) {
@@ -165,9 +179,9 @@ void WriteOverview(std::ostream& out, const ShopReport& report, const ExactSegme
   out << "</svg></div>\n";
 }
 
-void WriteFullSize(std::ostream& out, const ShopReport& report, const ExactSegment& segment) {
-  const double scale = MillimetresPer(report.unit);
-  const TileGrid grid = FullSizeGrid(segment, scale);
+void WriteFullSize(std::ostream& out, const ArcPart& part, const OutputFormat& format) {
+  const double scale = MillimetresPer(format.unit);
+  const TileGrid grid = FullSizeGrid(part.segment, scale);
   out << "<h2>实物尺寸(1:1)</h2>\n";
   if (grid.count() > kMaxFullSizeSheets) {
     out << "<p class=\"note\">实物尺寸需 " << grid.count() << " 张 A4,超过 " << kMaxFullSizeSheets
@@ -178,33 +192,23 @@ void WriteFullSize(std::ostream& out, const ShopReport& report, const ExactSegme
       << grid.columns
       << " 列)拼成实物大小的圆弧。打印时选 A4、缩放 100 %(“实际大小”,不要“适合页面”),"
          "页边距用默认或“无”均可;打印后先量每页的蓝色校验条,应为 100 mm。</p>\n";
-  WriteFullSizePages(out, segment, report.ordinates.rows, scale, report.separators);
+  WriteFullSizePages(out, part.segment, part.ordinates.rows, scale, format.separators);
 }
 
 }  // namespace
 
-double DefaultOrdinateStep(double chord) {
-  if (!(std::isfinite(chord) && chord > 0)) return 1;
-  const double target = chord / 10;
-  const double power = std::pow(10.0, std::floor(std::log10(target)));
-  for (const double factor : {1.0, 2.0, 5.0}) {
-    if (factor * power >= target) return factor * power;
-  }
-  return 10 * power;
-}
-
-void WriteReport(std::ostream& out, const ShopReport& report) {
+void WriteReport(std::ostream& out, const ComputeRecord& record, const ArcPart* part,
+                 const OutputFormat& format) {
   out << "<!DOCTYPE html>\n<html lang=\"zh-CN\">\n<head>\n<meta charset=\"utf-8\">\n"
          "<title>圆弧放样报告</title>\n"
-      << kStyle << "</head>\n<body>\n<h1>圆弧放样报告</h1>\n"
+      << Style() << "</head>\n<body>\n<h1>圆弧放样报告</h1>\n"
       << CheckBarSvg() << "<p class=\"note\">蓝条打印后应量得 100 mm。</p>\n";
-  WriteGiven(out, report);
-  WriteResults(out, report);
-  if (report.exact.segment) {
-    const ExactSegment& segment = *report.exact.segment;
-    WriteOrdinates(out, report, segment);
-    WriteOverview(out, report, segment);
-    WriteFullSize(out, report, segment);
+  WriteGiven(out, record, format);
+  WriteResults(out, record, format);
+  if (part) {
+    WriteOrdinates(out, *part, format);
+    WriteOverview(out, *part, format);
+    WriteFullSize(out, *part, format);
   }
   out << "</body>\n</html>\n";
 }

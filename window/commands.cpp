@@ -1,34 +1,33 @@
 #include "window/commands.h"
 
-#include "calc/compute_request.h"
 #include "calc/outcome_message.h"
-#include "shopfloor/dxf_writer.h"
-#include "shopfloor/html_report.h"
+#include "calc/result_boxes.h"
+#include "geometry/arc_part.h"
+#include "shopfloor/output_files.h"
+#include "shopfloor/result_columns.h"
 #include "version.h"
 
 namespace segcalc {
 namespace {
 
-void SelectAll(MainForm& form, TextBox box) {
+void SelectAll(MainForm& form, Quantity box) {
   form.selection(box) = {0, Utf16Length(form.text(box))};
 }
 
 }  // namespace
 
 void Command1_Click(MainForm& form, WindowServices& services) {
-  const ComputeOutcome outcome =
-      Compute({form.text(TextBox::Arc), form.text(TextBox::Chord), form.text(TextBox::Height)},
-              form.check_value, form.separators());
-  // After an arithmetic error the last match before it is still worth showing.
-  if (outcome.texts) WriteResultTexts(*outcome.texts, form.texts());
-  if (outcome.kind == OutcomeKind::Solved) {
-    form.last_result = MainForm::Result{{form.text(TextBox::Arc), form.text(TextBox::Chord),
-                                         form.text(TextBox::Height), form.check_value == 1},
-                                        outcome};
-  } else {
-    form.last_result.reset();
-    services.ShowWarning(OutcomeMessage(outcome));
+  // What was typed, taken before the compute writes its results into the boxes.
+  TypedInput typed;
+  for (const Quantity box : kQuantities) {
+    if (IsMeasurement(box)) typed.text(box) = form.text(box);
   }
+  typed.mode = ModeOfCheckValue(form.check_value);
+  form.last_compute = RecordCompute(std::move(typed), form.separators());
+  const ComputeOutcome& outcome = *form.last_compute->calculator;
+  // After an arithmetic error the last match before it is still worth showing.
+  WriteResultTexts(outcome, form.texts());
+  if (outcome.kind != OutcomeKind::Solved) services.ShowWarning(OutcomeMessage(outcome));
 }
 
 void Command2_Click(WindowServices& services) {
@@ -40,13 +39,13 @@ void Command3_Click(WindowServices& services) {
 }
 
 void Text1_GotFocus(MainForm& form) {
-  SelectAll(form, TextBox::Arc);
+  SelectAll(form, Quantity::Arc);
 }
 void Text2_GotFocus(MainForm& form) {
-  SelectAll(form, TextBox::Chord);
+  SelectAll(form, Quantity::Chord);
 }
 void Text3_GotFocus(MainForm& form) {
-  SelectAll(form, TextBox::Height);
+  SelectAll(form, Quantity::Height);
 }
 
 std::string AboutText() {
@@ -65,22 +64,23 @@ std::string ShortcutText(const MenuEntry& entry) {
   return std::string("Ctrl+") + (entry.shift ? "Shift+" : "") + entry.key;
 }
 
-std::string ResultsTableText(const MainForm& form) {
-  std::string header;
-  std::string values;
-  for (TextBox box : kTextBoxes) {
-    if (box != TextBox::Arc) header += '\t', values += '\t';
-    header += BoxLabel(box);
-    // A tab or line break pasted into a box would shift the spreadsheet's
-    // columns or rows.
-    for (const char c : form.text(box)) values += c == '\t' || c == '\r' || c == '\n' ? ' ' : c;
-  }
-  return header + '\n' + values + '\n';
-}
-
 void CopyResults_Click(const MainForm& form, WindowServices& services) {
   if (!form.HasResult()) return;
-  services.SetClipboardText(ResultsTableText(form));
+  services.SetClipboardText(ResultsTable(*form.last_compute, form.separators()));
+}
+
+std::filesystem::path NewReportFile(const std::filesystem::path& folder) {
+  // A report already open in a browser tab keeps its file.
+  for (int n = 1;; ++n) {
+    std::filesystem::path file = folder / ("segcalc-report-" + std::to_string(n) + ".html");
+    std::error_code error;
+    if (!std::filesystem::exists(file, error) || n == 100'000) return file;
+  }
+}
+
+std::string DxfFileName(const ExactSegment& segment, const NumberSeparators& separators) {
+  return "圆弧 R" + FormatTwoPlaces(segment.radius, separators) + " " +
+         FormatTwoPlaces(segment.angle, separators) + "度.dxf";
 }
 
 void LayoutDrawing_Click(const MainForm& form, WindowServices& services) {
@@ -90,11 +90,14 @@ void LayoutDrawing_Click(const MainForm& form, WindowServices& services) {
     services.ShowWarning("找不到临时文件夹,无法写入放样图");
     return;
   }
-  const std::filesystem::path file = folder / kReportFileName;
-  const ShopReport report = ComputeReport(form.last_result->typed, form.last_result->outcome,
-                                          LengthUnit::Millimetre, form.separators());
-  if (!WriteFile(file, [&](std::ostream& out) { WriteReport(out, report); })) {
-    services.ShowWarning("无法写入文件 " + Utf8FromPath(file));
+  const ComputeRecord& record = *form.last_compute;
+  const std::filesystem::path file = NewReportFile(folder);
+  std::optional<ArcPart> part;
+  if (record.exact.segment) part = MakePart(*record.exact.segment, {});
+  // The window's measurements carry no unit: they are taken as millimetres.
+  if (!WriteReportFile(file, record, part ? &*part : nullptr,
+                       {LengthUnit::Millimetre, form.separators()})) {
+    services.ShowWarning(CannotWriteMessage(file));
     return;
   }
   if (!services.OpenInBrowser(file)) {
@@ -104,23 +107,18 @@ void LayoutDrawing_Click(const MainForm& form, WindowServices& services) {
 
 void ExportDxf_Click(const MainForm& form, WindowServices& services) {
   if (!form.HasResult()) return;
-  const MainForm::Result& result = *form.last_result;
-  const ExactChoice exact = ExactBeside(result.outcome, result.typed.minor);
+  const ExactChoice& exact = form.last_compute->exact;
   if (!exact.segment) {
-    services.ShowWarning("无精确解: " + exact.reason);
+    services.ShowWarning(NoExactCircleMessage(exact));
     return;
   }
-  const ResultTexts& texts = *result.outcome.texts;
+  // Named after what it holds: the exact circle, not the calculator's 3.14 one.
   const std::optional<std::filesystem::path> file =
-      services.AskSaveFile("圆弧 R" + texts.radius + " " + texts.angle + "度.dxf");
+      services.AskSaveFile(DxfFileName(*exact.segment, form.separators()));
   if (!file) return;
-  const OrdinateTable stations =
-      Ordinates(*exact.segment, DefaultOrdinateStep(exact.segment->chord));
   // The window's measurements carry no unit: they are taken as millimetres.
-  if (!WriteFile(*file, [&](std::ostream& out) {
-        WriteDxf(out, *exact.segment, stations.rows, MillimetresPer(LengthUnit::Millimetre));
-      })) {
-    services.ShowWarning("无法写入文件 " + Utf8FromPath(*file));
+  if (!WriteDxfFile(*file, MakePart(*exact.segment, {}), LengthUnit::Millimetre)) {
+    services.ShowWarning(CannotWriteMessage(*file));
   }
 }
 

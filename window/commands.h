@@ -58,8 +58,8 @@ struct MenuEntry {
   void (*click)(const MainForm& form, WindowServices& services);
 };
 
-// 复制结果: the five boxes as one line under a header of their labels,
-// tab-separated, ready to paste into a spreadsheet.
+// 复制结果: the last compute's five boxes as one line under a header of their
+// labels, tab-separated, ready to paste into a spreadsheet.
 void CopyResults_Click(const MainForm& form, WindowServices& services);
 // 放样图: the report of the result, written into the report folder and opened
 // in the browser.
@@ -74,9 +74,12 @@ inline constexpr MenuEntry kMenuEntries[] = {{"复制结果", 'C', true, CopyRes
 // "Ctrl+Shift+C", as the menu shows it.
 std::string ShortcutText(const MenuEntry& entry);
 
-std::string ResultsTableText(const MainForm& form);
+// The file 放样图 writes into the report folder: the first
+// segcalc-report-N.html not there yet, so an earlier report stays as its
+// browser tab shows it.
+std::filesystem::path NewReportFile(const std::filesystem::path& folder);
 
-// The file 放样图 writes into the report folder.
-inline constexpr char kReportFileName[] = "segcalc-report.html";
+// What 导出 DXF offers as the file's name: the exact circle's radius and angle.
+std::string DxfFileName(const ExactSegment& segment, const NumberSeparators& separators);
 
 }  // namespace segcalc

@@ -20,6 +20,7 @@
 #include <QUrl>
 #include <limits>
 
+#include "shopfloor/utf8_path.h"
 #include "window/layout_line_edits.h"
 
 namespace segcalc {
@@ -101,7 +102,7 @@ MainFormDialog::MainFormDialog(MainForm& form, QWidget* parent)
   // so the arc length box's focus behaviour is run here.
   boxes_[0]->setFocus(Qt::TabFocusReason);
   Text1_GotFocus(form_);
-  ShowSelection(TextBox::Arc);
+  ShowSelection(Quantity::Arc);
 }
 
 MainFormDialog::~MainFormDialog() = default;
@@ -111,13 +112,13 @@ void MainFormDialog::BuildControls() {
   const QRect label_rects[] = {TwipRect(360, 405, 420, 210), TwipRect(2040, 405, 420, 210),
                                TwipRect(3720, 405, 420, 210), TwipRect(360, 885, 420, 210),
                                TwipRect(2040, 885, 420, 210)};
-  const QRect box_rects[kTextBoxCount] = {
+  const QRect box_rects[kQuantityCount] = {
       TwipRect(840, 360, 850, 300), TwipRect(2520, 360, 850, 300), TwipRect(4200, 360, 850, 300),
       TwipRect(840, 840, 850, 300), TwipRect(2520, 840, 850, 300)};
   void (*const got_focus[])(MainForm&) = {Text1_GotFocus, Text2_GotFocus, Text3_GotFocus};
-  for (int i = 0; i < kTextBoxCount; ++i) {
-    const auto box = static_cast<TextBox>(i);
-    const QString label_text = QString::fromUtf8(BoxLabel(box));
+  for (int i = 0; i < kQuantityCount; ++i) {
+    const auto box = static_cast<Quantity>(i);
+    const QString label_text = QString::fromUtf8(QuantityLabel(box));
     QLabel* label = AutoSizedLabel(this, label_text, label_rects[i], control_font);
     QLineEdit* edit = nullptr;
     if (i < 3) {
@@ -140,7 +141,7 @@ void MainFormDialog::BuildControls() {
     // A screen reader names each box by the label beside it.
     label->setBuddy(edit);
     edit->setAccessibleName(label_text);
-    boxes_[BoxIndex(box)] = edit;
+    boxes_[QuantityIndex(box)] = edit;
   }
 
   AutoSizedLabel(this, QStringLiteral("填入弧长,弦长,弦高中任意二项可求出其它三项!"),
@@ -198,7 +199,7 @@ void MainFormDialog::contextMenuEvent(QContextMenuEvent* event) {
 
 void MainFormDialog::ShowForm() {
   for (QAction* action : menu_actions_) action->setEnabled(form_.HasResult());
-  for (TextBox box : kTextBoxes) {
+  for (Quantity box : kQuantities) {
     QLineEdit* edit = textBox(box);
     const QString text = QString::fromStdString(form_.text(box));
     if (edit->text() == text) continue;
@@ -211,7 +212,7 @@ void MainFormDialog::ShowForm() {
   setWindowTitle(QString::fromStdString(form_.caption));
 }
 
-void MainFormDialog::ShowSelection(TextBox box) {
+void MainFormDialog::ShowSelection(Quantity box) {
   const TextSelection& selection = form_.selection(box);
   textBox(box)->setSelection(selection.start, selection.length);
 }

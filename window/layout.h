@@ -23,7 +23,7 @@ class MainFormDialog : public QDialog, public WindowServices {
   explicit MainFormDialog(MainForm& form, QWidget* parent = nullptr);
   ~MainFormDialog() override;
 
-  QLineEdit* textBox(TextBox box) const { return boxes_[BoxIndex(box)]; }
+  QLineEdit* textBox(Quantity box) const { return boxes_[QuantityIndex(box)]; }
   QPushButton* command1() const { return command1_; }
   QPushButton* command2() const { return command2_; }
   QPushButton* command3() const { return command3_; }
@@ -55,10 +55,10 @@ class MainFormDialog : public QDialog, public WindowServices {
   // The model is the truth: widgets are written from it after every command,
   // and it follows every edit the user makes.
   void ShowForm();
-  void ShowSelection(TextBox box);
+  void ShowSelection(Quantity box);
 
   MainForm& form_;
-  std::array<QLineEdit*, kTextBoxCount> boxes_{};
+  std::array<QLineEdit*, kQuantityCount> boxes_{};
   QPushButton* command1_ = nullptr;
   QPushButton* command2_ = nullptr;
   QPushButton* command3_ = nullptr;

@@ -16,8 +16,8 @@ std::string WindowCaption() {
 
 void Form_Load(MainForm& form) {
   for (std::string& text : form.texts()) text.clear();
-  form.text(TextBox::Arc) = FormatNumber(kStartArcLength, form.separators());
-  form.text(TextBox::Chord) = FormatNumber(kStartChordLength, form.separators());
+  form.text(Quantity::Arc) = FormatNumber(kStartArcLength, form.separators());
+  form.text(Quantity::Chord) = FormatNumber(kStartChordLength, form.separators());
   form.caption = WindowCaption();
   form.check_value = 1;
 }

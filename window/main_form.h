@@ -4,8 +4,8 @@
 #include <string>
 
 #include "calc/number_text.h"
-#include "calc/result_boxes.h"
-#include "shopfloor/compute_outputs.h"
+#include "calc/quantity.h"
+#include "geometry/compute_record.h"
 
 namespace segcalc {
 
@@ -26,32 +26,32 @@ class MainForm {
  public:
   explicit MainForm(NumberSeparators separators) : separators_(std::move(separators)) {}
 
-  std::string& text(TextBox box) { return texts_[BoxIndex(box)]; }
-  const std::string& text(TextBox box) const { return texts_[BoxIndex(box)]; }
+  std::string& text(Quantity box) { return texts_[QuantityIndex(box)]; }
+  const std::string& text(Quantity box) const { return texts_[QuantityIndex(box)]; }
   BoxTexts& texts() { return texts_; }
   const BoxTexts& texts() const { return texts_; }
-  TextSelection& selection(TextBox box) { return selections_[BoxIndex(box)]; }
-  const TextSelection& selection(TextBox box) const { return selections_[BoxIndex(box)]; }
+  TextSelection& selection(Quantity box) { return selections_[QuantityIndex(box)]; }
+  const TextSelection& selection(Quantity box) const { return selections_[QuantityIndex(box)]; }
 
   int check_value = 0;  // 1 ticked, 0 clear
   std::string caption = "求半径";
 
   const NumberSeparators& separators() const { return separators_; }
 
-  // What the last compute that solved was made from and what it found; the
-  // menu's drawing and report are of it. A compute that does not solve
-  // clears it, so nothing is drawn from a result no longer in view.
-  struct Result {
-    TypedMeasurements typed;
-    ComputeOutcome outcome;
-  };
-  std::optional<Result> last_result;
-  bool HasResult() const { return last_result.has_value(); }
+  // The last compute, with what was typed for it; the menu's entries are of
+  // it.
+  std::optional<ComputeRecord> last_compute;
+  // Whether the menu has anything to show: the calculator's result, or the
+  // exact circle where the calculator found none. A compute that has neither
+  // leaves nothing to draw, not even from results still in view.
+  bool HasResult() const {
+    return last_compute && (last_compute->CalculatorSolved() || last_compute->exact.segment);
+  }
 
  private:
   NumberSeparators separators_;
   BoxTexts texts_;
-  std::array<TextSelection, kTextBoxCount> selections_;
+  std::array<TextSelection, kQuantityCount> selections_;
 };
 
 // "求半径", 31 blanks, then the author credit.

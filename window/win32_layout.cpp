@@ -34,12 +34,12 @@ struct TwipRect {
 
 constexpr int kClientWidth = 5430;
 constexpr int kClientHeight = 2265;
-constexpr std::array<TwipRect, kTextBoxCount> kLabelRects = {{{360, 405, 420, 210},
+constexpr std::array<TwipRect, kQuantityCount> kLabelRects = {{{360, 405, 420, 210},
                                                               {2040, 405, 420, 210},
                                                               {3720, 405, 420, 210},
                                                               {360, 885, 420, 210},
                                                               {2040, 885, 420, 210}}};
-constexpr std::array<TwipRect, kTextBoxCount> kBoxRects = {{{840, 360, 850, 300},
+constexpr std::array<TwipRect, kQuantityCount> kBoxRects = {{{840, 360, 850, 300},
                                                             {2520, 360, 850, 300},
                                                             {4200, 360, 850, 300},
                                                             {840, 840, 850, 300},
@@ -197,19 +197,19 @@ class Win32MainForm final : public WindowServices {
   // The model is the truth: controls are written from it after every
   // command, and it follows every edit the user makes.
   void ShowForm();
-  void ShowSelection(TextBox box);
+  void ShowSelection(Quantity box);
   void GotFocus(int index);
   // At a point on the screen; at the focused control for the menu key.
   void ShowContextMenu(LPARAM screen_point);
 
   int Px(int twips) const { return MulDiv(twips, static_cast<int>(dpi_), 1440); }
-  HWND Box(TextBox box) const { return boxes_[BoxIndex(box)]; }
+  HWND Box(Quantity box) const { return boxes_[QuantityIndex(box)]; }
 
   MainForm& form_;
   HWND window_ = nullptr;
-  std::array<HWND, kTextBoxCount> labels_{};
-  std::array<HWND, kTextBoxCount> boxes_{};
-  std::array<WNDPROC, kTextBoxCount> box_procs_{};
+  std::array<HWND, kQuantityCount> labels_{};
+  std::array<HWND, kQuantityCount> boxes_{};
+  std::array<WNDPROC, kQuantityCount> box_procs_{};
   HWND label6_ = nullptr;
   HWND command1_ = nullptr;
   HWND command2_ = nullptr;
@@ -268,9 +268,9 @@ int Win32MainForm::Run(int show_command) {
   // The first control in the tab order takes the focus; its focus behaviour
   // is run here, as the dialog manager gives it without a move between
   // controls.
-  SetFocus(Box(TextBox::Arc));
+  SetFocus(Box(Quantity::Arc));
   Text1_GotFocus(form_);
-  ShowSelection(TextBox::Arc);
+  ShowSelection(Quantity::Arc);
 
   // The menu's shortcuts work without the menu, from any control.
   std::array<ACCEL, std::size(kMenuEntries)> accelerators{};
@@ -304,10 +304,10 @@ void Win32MainForm::CreateControls() {
   };
   // Creation order is the tab order, and a screen reader names a box by the
   // label created just before it.
-  for (TextBox box : kTextBoxes) {
-    const std::size_t i = BoxIndex(box);
-    const bool output = box == TextBox::Radius || box == TextBox::Angle;
-    labels_[i] = create(0, L"STATIC", WideFromUtf8(BoxLabel(box)), SS_LEFT | SS_NOPREFIX, -1);
+  for (Quantity box : kQuantities) {
+    const std::size_t i = QuantityIndex(box);
+    const bool output = box == Quantity::Radius || box == Quantity::Angle;
+    labels_[i] = create(0, L"STATIC", WideFromUtf8(QuantityLabel(box)), SS_LEFT | SS_NOPREFIX, -1);
     boxes_[i] = create(WS_EX_CLIENTEDGE, L"EDIT", L"",
                        WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL | (output ? ES_READONLY : 0),
                        kFirstBoxId + static_cast<int>(i));
@@ -331,7 +331,7 @@ void Win32MainForm::ApplyDpi(UINT dpi) {
   control_font_ = SongFont(kControlPoints, dpi_);
   window_font_ = SongFont(kWindowPoints, dpi_);
 
-  for (std::size_t i = 0; i < kTextBoxCount; ++i) {
+  for (std::size_t i = 0; i < kQuantityCount; ++i) {
     PlaceLabel(labels_[i], kLabelRects[i], control_font_);
     Place(boxes_[i], kBoxRects[i], window_font_);
   }
@@ -381,7 +381,7 @@ void Win32MainForm::Paint() {
 }
 
 void Win32MainForm::ShowForm() {
-  for (TextBox box : kTextBoxes) {
+  for (Quantity box : kQuantities) {
     const HWND edit = Box(box);
     const std::string& text = form_.text(box);
     if (Utf8FromWide(WindowText(edit)) == text) continue;
@@ -397,7 +397,7 @@ void Win32MainForm::ShowForm() {
   SetWindowTextW(window_, WideFromUtf8(form_.caption).c_str());
 }
 
-void Win32MainForm::ShowSelection(TextBox box) {
+void Win32MainForm::ShowSelection(Quantity box) {
   const TextSelection& selection = form_.selection(box);
   SendMessageW(Box(box), EM_SETSEL, static_cast<WPARAM>(selection.start),
                static_cast<LPARAM>(selection.start + selection.length));
@@ -406,7 +406,7 @@ void Win32MainForm::ShowSelection(TextBox box) {
 void Win32MainForm::GotFocus(int index) {
   void (*const handlers[])(MainForm&) = {Text1_GotFocus, Text2_GotFocus, Text3_GotFocus};
   handlers[index](form_);
-  ShowSelection(kTextBoxes[static_cast<std::size_t>(index)]);
+  ShowSelection(kQuantities[static_cast<std::size_t>(index)]);
 }
 
 void Win32MainForm::ShowWarning(const std::string& text) {
@@ -432,10 +432,10 @@ void Win32MainForm::OnCommand(int id, int code) {
     ShowForm();
     return;
   }
-  if (id >= kFirstBoxId && id < kFirstBoxId + kTextBoxCount) {
+  if (id >= kFirstBoxId && id < kFirstBoxId + kQuantityCount) {
     if (code == EN_CHANGE) {
       const std::size_t i = static_cast<std::size_t>(id - kFirstBoxId);
-      form_.text(kTextBoxes[i]) = Utf8FromWide(WindowText(boxes_[i]));
+      form_.text(kQuantities[i]) = Utf8FromWide(WindowText(boxes_[i]));
     }
     return;
   }
@@ -557,7 +557,7 @@ LRESULT Win32MainForm::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CTLCOLORSTATIC: {
       // The radius and angle boxes refuse typing but look like the others.
       const auto control = reinterpret_cast<HWND>(lparam);
-      if (control == Box(TextBox::Radius) || control == Box(TextBox::Angle)) {
+      if (control == Box(Quantity::Radius) || control == Box(Quantity::Angle)) {
         const auto dc = reinterpret_cast<HDC>(wparam);
         SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
         SetBkColor(dc, GetSysColor(COLOR_WINDOW));

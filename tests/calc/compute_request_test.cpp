@@ -21,7 +21,7 @@ struct ComputeCase {
   const char* angle = "";
   const char* radius = "";
   const char* missing = "";
-  MeasurementBox box = MeasurementBox::Height;
+  Quantity box = Quantity::Height;
 };
 
 std::ostream& operator<<(std::ostream& out, const ComputeCase& c) {
@@ -32,19 +32,19 @@ class ComputeCases : public testing::TestWithParam<ComputeCase> {};
 
 TEST_P(ComputeCases, GiveTheExpectedOutcome) {
   const ComputeCase& c = GetParam();
-  const ComputeOutcome outcome = Compute({c.arc, c.chord, c.height}, c.check, kFullStop);
+  const ComputeOutcome outcome = Compute({c.arc, c.chord, c.height}, ModeOfCheckValue(c.check), kFullStop);
   ASSERT_EQ(outcome.kind, c.kind);
   if (c.kind != OutcomeKind::Solved) return;
   ASSERT_TRUE(outcome.texts.has_value());
   EXPECT_EQ(outcome.texts->angle, c.angle);
   EXPECT_EQ(outcome.texts->radius, c.radius);
   EXPECT_EQ(outcome.texts->missing, c.missing);
-  EXPECT_EQ(outcome.texts->missing_box, c.box);
+  EXPECT_EQ(outcome.given->missing, c.box);
 }
 
 constexpr auto kSolved = OutcomeKind::Solved;
-constexpr auto kArc = MeasurementBox::Arc;
-constexpr auto kChord = MeasurementBox::Chord;
+constexpr auto kArc = Quantity::Arc;
+constexpr auto kChord = Quantity::Chord;
 
 INSTANTIATE_TEST_SUITE_P(
     PairChoice, ComputeCases,
@@ -119,56 +119,56 @@ INSTANTIATE_TEST_SUITE_P(
                                 "119.03", "1200", "591.83"}));
 
 TEST(Compute, AmbiguousTextNamesItsBoxAsATypeMismatch) {
-  const ComputeOutcome outcome = Compute({"1000", "2067,63", ""}, 1, kFullStop);
+  const ComputeOutcome outcome = Compute({"1000", "2067,63", ""}, ModeOfCheckValue(1), kFullStop);
   ASSERT_EQ(outcome.kind, OutcomeKind::ConversionError);
-  EXPECT_EQ(outcome.failed_box, MeasurementBox::Chord);
+  EXPECT_EQ(outcome.failed_box, Quantity::Chord);
   EXPECT_EQ(OutcomeMessage(outcome), "弦长中填入的不是有效的数字,请核对后再试!");
 }
 
 TEST(Compute, ConversionErrorNamesTheFirstFailingBox) {
-  const ComputeOutcome both = Compute({"", "x", "1e999"}, 1, kFullStop);
-  EXPECT_EQ(both.failed_box, MeasurementBox::Chord);
+  const ComputeOutcome both = Compute({"", "x", "1e999"}, ModeOfCheckValue(1), kFullStop);
+  EXPECT_EQ(both.failed_box, Quantity::Chord);
   EXPECT_EQ(both.conversion, ConversionStatus::TypeMismatch);
-  const ComputeOutcome height = Compute({"", "10", "1e999"}, 1, kFullStop);
-  EXPECT_EQ(height.failed_box, MeasurementBox::Height);
+  const ComputeOutcome height = Compute({"", "10", "1e999"}, ModeOfCheckValue(1), kFullStop);
+  EXPECT_EQ(height.failed_box, Quantity::Height);
   EXPECT_EQ(height.conversion, ConversionStatus::Overflow);
   EXPECT_FALSE(height.texts.has_value());
 }
 
 TEST(Compute, ArithmeticErrorCarriesTheLastMatchTexts) {
-  const ComputeOutcome outcome = Compute({"1e305", "0", ""}, 0, kFullStop);
+  const ComputeOutcome outcome = Compute({"1e305", "0", ""}, ModeOfCheckValue(0), kFullStop);
   ASSERT_EQ(outcome.kind, OutcomeKind::ArithmeticError);
   ASSERT_TRUE(outcome.texts.has_value());
   EXPECT_EQ(outcome.texts->angle, "360");
   EXPECT_EQ(outcome.texts->radius, "1.59235668789809E+304");
-  EXPECT_EQ(outcome.texts->missing_box, MeasurementBox::Height);
-  EXPECT_FALSE(Compute({"1e305", "0", ""}, 1, kFullStop).texts.has_value());
+  EXPECT_EQ(outcome.given->missing, Quantity::Height);
+  EXPECT_FALSE(Compute({"1e305", "0", ""}, ModeOfCheckValue(1), kFullStop).texts.has_value());
 }
 
 // The window writes '2491,78' in a comma locale; it must compute with 2491.78.
 TEST(Compute, CommaLocaleReadsItsOwnStartUpValues) {
-  const ComputeOutcome outcome = Compute({"2491,78", "2067,63", ""}, 1, kComma);
+  const ComputeOutcome outcome = Compute({"2491,78", "2067,63", ""}, ModeOfCheckValue(1), kComma);
   ASSERT_EQ(outcome.kind, OutcomeKind::Solved);
   EXPECT_EQ(outcome.texts->angle, "119,03");
   EXPECT_EQ(outcome.texts->radius, "1200");
   EXPECT_EQ(outcome.texts->missing, "591,83");
 
-  const ComputeOutcome strict = Compute({"", "1.000", "1.000"}, 0, kComma);
+  const ComputeOutcome strict = Compute({"", "1.000", "1.000"}, ModeOfCheckValue(0), kComma);
   ASSERT_EQ(strict.kind, OutcomeKind::Solved);
   EXPECT_EQ(strict.texts->missing, "2765,74");
 }
 
 TEST(OutcomeMessage, SaysWhatWentWrongAndWhere) {
-  EXPECT_EQ(OutcomeMessage(Compute({"", "", ""}, 1, kFullStop)), kIncompleteWarning);
-  EXPECT_EQ(OutcomeMessage(Compute({"100", "200", ""}, 1, kFullStop)), kNoSolutionWarning);
-  EXPECT_EQ(OutcomeMessage(Compute({"2491.78", "2067.63", ""}, 1, kFullStop)), "");
-  const std::string mismatch = OutcomeMessage(Compute({"", "10", "abc"}, 1, kFullStop));
+  EXPECT_EQ(OutcomeMessage(Compute({"", "", ""}, ModeOfCheckValue(1), kFullStop)), kIncompleteWarning);
+  EXPECT_EQ(OutcomeMessage(Compute({"100", "200", ""}, ModeOfCheckValue(1), kFullStop)), kNoSolutionWarning);
+  EXPECT_EQ(OutcomeMessage(Compute({"2491.78", "2067.63", ""}, ModeOfCheckValue(1), kFullStop)), "");
+  const std::string mismatch = OutcomeMessage(Compute({"", "10", "abc"}, ModeOfCheckValue(1), kFullStop));
   EXPECT_NE(mismatch.find("弦高"), std::string::npos);
   EXPECT_NE(mismatch.find("不是有效的数字"), std::string::npos);
-  const std::string overflow = OutcomeMessage(Compute({"1e999", "10", ""}, 1, kFullStop));
+  const std::string overflow = OutcomeMessage(Compute({"1e999", "10", ""}, ModeOfCheckValue(1), kFullStop));
   EXPECT_NE(overflow.find("弧长"), std::string::npos);
   EXPECT_NE(overflow.find("超出"), std::string::npos);
-  EXPECT_NE(OutcomeMessage(Compute({"1e308", "1", ""}, 1, kFullStop)).find("溢出"),
+  EXPECT_NE(OutcomeMessage(Compute({"1e308", "1", ""}, ModeOfCheckValue(1), kFullStop)).find("溢出"),
             std::string::npos);
 }
 

@@ -42,7 +42,7 @@ ComputeOutcome ComputeKeepingTexts(const MeasurementTexts& texts, int check_valu
   const std::string arc(texts.arc), chord(texts.chord), height(texts.height);
   ComputeOutcome outcome;
   try {
-    outcome = Compute(texts, check_value, kFullStopLocale);
+    outcome = Compute(texts, ModeOfCheckValue(check_value), kFullStopLocale);
   } catch (...) {
     ADD_FAILURE() << "Compute threw";
   }
@@ -54,7 +54,7 @@ ComputeOutcome ComputeKeepingTexts(const MeasurementTexts& texts, int check_valu
 
 // A hostile text that reads as a number computes exactly as that number
 // written plainly; one that cannot be read names its box and the reason.
-void ExpectOutcome(const ComputeOutcome& outcome, OutcomeKind expected, MeasurementBox box,
+void ExpectOutcome(const ComputeOutcome& outcome, OutcomeKind expected, Quantity box,
                    const NumberReading& reading, const MeasurementTexts& plain,
                    const std::string& name) {
   ASSERT_EQ(outcome.kind, expected) << name;
@@ -68,7 +68,7 @@ void ExpectOutcome(const ComputeOutcome& outcome, OutcomeKind expected, Measurem
     EXPECT_FALSE(outcome.texts) << name;
     return;
   }
-  const ComputeOutcome reference = Compute(plain, 1, kFullStopLocale);
+  const ComputeOutcome reference = Compute(plain, SolveMode::MinorArc, kFullStopLocale);
   ASSERT_EQ(reference.kind, OutcomeKind::Solved) << name;
   ASSERT_TRUE(outcome.texts) << name;
   EXPECT_EQ(outcome.texts->angle, reference.texts->angle) << name;
@@ -89,12 +89,12 @@ TEST(HostileText, ComputeGivesTheDefinedOutcomeAndKeepsTheTexts) {
   for (const HostileText& hostile : HostileTexts()) {
     const ComputeOutcome as_arc = ComputeKeepingTexts({hostile.text, kChordWithArc, ""}, 1);
     const std::string arc_plain = PlainText(hostile.lenient.value);
-    ExpectOutcome(as_arc, hostile.as_arc, MeasurementBox::Arc, hostile.lenient,
+    ExpectOutcome(as_arc, hostile.as_arc, Quantity::Arc, hostile.lenient,
                   {arc_plain, kChordWithArc, ""}, hostile.name + " as arc");
 
     const ComputeOutcome as_height = ComputeKeepingTexts({"", kChordWithHeight, hostile.text}, 1);
     const std::string height_plain = PlainText(hostile.strict.value);
-    ExpectOutcome(as_height, hostile.as_height, MeasurementBox::Height, hostile.strict,
+    ExpectOutcome(as_height, hostile.as_height, Quantity::Height, hostile.strict,
                   {"", kChordWithHeight, height_plain}, hostile.name + " as height");
   }
 }
@@ -110,7 +110,7 @@ TEST(HostileText, InEveryBoxWithAnyCheckValue) {
         EXPECT_EQ(outcome.kind, OutcomeKind::Incomplete);
       } else if (!hostile.lenient.ok()) {
         EXPECT_EQ(outcome.kind, OutcomeKind::ConversionError) << hostile.name;
-        EXPECT_EQ(outcome.failed_box, MeasurementBox::Arc) << hostile.name;
+        EXPECT_EQ(outcome.failed_box, Quantity::Arc) << hostile.name;
       } else {
         EXPECT_NE(outcome.kind, OutcomeKind::Incomplete) << hostile.name;
         EXPECT_NE(outcome.kind, OutcomeKind::ConversionError) << hostile.name;

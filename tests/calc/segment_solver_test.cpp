@@ -111,7 +111,7 @@ TEST(ArithmeticFault, PartWayFaultCarriesTheLastMatchBeforeIt) {
   EXPECT_LT(outcome.fault_pass, kScanPasses);
   ASSERT_TRUE(outcome.result.found);
   EXPECT_EQ(outcome.result.angle, 360);
-  const double radius = (1e305 * 360.0) / (360.0 * scan::kTwoPi);
+  const double radius = (1e305 * 360.0) / (360.0 * scan::kScanTwoPi);
   EXPECT_EQ(outcome.result.radius, RoundHalfEven2(radius));
   EXPECT_EQ(outcome.result.missing, RoundHalfEven2((radius + radius) - RoundHalfEven2(radius)));
 

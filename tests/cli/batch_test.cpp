@@ -36,7 +36,7 @@ TEST(ParseBatchLine, FieldsAndCheckValue) {
     const ParsedBatchLine parsed = ParseBatchLine(c.text);
     ASSERT_EQ(parsed.line.has_value(), c.valid) << '"' << c.text << '"';
     if (c.valid) {
-      EXPECT_EQ(parsed.line->check_value, c.check) << c.text;
+      EXPECT_EQ(parsed.line->mode, ModeOfCheckValue(c.check)) << c.text;
     } else {
       EXPECT_FALSE(parsed.error.empty());
     }
@@ -46,9 +46,9 @@ TEST(ParseBatchLine, FieldsAndCheckValue) {
 TEST(ParseBatchLine, KeepsTextsExactly) {
   const ParsedBatchLine parsed = ParseBatchLine(" 1 \t\r2\t3 m\r\n");
   ASSERT_TRUE(parsed.line);  // only the one carriage return at the end goes
-  EXPECT_EQ(parsed.line->arc, " 1 ");
-  EXPECT_EQ(parsed.line->chord, "\r2");
-  EXPECT_EQ(parsed.line->height, "3 m\r\n");
+  EXPECT_EQ(parsed.line->text(Quantity::Arc), " 1 ");
+  EXPECT_EQ(parsed.line->text(Quantity::Chord), "\r2");
+  EXPECT_EQ(parsed.line->text(Quantity::Height), "3 m\r\n");
 }
 
 TEST(RunBatch, OneResultLinePerInputLineInOrder) {

@@ -13,7 +13,7 @@ TEST(ParseCliOptions, AcceptsBothOptionForms) {
   EXPECT_EQ(parsed.options->arc, "12 m");
   EXPECT_EQ(parsed.options->chord, "");
   EXPECT_EQ(parsed.options->height, "3=4");
-  EXPECT_TRUE(parsed.options->major);
+  EXPECT_EQ(parsed.options->mode, SolveMode::MajorArc);
 }
 
 TEST(ParseCliOptions, BatchTakesAnOptionalFile) {

@@ -46,7 +46,7 @@ const char* Token(OutcomeKind kind) {
 }
 
 // What the user is told, as Compute would have it for this text in this box.
-std::string ExpectedMessage(OutcomeKind kind, MeasurementBox box, const NumberReading& reading) {
+std::string ExpectedMessage(OutcomeKind kind, Quantity box, const NumberReading& reading) {
   ComputeOutcome outcome;
   outcome.kind = kind;
   outcome.failed_box = box;
@@ -85,7 +85,7 @@ std::vector<std::string> Fields(const std::string& line) {
   return fields;
 }
 
-void ExpectCommandLineRun(const ChildRun& run, OutcomeKind kind, MeasurementBox box,
+void ExpectCommandLineRun(const ChildRun& run, OutcomeKind kind, Quantity box,
                           const NumberReading& reading, const std::string& echo,
                           const std::string& name) {
   ASSERT_TRUE(run.exited) << name << ": signal " << run.signal;
@@ -102,10 +102,10 @@ TEST(HostileCliText, OnTheCommandLine) {
   for (const HostileText& hostile : HostileTexts()) {
     if (!FitsACommandLine(hostile.text)) continue;
     ExpectCommandLineRun(RunCli({"--arc", hostile.text, "--chord", kChordWithArc}), hostile.as_arc,
-                         MeasurementBox::Arc, hostile.lenient, "弧长\t" + hostile.text + "\n",
+                         Quantity::Arc, hostile.lenient, "弧长\t" + hostile.text + "\n",
                          hostile.name + " as arc");
     ExpectCommandLineRun(RunCli({"--chord", kChordWithHeight, "--height", hostile.text}),
-                         hostile.as_height, MeasurementBox::Height, hostile.strict, "弧长\t",
+                         hostile.as_height, Quantity::Height, hostile.strict, "弧长\t",
                          hostile.name + " as height");
   }
 }

@@ -22,7 +22,7 @@ const NumberSeparators kComma{",", "."};
 
 TEST(FormLoad, SetsTheStartUpState) {
   MainForm form(kFullStop);
-  form.text(TextBox::Radius) = "left over";
+  form.text(Quantity::Radius) = "left over";
   Form_Load(form);
   EXPECT_EQ(form.texts(), (BoxTexts{"2491.78", "2067.63", "", "", ""}));
   EXPECT_EQ(form.check_value, 1);
@@ -32,7 +32,7 @@ TEST(FormLoad, SetsTheStartUpState) {
 TEST(FormLoad, WritesTheLocaleSeparator) {
   MainForm form(kComma);
   Form_Load(form);
-  EXPECT_EQ(form.text(TextBox::Arc), "2491,78");
+  EXPECT_EQ(form.text(Quantity::Arc), "2491,78");
   RecordingServices services;
   Command1_Click(form, services);
   EXPECT_TRUE(services.calls.empty());
@@ -213,9 +213,9 @@ class MenuAfterAFailedCompute : public testing::TestWithParam<WarningCase> {};
 // more, so nothing is made from them.
 TEST_P(MenuAfterAFailedCompute, HasNoResult) {
   MainForm form = SolvedStartUpForm();
-  form.text(TextBox::Arc) = GetParam().texts[0];
-  form.text(TextBox::Chord) = GetParam().texts[1];
-  form.text(TextBox::Height) = GetParam().texts[2];
+  form.text(Quantity::Arc) = GetParam().texts[0];
+  form.text(Quantity::Chord) = GetParam().texts[1];
+  form.text(Quantity::Height) = GetParam().texts[2];
   RecordingServices services;
   Command1_Click(form, services);
   ASSERT_EQ(services.calls.size(), 1u);
@@ -263,7 +263,7 @@ TEST(LayoutDrawing, WritesTheReportAndOpensIt) {
   RecordingServices services;
   services.report_folder = folder.path();
   LayoutDrawing_Click(form, services);
-  const std::filesystem::path report = folder.path() / kReportFileName;
+  const std::filesystem::path report = folder.path() / "segcalc-report-1.html";
   ASSERT_EQ(services.calls.size(), 1u);
   EXPECT_EQ(services.calls[0].kind, RecordingServices::Kind::Browser);
   EXPECT_EQ(services.calls[0].text, report.string());
@@ -303,8 +303,9 @@ TEST_P(LayoutDrawingFailure, IsAWarning) {
   const RecordingServices::Call& last = services.calls.back();
   EXPECT_EQ(last.kind, RecordingServices::Kind::Warning);
   EXPECT_TRUE(last.text.starts_with(c.warning_start)) << last.text;
-  EXPECT_NE(last.text.find(kReportFileName), std::string::npos) << last.text;
-  EXPECT_EQ(std::filesystem::exists(services.report_folder / kReportFileName), c.report_written);
+  EXPECT_NE(last.text.find("segcalc-report-1.html"), std::string::npos) << last.text;
+  EXPECT_EQ(std::filesystem::exists(services.report_folder / "segcalc-report-1.html"),
+            c.report_written);
   EXPECT_EQ(form.texts(), before);
   EXPECT_TRUE(form.HasResult());
 }
@@ -335,7 +336,8 @@ TEST(ExportDxf, WritesTheExactArcInMillimetres) {
   ExportDxf_Click(form, services);
   ASSERT_EQ(services.calls.size(), 1u);
   EXPECT_EQ(services.calls[0].kind, RecordingServices::Kind::SaveDialog);
-  EXPECT_EQ(services.calls[0].text, "圆弧 R1200 119.03度.dxf");
+  // Named after the exact circle it holds, not the calculator's 119.03.
+  EXPECT_EQ(services.calls[0].text, "圆弧 R1200 118.97度.dxf");
   const std::string dxf = ReadWholeFile(*services.save_as);
   EXPECT_TRUE(dxf.ends_with("0\nEOF\n"));
   // The true-pi circle lies within a millimetre or two of the calculator's.
@@ -379,18 +381,18 @@ TEST(Commands, CloseAndAbout) {
 // Lengths are in the text boxes' UTF-16 units: an emoji counts two.
 TEST(GotFocus, SelectsTheWholeText) {
   MainForm form(kFullStop);
-  form.text(TextBox::Arc) = "12.5";
-  form.text(TextBox::Chord) = "弦😀";
-  form.text(TextBox::Height) = "";
-  form.selection(TextBox::Radius) = {1, 2};
+  form.text(Quantity::Arc) = "12.5";
+  form.text(Quantity::Chord) = "弦😀";
+  form.text(Quantity::Height) = "";
+  form.selection(Quantity::Radius) = {1, 2};
   Text1_GotFocus(form);
   Text2_GotFocus(form);
   Text3_GotFocus(form);
-  EXPECT_EQ(form.selection(TextBox::Arc).length, 4);
-  EXPECT_EQ(form.selection(TextBox::Chord).length, 3);
-  EXPECT_EQ(form.selection(TextBox::Height).length, 0);
-  EXPECT_EQ(form.selection(TextBox::Chord).start, 0);
-  EXPECT_EQ(form.selection(TextBox::Radius).start, 1);
+  EXPECT_EQ(form.selection(Quantity::Arc).length, 4);
+  EXPECT_EQ(form.selection(Quantity::Chord).length, 3);
+  EXPECT_EQ(form.selection(Quantity::Height).length, 0);
+  EXPECT_EQ(form.selection(Quantity::Chord).start, 0);
+  EXPECT_EQ(form.selection(Quantity::Radius).start, 1);
 }
 
 TEST(Utf16Length, CountsAsTheBoxesDo) {

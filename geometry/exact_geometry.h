@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/number_text.h"
+#include "calc/quantity.h"
 #include "calc/segment_solver.h"
 
 namespace segcalc {
@@ -20,10 +20,9 @@ struct ExactSegment {
   double angle = 0.0;  // the central angle, above 0 and below 360
 };
 
-enum class Quantity { Arc, Chord, Height, Radius, Angle };
-
-// 弧长, 弦长, 弦高, 半径 or 夹角, as the window labels them.
-const char* QuantityLabel(Quantity quantity);
+// One of the five, by quantity.
+double ValueOf(const ExactSegment& segment, Quantity quantity);
+void SetValue(ExactSegment& segment, Quantity quantity, double value);
 
 // Every circle two quantities allow, by ascending angle: none (reason says
 // why), one, or two (a chord with a radius, an arc with a height between
@@ -36,9 +35,6 @@ struct ExactSolutions {
 // Any two different quantities fix the circle up to the ambiguities above.
 ExactSolutions SolveExact(Quantity first, double first_value, Quantity second, double second_value);
 
-// The calculator's pairs, values in the order of the pair's name.
-ExactSolutions SolveExact(InputPair pair, double first, double second);
-
 struct ExactChoice {
   std::optional<ExactSegment> segment;
   std::string reason;    // when there is no segment
@@ -47,17 +43,13 @@ struct ExactChoice {
 };
 
 // Of two solutions: the one whose angle is nearest near_angle when given (the
-// calculator's own answer), otherwise the smaller angle for a minor arc and the
-// larger for a major one.
-ExactChoice ChooseExact(const ExactSolutions& solutions, bool minor,
+// calculator's own answer), otherwise the smaller angle for MinorArc (the
+// check box 小于半圆 ticked) and the larger for MajorArc.
+ExactChoice ChooseExact(const ExactSolutions& solutions, SolveMode mode,
                         std::optional<double> near_angle = std::nullopt);
 
-// The calculator's way of showing a result: rounded to two places, then
-// written with the user's separators.
-std::string FormatTwoPlaces(double value, const NumberSeparators& separators);
-
 // The largest chord height an arc of a given length can have, as a share of
-// that length: at a central angle of about 267 degrees.
+// that length (about 0.3623): at a central angle of about 267 degrees.
 double MaxHeightToArcRatio();
 
 // True-pi conversions; the calculator's scan keeps its own 3.14.

@@ -1,12 +1,15 @@
-#include "calc/exact_geometry.h"
+#include "geometry/exact_geometry.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
+#include "calc/number_text.h"
+
 namespace segcalc {
 namespace {
 
+// The true value, not the calculator's 3.14.
 constexpr double kPi = std::numbers::pi;
 
 // Everything below works on the half-angle t of the central angle, 0 < t < pi:
@@ -69,23 +72,9 @@ struct Given {
   double arc = NAN, chord = NAN, height = NAN, radius = NAN, angle = NAN;
 
   void Set(Quantity quantity, double value) {
-    switch (quantity) {
-      case Quantity::Arc:
-        arc = value;
-        break;
-      case Quantity::Chord:
-        chord = value;
-        break;
-      case Quantity::Height:
-        height = value;
-        break;
-      case Quantity::Radius:
-        radius = value;
-        break;
-      case Quantity::Angle:
-        angle = value;
-        break;
-    }
+    ExactSegment all{arc, chord, height, radius, angle};
+    SetValue(all, quantity, value);
+    *this = {all.arc, all.chord, all.height, all.radius, all.angle};
   }
 
   ExactSegment Segment(double t, double r) const {
@@ -143,7 +132,9 @@ ExactSolutions Solve(const Given& g, Quantity a, Quantity b) {
   } else if (has(Arc) && has(Height)) {
     const double ratio = g.height / g.arc;
     const double peak = PeakHalfAngle();
-    if (ratio > HeightToArc(peak)) return None("弦高不能超过弧长的 0.3623 倍");
+    if (ratio > HeightToArc(peak)) {
+      return None("弦高不能超过弧长的 " + FormatNumber(std::round(HeightToArc(peak) * 1e4) / 1e4, {}) + " 倍");
+    }
     const auto f = [&](double v) { return HeightToArc(v) - ratio; };
     const double rising = Bisect(f, 0.0, peak, true);
     found.emplace_back(rising, g.arc / (2 * rising));
@@ -173,20 +164,40 @@ ExactSolutions Solve(const Given& g, Quantity a, Quantity b) {
 
 }  // namespace
 
-const char* QuantityLabel(Quantity quantity) {
+double ValueOf(const ExactSegment& segment, Quantity quantity) {
   switch (quantity) {
     case Quantity::Arc:
-      return "弧长";
+      return segment.arc;
     case Quantity::Chord:
-      return "弦长";
+      return segment.chord;
     case Quantity::Height:
-      return "弦高";
+      return segment.height;
     case Quantity::Radius:
-      return "半径";
+      return segment.radius;
     case Quantity::Angle:
-      return "夹角";
+      return segment.angle;
   }
-  return "";
+  return 0;
+}
+
+void SetValue(ExactSegment& segment, Quantity quantity, double value) {
+  switch (quantity) {
+    case Quantity::Arc:
+      segment.arc = value;
+      break;
+    case Quantity::Chord:
+      segment.chord = value;
+      break;
+    case Quantity::Height:
+      segment.height = value;
+      break;
+    case Quantity::Radius:
+      segment.radius = value;
+      break;
+    case Quantity::Angle:
+      segment.angle = value;
+      break;
+  }
 }
 
 double Radians(double degrees) {
@@ -214,32 +225,16 @@ ExactSolutions SolveExact(Quantity first, double first_value, Quantity second,
   return Solve(given, first, second);
 }
 
-ExactSolutions SolveExact(InputPair pair, double first, double second) {
-  switch (pair) {
-    case InputPair::ArcAndChord:
-      return SolveExact(Quantity::Arc, first, Quantity::Chord, second);
-    case InputPair::ArcAndHeight:
-      return SolveExact(Quantity::Arc, first, Quantity::Height, second);
-    case InputPair::ChordAndHeight:
-      break;
-  }
-  return SolveExact(Quantity::Chord, first, Quantity::Height, second);
-}
-
-ExactChoice ChooseExact(const ExactSolutions& solutions, bool minor,
+ExactChoice ChooseExact(const ExactSolutions& solutions, SolveMode mode,
                         std::optional<double> near_angle) {
   const std::vector<ExactSegment>& s = solutions.segments;
   if (s.empty()) return {std::nullopt, solutions.reason, false, {}};
   if (s.size() == 1) return {s.front(), {}, false, {}};
-  bool take_first = minor;
+  bool take_first = mode == SolveMode::MinorArc;
   if (near_angle) {
     take_first = std::abs(s[0].angle - *near_angle) <= std::abs(s[1].angle - *near_angle);
   }
   return {take_first ? s[0] : s[1], {}, true, take_first ? s[1] : s[0]};
-}
-
-std::string FormatTwoPlaces(double value, const NumberSeparators& separators) {
-  return FormatNumber(RoundHalfEven2(value), separators);
 }
 
 }  // namespace segcalc

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/exact_geometry.h"
+#include "geometry/exact_geometry.h"
 
 namespace segcalc {
 
@@ -37,5 +37,9 @@ inline constexpr std::size_t kMaxOrdinateRows = 20'001;
 // beyond the chord's ends are not stations of this table; the full-size
 // template and the drawing show them.
 OrdinateTable Ordinates(const ExactSegment& segment, double step);
+
+// A step that gives about ten stations across the chord: 1, 2 or 5 times a
+// power of ten.
+double DefaultOrdinateStep(double chord);
 
 }  // namespace segcalc

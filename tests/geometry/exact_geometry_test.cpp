@@ -1,4 +1,4 @@
-#include "calc/exact_geometry.h"
+#include "geometry/exact_geometry.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <numbers>
 
 #include "calc/compute_request.h"
-#include "calc/ordinates.h"
+#include "geometry/ordinates.h"
 
 namespace segcalc {
 namespace {
@@ -48,22 +48,6 @@ void ExpectSame(const ExactSegment& actual, const ExactSegment& expected, double
   ExpectClose(actual.height, expected.height, tolerance, floor, "height");
   ExpectClose(actual.radius, expected.radius, tolerance, floor, "radius");
   ExpectClose(actual.angle, expected.angle, tolerance, 1e-12, "angle");
-}
-
-double ValueOf(const ExactSegment& s, Quantity q) {
-  switch (q) {
-    case Quantity::Arc:
-      return s.arc;
-    case Quantity::Chord:
-      return s.chord;
-    case Quantity::Height:
-      return s.height;
-    case Quantity::Radius:
-      return s.radius;
-    case Quantity::Angle:
-      return s.angle;
-  }
-  return 0;
 }
 
 struct CircleCase {
@@ -165,7 +149,7 @@ TEST_P(NoSolution, SaysWhy) {
   const ExactSolutions solutions = SolveExact(c.first, c.first_value, c.second, c.second_value);
   EXPECT_TRUE(solutions.segments.empty());
   EXPECT_FALSE(solutions.reason.empty());
-  const ExactChoice choice = ChooseExact(solutions, true);
+  const ExactChoice choice = ChooseExact(solutions, SolveMode::MinorArc);
   EXPECT_FALSE(choice.segment.has_value());
   EXPECT_EQ(choice.reason, solutions.reason);
 }
@@ -191,7 +175,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ExactGeometry, ArcAndHeightHasTwoCirclesBetweenOneOverPiAndThePeak) {
   // The scan finds about 205 and 332 degrees for these with pi as 3.14.
-  const ExactSolutions both = SolveExact(InputPair::ArcAndHeight, 1000, 340);
+  const ExactSolutions both = SolveExact(Quantity::Arc, 1000, Quantity::Height, 340);
   ASSERT_EQ(both.segments.size(), 2u);
   EXPECT_NEAR(both.segments[0].angle, 205, 2);
   EXPECT_NEAR(both.segments[1].angle, 332, 2);
@@ -200,21 +184,21 @@ TEST(ExactGeometry, ArcAndHeightHasTwoCirclesBetweenOneOverPiAndThePeak) {
     EXPECT_EQ(s.arc, 1000);
     EXPECT_EQ(s.height, 340);
   }
-  EXPECT_EQ(ChooseExact(both, true).segment->angle, both.segments[0].angle);
-  EXPECT_EQ(ChooseExact(both, false).segment->angle, both.segments[1].angle);
+  EXPECT_EQ(ChooseExact(both, SolveMode::MinorArc).segment->angle, both.segments[0].angle);
+  EXPECT_EQ(ChooseExact(both, SolveMode::MajorArc).segment->angle, both.segments[1].angle);
   // The calculator's own angle outweighs the check box.
-  const ExactChoice near_upper = ChooseExact(both, true, 332.22);
+  const ExactChoice near_upper = ChooseExact(both, SolveMode::MinorArc, 332.22);
   EXPECT_EQ(near_upper.segment->angle, both.segments[1].angle);
   EXPECT_TRUE(near_upper.had_two);
   EXPECT_EQ(near_upper.other.angle, both.segments[0].angle);
-  EXPECT_EQ(ChooseExact(both, false, 204.52).segment->angle, both.segments[0].angle);
+  EXPECT_EQ(ChooseExact(both, SolveMode::MajorArc, 204.52).segment->angle, both.segments[0].angle);
 
   // At or below 1/pi the second circle would need 360 degrees or more.
-  EXPECT_EQ(SolveExact(InputPair::ArcAndHeight, 1000, 1000 / kPi - 1e-6).segments.size(), 1u);
-  EXPECT_EQ(SolveExact(InputPair::ArcAndHeight, 1000, 100).segments.size(), 1u);
+  EXPECT_EQ(SolveExact(Quantity::Arc, 1000, Quantity::Height, 1000 / kPi - 1e-6).segments.size(), 1u);
+  EXPECT_EQ(SolveExact(Quantity::Arc, 1000, Quantity::Height, 100).segments.size(), 1u);
   const double peak = 1000 * MaxHeightToArcRatio();
   EXPECT_NEAR(MaxHeightToArcRatio(), 0.3623, 1e-4);
-  const ExactSolutions near_peak = SolveExact(InputPair::ArcAndHeight, 1000, peak * (1 - 1e-9));
+  const ExactSolutions near_peak = SolveExact(Quantity::Arc, 1000, Quantity::Height, peak * (1 - 1e-9));
   ASSERT_EQ(near_peak.segments.size(), 2u);
   EXPECT_NEAR(near_peak.segments[0].angle, near_peak.segments[1].angle, 0.1);
 }
@@ -224,8 +208,8 @@ TEST(ExactGeometry, ChordAndRadiusGiveTheMinorAndTheMajorArc) {
   ASSERT_EQ(both.segments.size(), 2u);
   EXPECT_NEAR(both.segments[0].angle + both.segments[1].angle, 360, 1e-9);
   EXPECT_NEAR(both.segments[0].height + both.segments[1].height, 1600, 1e-9);
-  EXPECT_LT(ChooseExact(both, true).segment->angle, 180);
-  EXPECT_GT(ChooseExact(both, false).segment->angle, 180);
+  EXPECT_LT(ChooseExact(both, SolveMode::MinorArc).segment->angle, 180);
+  EXPECT_GT(ChooseExact(both, SolveMode::MajorArc).segment->angle, 180);
   // A chord of the diameter leaves only the semicircle.
   const ExactSolutions semicircle = SolveExact(Chord, 1600, Radius, 800);
   ASSERT_EQ(semicircle.segments.size(), 1u);
@@ -235,11 +219,11 @@ TEST(ExactGeometry, ChordAndRadiusGiveTheMinorAndTheMajorArc) {
 
 TEST(ExactGeometry, StaysNearTheCalculatorWhereItSolves) {
   // Pi as 3.14 moves the scan's answers by well under a percent.
-  const ComputeOutcome outcome = Compute({"2491.78", "2067.63", ""}, 1, {});
-  ASSERT_TRUE(outcome.solve.has_value());
-  const ExactChoice exact =
-      ChooseExact(SolveExact(outcome.solve->pair, outcome.solve->first, outcome.solve->second),
-                  true, outcome.solve->result.angle);
+  const ComputeOutcome outcome = Compute({"2491.78", "2067.63", ""}, ModeOfCheckValue(1), {});
+  ASSERT_TRUE(outcome.scan.has_value());
+  const ExactChoice exact = ChooseExact(
+      SolveExact(Quantity::Arc, outcome.scan->first, Quantity::Chord, outcome.scan->second),
+      SolveMode::MinorArc, outcome.scan->result.angle);
   ASSERT_TRUE(exact.segment.has_value());
   EXPECT_NEAR(exact.segment->angle, 119.03, 119.03 * 0.01);
   EXPECT_NEAR(exact.segment->radius, 1200, 1200 * 0.01);

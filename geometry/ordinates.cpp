@@ -1,4 +1,4 @@
-#include "calc/ordinates.h"
+#include "geometry/ordinates.h"
 
 #include <algorithm>
 #include <cmath>
@@ -37,6 +37,16 @@ OrdinateTable Ordinates(const ExactSegment& segment, double step) {
   if (beyond_semicircle) table.rows.push_back({half, OrdinateAt(segment, half)});
   table.rows.push_back({half, 0.0});
   return table;
+}
+
+double DefaultOrdinateStep(double chord) {
+  if (!(std::isfinite(chord) && chord > 0)) return 1;
+  const double target = chord / 10;
+  const double power = std::pow(10.0, std::floor(std::log10(target)));
+  for (const double factor : {1.0, 2.0, 5.0}) {
+    if (factor * power >= target) return factor * power;
+  }
+  return 10 * power;
 }
 
 }  // namespace segcalc
