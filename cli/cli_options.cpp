@@ -109,8 +109,8 @@ ParsedOptions ParseCliOptions(const std::vector<std::string_view>& args) {
     }
   }
   const bool batch = options.action == CliOptions::Action::Batch;
-  if (batch &&
-      (seen.count("--major") || seen.count("--arc") || seen.count("--chord") || seen.count("--height"))) {
+  if (batch && (seen.count("--major") || seen.count("--arc") || seen.count("--chord") ||
+                seen.count("--height"))) {
     return {std::nullopt, "--batch 不能与 --major,--arc,--chord,--height 同用"};
   }
   if (const std::string error = CheckShopOptions(options.shop, batch); !error.empty()) {

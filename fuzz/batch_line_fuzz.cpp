@@ -49,8 +49,7 @@ void CheckLine(std::string_view text) {
     FUZZ_CHECK(joined.size() == body.size());
     FUZZ_CHECK(line.mode == SolveMode::MinorArc);
   } else {
-    FUZZ_CHECK(TicksTheBox(body.substr(joined.size() + 1)) ==
-               (line.mode == SolveMode::MinorArc));
+    FUZZ_CHECK(TicksTheBox(body.substr(joined.size() + 1)) == (line.mode == SolveMode::MinorArc));
   }
 
   // Every outcome kind, with and without result texts, keeps five fields.
@@ -59,8 +58,8 @@ void CheckLine(std::string_view text) {
   for (int kind = 0; kind <= static_cast<int>(OutcomeKind::ArithmeticError); ++kind) {
     ComputeOutcome outcome;
     outcome.kind = static_cast<OutcomeKind>(kind);
-    outcome.given = GivenPair{InputPair::ArcAndHeight, Quantity::Arc, Quantity::Height,
-                              Quantity::Chord};
+    outcome.given =
+        GivenPair{InputPair::ArcAndHeight, Quantity::Arc, Quantity::Height, Quantity::Chord};
     for (bool with_texts : {false, true}) {
       if (with_texts) outcome.texts = ResultTexts{"1", "2", "3"};
       record.calculator = outcome;

@@ -34,10 +34,9 @@ std::string_view TextOf(const MeasurementTexts& texts, Quantity box) {
       return texts.arc;
     case Quantity::Chord:
       return texts.chord;
-    case Quantity::Height:
+    default:
       return texts.height;
   }
-  return {};
 }
 
 // A result text must be a number the program itself can read back.
@@ -55,8 +54,8 @@ void CheckOutcome(const MeasurementTexts& texts, const ComputeOutcome& outcome,
 
   // The box left out of the pair is the one a solve fills.
   const Quantity missing = arc && chord    ? Quantity::Height
-                                 : arc && height ? Quantity::Chord
-                                                 : Quantity::Arc;
+                           : arc && height ? Quantity::Chord
+                                           : Quantity::Arc;
   switch (outcome.kind) {
     case OutcomeKind::Solved:
       FUZZ_CHECK(outcome.texts.has_value());
@@ -70,9 +69,8 @@ void CheckOutcome(const MeasurementTexts& texts, const ComputeOutcome& outcome,
       FUZZ_CHECK(outcome.failed_box != missing);
       FUZZ_CHECK(outcome.conversion != ConversionStatus::Ok);
       const std::string_view failed = TextOf(texts, outcome.failed_box);
-      const NumberReading again = missing == Quantity::Arc
-                                      ? StrictNumber(failed, separators)
-                                      : LenientNumber(failed, separators);
+      const NumberReading again = missing == Quantity::Arc ? StrictNumber(failed, separators)
+                                                           : LenientNumber(failed, separators);
       FUZZ_CHECK(again.status == outcome.conversion);
       break;
     }

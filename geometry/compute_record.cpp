@@ -18,8 +18,7 @@ ExactChoice ExactBeside(const ComputeOutcome& outcome, SolveMode mode) {
   const std::optional<double> near =
       scan.result.found ? std::optional(scan.result.angle) : std::nullopt;
   return ChooseExact(
-      SolveExact(outcome.given->first, scan.first, outcome.given->second, scan.second), mode,
-      near);
+      SolveExact(outcome.given->first, scan.first, outcome.given->second, scan.second), mode, near);
 }
 
 // With a radius or an angle exactly two of the five must be given; all are
@@ -40,9 +39,9 @@ void SolveTypedQuantities(ComputeRecord& record, const NumberSeparators& separat
     record.input_error = "给定半径或夹角时,弧长,弦长,弦高,半径,夹角中应恰好给出两项";
     return;
   }
-  record.exact = ChooseExact(
-      SolveExact(given[0].first, given[0].second, given[1].first, given[1].second),
-      record.typed.mode);
+  record.exact =
+      ChooseExact(SolveExact(given[0].first, given[0].second, given[1].first, given[1].second),
+                  record.typed.mode);
 }
 
 }  // namespace
@@ -79,9 +78,9 @@ ComputeRecord RecordCompute(TypedInput typed, const NumberSeparators& separators
     return record;
   }
   const TypedInput& t = record.typed;
-  record.calculator = Compute(
-      {t.text(Quantity::Arc), t.text(Quantity::Chord), t.text(Quantity::Height)}, t.mode,
-      separators);
+  record.calculator =
+      Compute({t.text(Quantity::Arc), t.text(Quantity::Chord), t.text(Quantity::Height)}, t.mode,
+              separators);
   if (exact == ExactCircle::Solve) record.exact = ExactBeside(*record.calculator, t.mode);
   return record;
 }

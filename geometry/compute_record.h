@@ -42,9 +42,7 @@ struct ComputeRecord {
   // solve from. A fault of the request, not of the geometry.
   std::string input_error;
 
-  bool CalculatorSolved() const {
-    return calculator && calculator->kind == OutcomeKind::Solved;
-  }
+  bool CalculatorSolved() const { return calculator && calculator->kind == OutcomeKind::Solved; }
   // What the box of a quantity shows after the compute: the calculator's
   // result, or the text as typed.
   std::string_view BoxText(Quantity quantity) const;

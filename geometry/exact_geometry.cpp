@@ -133,7 +133,8 @@ ExactSolutions Solve(const Given& g, Quantity a, Quantity b) {
     const double ratio = g.height / g.arc;
     const double peak = PeakHalfAngle();
     if (ratio > HeightToArc(peak)) {
-      return None("弦高不能超过弧长的 " + FormatNumber(std::round(HeightToArc(peak) * 1e4) / 1e4, {}) + " 倍");
+      return None("弦高不能超过弧长的 " +
+                  FormatNumber(std::round(HeightToArc(peak) * 1e4) / 1e4, {}) + " 倍");
     }
     const auto f = [&](double v) { return HeightToArc(v) - ratio; };
     const double rising = Bisect(f, 0.0, peak, true);

@@ -44,8 +44,8 @@ std::string BoxLines(const ComputeRecord& record) {
 std::string ExactLines(const ExactSegment& segment, const NumberSeparators& separators) {
   std::string lines;
   for (const Quantity quantity : kQuantities) {
-    lines += ExactLabel(quantity) + '\t' +
-             FormatTwoPlaces(ValueOf(segment, quantity), separators) + '\n';
+    lines += ExactLabel(quantity) + '\t' + FormatTwoPlaces(ValueOf(segment, quantity), separators) +
+             '\n';
   }
   return lines;
 }

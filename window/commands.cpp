@@ -6,6 +6,7 @@
 #include "shopfloor/output_files.h"
 #include "shopfloor/result_columns.h"
 #include "version.h"
+#include "window/box_hints.h"
 
 namespace segcalc {
 namespace {
@@ -67,6 +68,16 @@ std::string ShortcutText(const MenuEntry& entry) {
 void CopyResults_Click(const MainForm& form, WindowServices& services) {
   if (!form.HasResult()) return;
   services.SetClipboardText(ResultsTable(*form.last_compute, form.separators()));
+}
+
+void ExactResults_Click(const MainForm& form, WindowServices& services) {
+  if (!form.HasResult()) return;
+  const ComputeRecord& record = *form.last_compute;
+  if (!record.exact.segment) {
+    services.ShowWarning(NoExactCircleMessage(record.exact));
+    return;
+  }
+  services.ShowInformation("精确结果", ExactResultsText(record, form.separators()));
 }
 
 std::filesystem::path NewReportFile(const std::filesystem::path& folder) {

@@ -19,6 +19,8 @@ class WindowServices {
   virtual void ShowWarning(const std::string& text) = 0;
   // Modal, titled "关于", no icon, one OK button.
   virtual void ShowAbout(const std::string& text) = 0;
+  // Modal, with the given title, no icon, one OK button, like the about box.
+  virtual void ShowInformation(const std::string& title, const std::string& text) = 0;
   // Ends the program at once, without confirmation.
   virtual void EndProgram() = 0;
   // Lines end in '\n'; a platform whose clipboard wants other line ends
@@ -61,6 +63,9 @@ struct MenuEntry {
 // 复制结果: the last compute's five boxes as one line under a header of their
 // labels, tab-separated, ready to paste into a spreadsheet.
 void CopyResults_Click(const MainForm& form, WindowServices& services);
+// 精确结果: the exact circle's five values beside the calculator's and their
+// differences, in an information box titled 精确结果.
+void ExactResults_Click(const MainForm& form, WindowServices& services);
 // 放样图: the report of the result, written into the report folder and opened
 // in the browser.
 void LayoutDrawing_Click(const MainForm& form, WindowServices& services);
@@ -68,6 +73,7 @@ void LayoutDrawing_Click(const MainForm& form, WindowServices& services);
 void ExportDxf_Click(const MainForm& form, WindowServices& services);
 
 inline constexpr MenuEntry kMenuEntries[] = {{"复制结果", 'C', true, CopyResults_Click},
+                                             {"精确结果", 'R', false, ExactResults_Click},
                                              {"放样图", 'P', false, LayoutDrawing_Click},
                                              {"导出 DXF", 'S', false, ExportDxf_Click}};
 

@@ -249,6 +249,12 @@ void MainFormDialog::ShowAbout(const std::string& text) {
   ShowModalBox(this, QMessageBox::NoIcon, QStringLiteral("关于"), QString::fromStdString(text));
 }
 
+void MainFormDialog::ShowInformation(const std::string& title, const std::string& text) {
+  ShowForm();
+  ShowModalBox(this, QMessageBox::NoIcon, QString::fromStdString(title),
+               QString::fromStdString(text));
+}
+
 void MainFormDialog::EndProgram() {
   QCoreApplication::exit(0);
 }

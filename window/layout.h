@@ -37,6 +37,7 @@ class MainFormDialog : public QDialog, public WindowServices {
   // loads no translations.
   void ShowWarning(const std::string& text) override;
   void ShowAbout(const std::string& text) override;
+  void ShowInformation(const std::string& title, const std::string& text) override;
   // Leaves the event loop.
   void EndProgram() override;
   void SetClipboardText(const std::string& text) override;

@@ -35,15 +35,15 @@ struct TwipRect {
 constexpr int kClientWidth = 5430;
 constexpr int kClientHeight = 2265;
 constexpr std::array<TwipRect, kQuantityCount> kLabelRects = {{{360, 405, 420, 210},
-                                                              {2040, 405, 420, 210},
-                                                              {3720, 405, 420, 210},
-                                                              {360, 885, 420, 210},
-                                                              {2040, 885, 420, 210}}};
+                                                               {2040, 405, 420, 210},
+                                                               {3720, 405, 420, 210},
+                                                               {360, 885, 420, 210},
+                                                               {2040, 885, 420, 210}}};
 constexpr std::array<TwipRect, kQuantityCount> kBoxRects = {{{840, 360, 850, 300},
-                                                            {2520, 360, 850, 300},
-                                                            {4200, 360, 850, 300},
-                                                            {840, 840, 850, 300},
-                                                            {2520, 840, 850, 300}}};
+                                                             {2520, 360, 850, 300},
+                                                             {4200, 360, 850, 300},
+                                                             {840, 840, 850, 300},
+                                                             {2520, 840, 850, 300}}};
 constexpr TwipRect kLabel6Rect = {360, 1440, 3870, 180};
 constexpr TwipRect kCommand1Rect = {2160, 1800, 975, 330};
 constexpr TwipRect kCommand2Rect = {4320, 1800, 975, 330};
@@ -175,6 +175,7 @@ class Win32MainForm final : public WindowServices {
 
   void ShowWarning(const std::string& text) override;
   void ShowAbout(const std::string& text) override;
+  void ShowInformation(const std::string& title, const std::string& text) override;
   void EndProgram() override;
   void SetClipboardText(const std::string& text) override;
   bool OpenInBrowser(const std::filesystem::path& file) override;
@@ -417,6 +418,11 @@ void Win32MainForm::ShowWarning(const std::string& text) {
 void Win32MainForm::ShowAbout(const std::string& text) {
   ShowForm();
   ShowWin32MessageBox(window_, "关于", text, MessageIcon::None);
+}
+
+void Win32MainForm::ShowInformation(const std::string& title, const std::string& text) {
+  ShowForm();
+  ShowWin32MessageBox(window_, title, text, MessageIcon::None);
 }
 
 void Win32MainForm::EndProgram() {

@@ -32,7 +32,8 @@ class ComputeCases : public testing::TestWithParam<ComputeCase> {};
 
 TEST_P(ComputeCases, GiveTheExpectedOutcome) {
   const ComputeCase& c = GetParam();
-  const ComputeOutcome outcome = Compute({c.arc, c.chord, c.height}, ModeOfCheckValue(c.check), kFullStop);
+  const ComputeOutcome outcome =
+      Compute({c.arc, c.chord, c.height}, ModeOfCheckValue(c.check), kFullStop);
   ASSERT_EQ(outcome.kind, c.kind);
   if (c.kind != OutcomeKind::Solved) return;
   ASSERT_TRUE(outcome.texts.has_value());
@@ -159,17 +160,23 @@ TEST(Compute, CommaLocaleReadsItsOwnStartUpValues) {
 }
 
 TEST(OutcomeMessage, SaysWhatWentWrongAndWhere) {
-  EXPECT_EQ(OutcomeMessage(Compute({"", "", ""}, ModeOfCheckValue(1), kFullStop)), kIncompleteWarning);
-  EXPECT_EQ(OutcomeMessage(Compute({"100", "200", ""}, ModeOfCheckValue(1), kFullStop)), kNoSolutionWarning);
-  EXPECT_EQ(OutcomeMessage(Compute({"2491.78", "2067.63", ""}, ModeOfCheckValue(1), kFullStop)), "");
-  const std::string mismatch = OutcomeMessage(Compute({"", "10", "abc"}, ModeOfCheckValue(1), kFullStop));
+  EXPECT_EQ(OutcomeMessage(Compute({"", "", ""}, ModeOfCheckValue(1), kFullStop)),
+            kIncompleteWarning);
+  EXPECT_EQ(OutcomeMessage(Compute({"100", "200", ""}, ModeOfCheckValue(1), kFullStop)),
+            kNoSolutionWarning);
+  EXPECT_EQ(OutcomeMessage(Compute({"2491.78", "2067.63", ""}, ModeOfCheckValue(1), kFullStop)),
+            "");
+  const std::string mismatch =
+      OutcomeMessage(Compute({"", "10", "abc"}, ModeOfCheckValue(1), kFullStop));
   EXPECT_NE(mismatch.find("弦高"), std::string::npos);
   EXPECT_NE(mismatch.find("不是有效的数字"), std::string::npos);
-  const std::string overflow = OutcomeMessage(Compute({"1e999", "10", ""}, ModeOfCheckValue(1), kFullStop));
+  const std::string overflow =
+      OutcomeMessage(Compute({"1e999", "10", ""}, ModeOfCheckValue(1), kFullStop));
   EXPECT_NE(overflow.find("弧长"), std::string::npos);
   EXPECT_NE(overflow.find("超出"), std::string::npos);
-  EXPECT_NE(OutcomeMessage(Compute({"1e308", "1", ""}, ModeOfCheckValue(1), kFullStop)).find("溢出"),
-            std::string::npos);
+  EXPECT_NE(
+      OutcomeMessage(Compute({"1e308", "1", ""}, ModeOfCheckValue(1), kFullStop)).find("溢出"),
+      std::string::npos);
 }
 
 }  // namespace

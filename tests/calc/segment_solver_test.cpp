@@ -25,7 +25,9 @@ struct SolveCase {
   double angle, radius, missing;
 };
 
-std::ostream& operator<<(std::ostream& out, const SolveCase& c) { return out << c.name; }
+std::ostream& operator<<(std::ostream& out, const SolveCase& c) {
+  return out << c.name;
+}
 
 class PinnedResults : public testing::TestWithParam<SolveCase> {};
 
@@ -40,11 +42,11 @@ TEST_P(PinnedResults, MatchTheScanRules) {
   EXPECT_EQ(outcome.result.missing, c.missing);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    StartUpValues, PinnedResults,
-    testing::Values(SolveCase{"minor", kAC, kMinor, 2491.78, 2067.63, true, 119.03, 1200, 591.83},
-                    SolveCase{"major", kAC, kMajor, 2491.78, 2067.63, true, 119.32, 1197.15,
-                              592.41}));
+INSTANTIATE_TEST_SUITE_P(StartUpValues, PinnedResults,
+                         testing::Values(SolveCase{"minor", kAC, kMinor, 2491.78, 2067.63, true,
+                                                   119.03, 1200, 591.83},
+                                         SolveCase{"major", kAC, kMajor, 2491.78, 2067.63, true,
+                                                   119.32, 1197.15, 592.41}));
 
 // Two runs of matches: MinorArc reports from the upper run, MajorArc from the lower.
 INSTANTIATE_TEST_SUITE_P(
@@ -62,15 +64,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 INSTANTIATE_TEST_SUITE_P(
     NoMatch, PinnedResults,
-    testing::Values(SolveCase{"short_arc_minor", kAC, kMinor, 100, 200, false, 0, 0, 0},
-                    SolveCase{"short_arc_major", kAC, kMajor, 100, 200, false, 0, 0, 0},
-                    SolveCase{"high_minor", kAH, kMinor, 1000, 400, false, 0, 0, 0},
-                    SolveCase{"high_major", kAH, kMajor, 1000, 400, false, 0, 0, 0},
-                    SolveCase{"between_minor", kAH, kMinor, 1000, 362.4, false, 0, 0, 0},
-                    SolveCase{"between_major", kAH, kMajor, 1000, 362.4, true, 261.7, 219.05,
-                              331.26},
-                    SolveCase{"within_tolerance", kAC, kMinor, 10, 10.01, true, 8.88, 64.54,
-                              0.72}));
+    testing::Values(
+        SolveCase{"short_arc_minor", kAC, kMinor, 100, 200, false, 0, 0, 0},
+        SolveCase{"short_arc_major", kAC, kMajor, 100, 200, false, 0, 0, 0},
+        SolveCase{"high_minor", kAH, kMinor, 1000, 400, false, 0, 0, 0},
+        SolveCase{"high_major", kAH, kMajor, 1000, 400, false, 0, 0, 0},
+        SolveCase{"between_minor", kAH, kMinor, 1000, 362.4, false, 0, 0, 0},
+        SolveCase{"between_major", kAH, kMajor, 1000, 362.4, true, 261.7, 219.05, 331.26},
+        SolveCase{"within_tolerance", kAC, kMinor, 10, 10.01, true, 8.88, 64.54, 0.72}));
 
 // Zero matches on every pass, so the last pass decides: just below 360 going
 // up, just above 0.001 going down.

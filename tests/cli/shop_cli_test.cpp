@@ -195,5 +195,58 @@ TEST(ShopCli, DxfDirectoryGetsOneDrawingPerSolvedLine) {
   EXPECT_EQ(run.out, Invoke({"--batch"}, "2491.78\t2067.63\t\n100\t200\t\n10\t\t2\t0\n").out);
 }
 
+// A drawing that cannot be written is output that cannot be written: 3, as
+// the help and the README promise, not 1 as for an invalid line.
+TEST(ShopCli, DxfDirectoryThatCannotBeWrittenExitsThree) {
+  TempFolder folder;
+  const std::string plain_file = folder / "not-a-folder";
+  std::ofstream(std::filesystem::u8path(plain_file)) << "x";
+  const CliRun run =
+      Invoke({"--batch", "--dxf-dir", plain_file + "/drawings"}, "2491.78\t2067.63\t\nbad\n");
+  EXPECT_EQ(run.status, 3) << run.err;
+  EXPECT_NE(run.err.find("第 1 行: 无法写入文件"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("第 2 行无效"), std::string::npos) << run.err;
+  EXPECT_TRUE(run.out.starts_with("solved\t2491.78\t2067.63\t591.83\t1200\t119.03\n")) << run.out;
+}
+
+// A curtain wall's sizes: no match for the scan, an exact circle all the same
+// (R = (4000^2 + 1000^2) / 2000 = 8500, arc = 2 R asin(4000 / R), worked out
+// in Python).
+TEST(ShopCli, BatchLineWithoutAMatchGetsItsExactCircle) {
+  TempFolder folder;
+  const std::string dir = folder / "drawings";
+  const CliRun run =
+      Invoke({"--batch", "--exact", "--dxf-dir", dir}, "\t8000\t1000\n18000\t\t1500\n");
+  EXPECT_EQ(run.status, 0) << run.err;
+  const std::vector<std::string> lines = Lines(run.out);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0], "no-solution\t\t8000\t1000\t\t\t8329.27\t8000\t1000\t8500\t56.14");
+  EXPECT_TRUE(
+      lines[1].starts_with("no-solution\t18000\t\t1500\t\t\t18000\t17662.23\t1500\t26746.19"))
+      << lines[1];
+  EXPECT_TRUE(std::filesystem::exists(std::filesystem::u8path(dir) / "1.dxf"));
+  EXPECT_TRUE(std::filesystem::exists(std::filesystem::u8path(dir) / "2.dxf"));
+}
+
+// A list saved from a spreadsheet with its header row: the output's first line
+// names the output's own columns, and no line is invalid.
+TEST(ShopCli, HeaderRowOfASpreadsheet) {
+  const std::string list = "弧长\t弦长\t弦高\t勾选\r\n2491.78\t2067.63\t\t1\r\n";
+  const CliRun plain = Invoke({"--batch"}, list);
+  EXPECT_EQ(plain.status, 0) << plain.err;
+  EXPECT_EQ(plain.err, "");
+  EXPECT_EQ(plain.out,
+            "结果\t弧长\t弦长\t弦高\t半径\t夹角\n"
+            "solved\t2491.78\t2067.63\t591.83\t1200\t119.03\n");
+  const CliRun exact = Invoke({"--batch", "--exact", "-j", "2"}, list);
+  EXPECT_EQ(Lines(exact.out).at(0),
+            "结果\t弧长\t弦长\t弦高\t半径\t夹角\t精确弧长\t精确弦长\t精确弦高\t精确半径\t精确夹角");
+  // Only a first line can be a header, and only one without a digit.
+  const CliRun later = Invoke({"--batch"}, "2491.78\t2067.63\t\n弧长\t弦长\t弦高\n");
+  EXPECT_TRUE(Lines(later.out).at(1).starts_with("solved\t弧长")) << later.out;
+  const CliRun numbered = Invoke({"--batch"}, "弧长1\t弦长\t弦高\n");
+  EXPECT_TRUE(numbered.out.starts_with("solved\t弧长1")) << numbered.out;
+}
+
 }  // namespace
 }  // namespace segcalc

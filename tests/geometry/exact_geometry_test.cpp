@@ -194,11 +194,13 @@ TEST(ExactGeometry, ArcAndHeightHasTwoCirclesBetweenOneOverPiAndThePeak) {
   EXPECT_EQ(ChooseExact(both, SolveMode::MajorArc, 204.52).segment->angle, both.segments[0].angle);
 
   // At or below 1/pi the second circle would need 360 degrees or more.
-  EXPECT_EQ(SolveExact(Quantity::Arc, 1000, Quantity::Height, 1000 / kPi - 1e-6).segments.size(), 1u);
+  EXPECT_EQ(SolveExact(Quantity::Arc, 1000, Quantity::Height, 1000 / kPi - 1e-6).segments.size(),
+            1u);
   EXPECT_EQ(SolveExact(Quantity::Arc, 1000, Quantity::Height, 100).segments.size(), 1u);
   const double peak = 1000 * MaxHeightToArcRatio();
   EXPECT_NEAR(MaxHeightToArcRatio(), 0.3623, 1e-4);
-  const ExactSolutions near_peak = SolveExact(Quantity::Arc, 1000, Quantity::Height, peak * (1 - 1e-9));
+  const ExactSolutions near_peak =
+      SolveExact(Quantity::Arc, 1000, Quantity::Height, peak * (1 - 1e-9));
   ASSERT_EQ(near_peak.segments.size(), 2u);
   EXPECT_NEAR(near_peak.segments[0].angle, near_peak.segments[1].angle, 0.1);
 }

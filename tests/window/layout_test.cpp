@@ -307,9 +307,10 @@ class LayoutTest : public QObject {
     Window w;
     QVERIFY(QTest::qWaitForWindowActive(w.dialog.get()));
     w.key(Qt::Key_Return);  // fills the radius and angle boxes
-    QWidget* const order[] = {w.box(Quantity::Chord), w.box(Quantity::Height), w.box(Quantity::Radius),
-                              w.box(Quantity::Angle), w.dialog->command1(),   w.dialog->command2(),
-                              w.dialog->check1(),    w.dialog->command3(),   w.box(Quantity::Arc)};
+    QWidget* const order[] = {
+        w.box(Quantity::Chord), w.box(Quantity::Height), w.box(Quantity::Radius),
+        w.box(Quantity::Angle), w.dialog->command1(),    w.dialog->command2(),
+        w.dialog->check1(),     w.dialog->command3(),    w.box(Quantity::Arc)};
     for (QWidget* expected : order) {
       w.key(Qt::Key_Tab);
       QCOMPARE(QApplication::focusWidget(), expected);
@@ -352,8 +353,9 @@ class LayoutTest : public QObject {
     Window w;
     QVERIFY(QTest::qWaitForWindowActive(w.dialog.get()));
     for (QWidget* focus :
-         {static_cast<QWidget*>(w.box(Quantity::Arc)), static_cast<QWidget*>(w.box(Quantity::Angle)),
-          static_cast<QWidget*>(w.dialog->check1()), static_cast<QWidget*>(w.dialog->command3())}) {
+         {static_cast<QWidget*>(w.box(Quantity::Arc)),
+          static_cast<QWidget*>(w.box(Quantity::Angle)), static_cast<QWidget*>(w.dialog->check1()),
+          static_cast<QWidget*>(w.dialog->command3())}) {
       focus->setFocus(Qt::TabFocusReason);
       QVERIFY(EndsTheProgram([&w] { w.key(Qt::Key_Escape); }));
     }
@@ -389,13 +391,14 @@ class LayoutTest : public QObject {
     BoxAnswerer answerer;
     QVERIFY(QTest::qWaitForWindowActive(w.dialog.get()));
     const QStringList entries{QStringLiteral("复制结果\tCtrl+Shift+C"),
-                              QStringLiteral("放样图\tCtrl+P"), QStringLiteral("导出 DXF\tCtrl+S")};
+                              QStringLiteral("精确结果\tCtrl+R"), QStringLiteral("放样图\tCtrl+P"),
+                              QStringLiteral("导出 DXF\tCtrl+S")};
     for (QWidget* where :
          {static_cast<QWidget*>(w.dialog.get()), static_cast<QWidget*>(w.box(Quantity::Radius)),
           static_cast<QWidget*>(w.dialog->command3())}) {
       const MenuSeen before = RightClickMenu(where);
       QCOMPARE(before.texts, entries);
-      QCOMPARE(before.enabled, QList<bool>({false, false, false}));
+      QCOMPARE(before.enabled, QList<bool>({false, false, false, false}));
     }
     QGuiApplication::clipboard()->setText(QStringLiteral("untouched"));
     QTest::keyClick(w.dialog->windowHandle(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
@@ -405,7 +408,7 @@ class LayoutTest : public QObject {
     const QString expected =
         QStringLiteral("弧长\t弦长\t弦高\t半径\t夹角\n2491.78\t2067.63\t591.83\t1200\t119.03\n");
     const MenuSeen after = RightClickMenu(w.box(Quantity::Arc), QStringLiteral("复制结果"));
-    QCOMPARE(after.enabled, QList<bool>({true, true, true}));
+    QCOMPARE(after.enabled, QList<bool>({true, true, true, true}));
     QCOMPARE(QGuiApplication::clipboard()->text(), expected);
 
     QGuiApplication::clipboard()->setText(QStringLiteral("untouched"));
@@ -421,7 +424,8 @@ class LayoutTest : public QObject {
     w.key(Qt::Key_Return);
     QCOMPARE(answerer.seen.size(), std::size_t{1});
     QVERIFY(w.activateAgain());
-    QCOMPARE(RightClickMenu(w.dialog->command1()).enabled, QList<bool>({false, false, false}));
+    QCOMPARE(RightClickMenu(w.dialog->command1()).enabled,
+             QList<bool>({false, false, false, false}));
     QCOMPARE(w.box(Quantity::Radius)->text(), QStringLiteral("1200"));
   }
 

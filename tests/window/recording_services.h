@@ -12,7 +12,7 @@ namespace segcalc {
 // they stood then. What the browser and the dialog answer is set beforehand.
 class RecordingServices : public WindowServices {
  public:
-  enum class Kind { Warning, About, End, Clipboard, Browser, SaveDialog };
+  enum class Kind { Warning, About, Information, End, Clipboard, Browser, SaveDialog };
   struct Call {
     Kind kind;
     std::string text;
@@ -22,6 +22,9 @@ class RecordingServices : public WindowServices {
 
   void ShowWarning(const std::string& text) override { Record(Kind::Warning, text); }
   void ShowAbout(const std::string& text) override { Record(Kind::About, text); }
+  void ShowInformation(const std::string& title, const std::string& text) override {
+    Record(Kind::Information, title + "\n" + text);
+  }
   void EndProgram() override { Record(Kind::End, {}); }
   void SetClipboardText(const std::string& text) override { Record(Kind::Clipboard, text); }
   bool OpenInBrowser(const std::filesystem::path& file) override {
