@@ -185,6 +185,21 @@ void RegisterBatch() {
         ->MinTime(2.0)  // two threads on a shared machine: average over more runs
         ->UseRealTime();
   }
+  // The same lines' solves alone, on the fast solve: what a batch line costs
+  // beyond its solve (reading, writing, the compute around it) is the ratio.
+  benchmark::RegisterBenchmark(
+      "Batch/solves-alone",
+      [](benchmark::State& state) {
+        const BatchList list = MakeBatchList(kBatchLines);
+        for (auto _ : state) {
+          for (const SolveInput& s : list.solves) {
+            benchmark::DoNotOptimize(Solve(s.pair, s.mode, s.first, s.second));
+          }
+        }
+        state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(list.solves.size()));
+      })
+      ->Unit(benchmark::kMillisecond)
+      ->MinTime(2.0);
   benchmark::RegisterBenchmark(
       "Batch/reference-scan",
       [](benchmark::State& state) {
@@ -269,6 +284,13 @@ void PrintSummary(const SummaryReporter& report) {
         "batch of %d lines: %.0f lines/s with -j 1; plain scan of the same lines (1 in %d "
         "timed) %.1f lines/s: %.0f times (target 150: %s)\n",
         kBatchLines, one, kReferenceSample, plain, one / plain, Verdict(one / plain >= 150));
+  }
+  const double alone = report.Counter("Batch/solves-alone", "items_per_second");
+  if (one > 0 && alone > 0) {
+    std::printf(
+        "batch of %d lines with -j 1: %.0f lines/s; the same solves alone %.0f a second: a "
+        "line costs %.2f times its solve\n",
+        kBatchLines, one, alone, alone / one);
   }
   if (long_one > 0 && long_two > 0) {
     std::printf(

@@ -12,9 +12,22 @@ if(TARGET segcalc)
   set(SEGCALC_README_FILES
 "  segcalc.exe      求半径,双击即可运行
   segcalc-cli.exe  命令行版,可成批计算")
+  set(SEGCALC_README_MENU
+"计算之后,在窗口任意处点右键打开菜单(各项也可用快捷键):
+  复制结果  Ctrl+Shift+C  五项连同标题行,可直接粘贴到 Excel
+  精确结果  Ctrl+R        用真 π 求得的精确值,与计算器的结果并列,附差值
+  放样图    Ctrl+P        在浏览器中打开报告:精确值,纵距表,1:1 的 A4 拼接放样图,
+                          打印时选 A4、缩放 100 %,先量蓝色校验条应为 100 mm
+  导出 DXF  Ctrl+S        以毫米为单位的圆弧图形,供 CAD 和数控下料
+计算器按行业沿用的规则(π 取 3.14)求解;按此规则无解但精确圆弧存在时
+(例如弦长 8000、弦高 1000),菜单仍可用,各项取自精确圆弧。
+数值与精确值相差较多的结果框以红字显示,鼠标停在框上可见精确值。
+
+")
 else()
   set(window_program "")
   set(SEGCALC_README_FILES "  segcalc-cli.exe  命令行版,可成批计算")
+  set(SEGCALC_README_MENU "")
 endif()
 set(readme ${CMAKE_CURRENT_BINARY_DIR}/README.txt)
 configure_file(windows/README.txt.in ${readme} @ONLY)

@@ -26,6 +26,11 @@ lines=$(wc -l <"$readme")
 crlf=$(grep -c "$(printf '\r')\$" "$readme")
 [ "$lines" -gt 3 ] && [ "$lines" -eq "$crlf" ] || fail "README.txt: $crlf of $lines lines end in CR LF"
 grep -q "求半径" "$readme" || fail "README.txt does not name 求半径"
+if [ -n "$with_window" ]; then
+  for entry in 复制结果 精确结果 放样图 "导出 DXF"; do
+    grep -q "$entry" "$readme" || fail "README.txt does not tell of the menu's $entry"
+  done
+fi
 
 result=$("$WINE" "$folder/segcalc-cli.exe" --arc 2491.78 --chord 2067.63 2>&1)
 case "$result" in
