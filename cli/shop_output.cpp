@@ -69,11 +69,10 @@ int WriteShopOutputs(const CliOptions& options, const ComputeRecord& record, std
     return run.status;
   }
   if (exact.had_two) {
-    err << "segcalc-cli: 给定的两项还确定另一个圆弧(夹角 "
-        << FormatTwoPlaces(exact.other.angle, separators) << "),此处取夹角 "
-        << FormatTwoPlaces(exact.segment->angle, separators) << " 的一个\n";
+    err << "segcalc-cli: 给定的两项还确定另一个圆弧(夹角 " << run.format.Angle(exact.other.angle)
+        << "),此处取夹角 " << run.format.Angle(exact.segment->angle) << " 的一个\n";
   }
-  if (shop.exact || !record.calculator) out << ExactLines(*exact.segment, separators);
+  if (shop.exact || !record.calculator) out << ExactLines(*exact.segment, run.format);
   const ArcPart part = MakePart(*exact.segment, request);
   if (!part.ordinates.error.empty() && request.ordinate_step) {
     run.Fail(kExitUsage, part.ordinates.error);
@@ -81,8 +80,7 @@ int WriteShopOutputs(const CliOptions& options, const ComputeRecord& record, std
   }
   if (request.ordinate_step) {
     for (const Ordinate& row : part.ordinates.rows) {
-      out << "放样\t" << FormatTwoPlaces(row.x, separators) << '\t'
-          << FormatTwoPlaces(row.y, separators) << '\n';
+      out << "放样\t" << run.format.Length(row.x) << '\t' << run.format.Length(row.y) << '\n';
     }
   }
   if (shop.report_file) run.WriteReport(&part);
@@ -106,11 +104,12 @@ BatchColumns ShopBatchColumns(const ShopOptions& shop, const NumberSeparators& s
     std::error_code ignored;  // a folder that cannot be made fails each write, line by line
     std::filesystem::create_directories(*folder, ignored);
   }
-  columns.append = [exact_columns = shop.exact, folder, unit = shop.unit, separators](
+  const OutputFormat format{shop.unit, separators};
+  columns.append = [exact_columns = shop.exact, folder, format](
                        long number, const ComputeRecord* record, BatchLineOutput& output) {
     if (exact_columns) {
       if (record) {
-        AppendExactColumns(output.result, *record, separators);
+        AppendExactColumns(output.result, *record, format);
       } else {
         output.result += "\t\t\t\t\t";  // an invalid line keeps the columns too
       }
@@ -119,7 +118,7 @@ BatchColumns ShopBatchColumns(const ShopOptions& shop, const NumberSeparators& s
     // exact circle exists.
     if (!folder || !record || !record->exact.segment) return;
     const std::filesystem::path path = *folder / (std::to_string(number) + ".dxf");
-    if (!WriteDxfFile(path, MakePart(*record->exact.segment, {}), unit)) {
+    if (!WriteDxfFile(path, MakePart(*record->exact.segment, {}), format.unit)) {
       output.message = "第 " + std::to_string(number) + " 行: " + CannotWriteMessage(path);
       output.status = std::max(output.status, kExitWriteFailed);
     }

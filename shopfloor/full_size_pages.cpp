@@ -66,8 +66,7 @@ std::string Seams(const TileGrid& grid) {
 // Everything drawn at full size, once; every sheet shows it through its own
 // window.
 std::string FullSizeDrawing(const ExactSegment& segment, const std::vector<Ordinate>& stations,
-                            double scale, const NumberSeparators& separators,
-                            const TileGrid& grid) {
+                            double scale, const OutputFormat& format, const TileGrid& grid) {
   const ArcLayout arc = LayOutArc(segment, scale);
   const SvgFrame frame = FullSizeFrame(arc);
   std::string svg = "<g id=\"fullsize\">\n";
@@ -81,8 +80,8 @@ std::string FullSizeDrawing(const ExactSegment& segment, const std::vector<Ordin
     const double y = station.y * scale;
     svg += SvgLine(frame, x, 0, x, y, "stroke=\"#555\" stroke-width=\"0.15\"");
     svg += "<text font-size=\"2.5\" fill=\"#333\" transform=\"translate(" + N(frame.X(x) - 1) +
-           " " + N(frame.Y(y / 2)) + ") rotate(-90)\">x " + FormatTwoPlaces(station.x, separators) +
-           " / y " + FormatTwoPlaces(station.y, separators) + "</text>\n";
+           " " + N(frame.Y(y / 2)) + ") rotate(-90)\">x " + format.Length(station.x) + " / y " +
+           format.Length(station.y) + "</text>\n";
   }
   if (arc.beyond_semicircle) {
     svg += "<circle fill=\"#000\" cx=\"" + N(frame.X(0)) + "\" cy=\"" + N(frame.Y(arc.centre_y)) +
@@ -122,8 +121,8 @@ std::string CheckBarSvg() {
 }
 
 void WriteFullSizePages(std::ostream& out, const ExactSegment& segment,
-                        const std::vector<Ordinate>& stations, double millimetres_per_unit,
-                        const NumberSeparators& separators) {
+                        const std::vector<Ordinate>& stations, const OutputFormat& format) {
+  const double millimetres_per_unit = MillimetresPer(format.unit);
   const TileGrid grid = FullSizeGrid(segment, millimetres_per_unit);
   // The drawing and the grid pattern live in one hidden SVG; each sheet only
   // points at them, so a report of many sheets stays small.
@@ -131,7 +130,7 @@ void WriteFullSizePages(std::ostream& out, const ExactSegment& segment,
          "<pattern id=\"grid\" width=\"10\" height=\"10\" patternUnits=\"userSpaceOnUse\">"
          "<path d=\"M 10 0 L 0 0 0 10\" fill=\"none\" stroke=\"#ccc\" stroke-width=\"0.1\"/>"
          "</pattern>\n"
-      << FullSizeDrawing(segment, stations, millimetres_per_unit, separators, grid)
+      << FullSizeDrawing(segment, stations, millimetres_per_unit, format, grid)
       << "</defs></svg>\n";
   const std::string check_bar = CheckBarSvg();
   int sheet = 0;

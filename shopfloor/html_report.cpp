@@ -75,7 +75,6 @@ std::string CalculatorNote(const ComputeRecord& record) {
 }
 
 void WriteResults(std::ostream& out, const ComputeRecord& record, const OutputFormat& format) {
-  const NumberSeparators& sep = format.separators;
   const std::optional<ExactSegment> calculator = record.CalculatorValues();
   const std::optional<ExactSegment>& exact = record.exact.segment;
   out << "<h2>结果</h2>\n<table>\n<tr><th class=\"label\"></th><th>计算器(π 取 3.14)</th>"
@@ -84,10 +83,10 @@ void WriteResults(std::ostream& out, const ComputeRecord& record, const OutputFo
     out << "<tr><td class=\"label\">" << QuantityLabel(quantity) << "</td><td>";
     if (calculator) out << EscapeXml(record.BoxText(quantity));
     out << "</td><td>";
-    if (exact) out << FormatTwoPlaces(ValueOf(*exact, quantity), sep);
+    if (exact) out << format.Value(quantity, ValueOf(*exact, quantity));
     out << "</td><td>";
     if (exact && calculator) {
-      out << FormatTwoPlaces(ValueOf(*exact, quantity) - ValueOf(*calculator, quantity), sep);
+      out << format.Value(quantity, ValueOf(*exact, quantity) - ValueOf(*calculator, quantity));
     }
     out << "</td></tr>\n";
   }
@@ -99,18 +98,16 @@ void WriteResults(std::ostream& out, const ComputeRecord& record, const OutputFo
     out << "<p class=\"note\">精确解: " << EscapeXml(record.exact.reason) << "</p>\n";
   } else if (record.exact.had_two) {
     const ExactSegment& other = record.exact.other;
-    out << "<p class=\"note\">这两个量还确定另一个圆弧(未采用): 夹角 "
-        << FormatTwoPlaces(other.angle, sep) << ",半径 " << FormatTwoPlaces(other.radius, sep)
-        << ",弧长 " << FormatTwoPlaces(other.arc, sep) << ",弦长 "
-        << FormatTwoPlaces(other.chord, sep) << ",弦高 " << FormatTwoPlaces(other.height, sep)
+    out << "<p class=\"note\">这两个量还确定另一个圆弧(未采用): 夹角 " << format.Angle(other.angle)
+        << ",半径 " << format.Length(other.radius) << ",弧长 " << format.Length(other.arc)
+        << ",弦长 " << format.Length(other.chord) << ",弦高 " << format.Length(other.height)
         << "。</p>\n";
   }
 }
 
 void WriteOrdinates(std::ostream& out, const ArcPart& part, const OutputFormat& format) {
-  const NumberSeparators& sep = format.separators;
   out << "<h2>放样表</h2>\n<p class=\"note\">自弦的中点起,沿弦每隔 "
-      << FormatTwoPlaces(part.ordinate_step, sep) << " 取一点,y 为该点到圆弧的垂直距离(单位 "
+      << format.Length(part.ordinate_step) << " 取一点,y 为该点到圆弧的垂直距离(单位 "
       << UnitSymbol(format.unit) << ")。";
   if (part.segment.angle > 180) {
     out << "圆弧大于半圆,两端伸出弦外:弦内各点给出到圆弧远侧的距离;弦的两端各列两行,"
@@ -127,8 +124,8 @@ void WriteOrdinates(std::ostream& out, const ArcPart& part, const OutputFormat& 
   for (std::size_t start = 0; start < rows.size(); start += per_column) {
     out << "<table><tr><th>x</th><th>y</th></tr>\n";
     for (std::size_t i = start; i < std::min(rows.size(), start + per_column); ++i) {
-      out << "<tr><td>" << FormatTwoPlaces(rows[i].x, sep) << "</td><td>"
-          << FormatTwoPlaces(rows[i].y, sep) << "</td></tr>\n";
+      out << "<tr><td>" << format.Length(rows[i].x) << "</td><td>" << format.Length(rows[i].y)
+          << "</td></tr>\n";
     }
     out << "</table>\n";
   }
@@ -138,7 +135,6 @@ void WriteOrdinates(std::ostream& out, const ArcPart& part, const OutputFormat& 
 // The whole arc scaled into a 180 by 110 mm box, with its measurements.
 void WriteOverview(std::ostream& out, const ArcPart& part, const OutputFormat& format) {
   const ExactSegment& segment = part.segment;
-  const NumberSeparators& sep = format.separators;
   const ArcLayout arc = LayOutArc(segment, 1);
   const double scale = std::min(150 / (arc.max_x - arc.min_x), 70 / arc.height);
   const SvgFrame frame{scale, 90, 18 + arc.height * scale};
@@ -170,12 +166,11 @@ void WriteOverview(std::ostream& out, const ArcPart& part, const OutputFormat& f
   for (const double x : {-arc.half_chord, arc.half_chord}) {
     out << SvgLine(frame, x, 0, x, below * 1.3, "stroke=\"#000\" stroke-width=\"0.2\"");
   }
-  out << text(0, below * 1.6, "弦长 " + FormatTwoPlaces(segment.chord, sep) + " " + unit, "middle");
-  out << text(1.5 / scale, arc.height / 2, "弦高 " + FormatTwoPlaces(segment.height, sep), "start");
-  out << text(0, arc.height + 4 / scale, "弧长 " + FormatTwoPlaces(segment.arc, sep), "middle");
-  out << "<text x=\"4\" y=\"106\" font-size=\"3.5\">半径 " << FormatTwoPlaces(segment.radius, sep)
-      << " " << unit << ",夹角 " << FormatTwoPlaces(segment.angle, sep)
-      << "°(总图不按比例尺量取)</text>\n";
+  out << text(0, below * 1.6, "弦长 " + format.Length(segment.chord) + " " + unit, "middle");
+  out << text(1.5 / scale, arc.height / 2, "弦高 " + format.Length(segment.height), "start");
+  out << text(0, arc.height + 4 / scale, "弧长 " + format.Length(segment.arc), "middle");
+  out << "<text x=\"4\" y=\"106\" font-size=\"3.5\">半径 " << format.Length(segment.radius) << " "
+      << unit << ",夹角 " << format.Angle(segment.angle) << "°(总图不按比例尺量取)</text>\n";
   out << "</svg></div>\n";
 }
 
@@ -192,7 +187,7 @@ void WriteFullSize(std::ostream& out, const ArcPart& part, const OutputFormat& f
       << grid.columns
       << " 列)拼成实物大小的圆弧。打印时选 A4、缩放 100 %(“实际大小”,不要“适合页面”),"
          "页边距用默认或“无”均可;打印后先量每页的蓝色校验条,应为 100 mm。</p>\n";
-  WriteFullSizePages(out, part.segment, part.ordinates.rows, scale, format.separators);
+  WriteFullSizePages(out, part.segment, part.ordinates.rows, format);
 }
 
 }  // namespace

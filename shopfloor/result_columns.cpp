@@ -21,11 +21,11 @@ void AppendBoxColumns(std::string& line, const ComputeRecord& record) {
 }
 
 void AppendExactColumns(std::string& line, const ComputeRecord& record,
-                        const NumberSeparators& separators) {
+                        const OutputFormat& format) {
   for (const Quantity quantity : kQuantities) {
     line += '\t';
     if (record.exact.segment) {
-      line += FormatTwoPlaces(ValueOf(*record.exact.segment, quantity), separators);
+      line += format.Value(quantity, ValueOf(*record.exact.segment, quantity));
     }
   }
 }
@@ -41,16 +41,16 @@ std::string BoxLines(const ComputeRecord& record) {
   return lines;
 }
 
-std::string ExactLines(const ExactSegment& segment, const NumberSeparators& separators) {
+std::string ExactLines(const ExactSegment& segment, const OutputFormat& format) {
   std::string lines;
   for (const Quantity quantity : kQuantities) {
-    lines += ExactLabel(quantity) + '\t' + FormatTwoPlaces(ValueOf(segment, quantity), separators) +
-             '\n';
+    lines +=
+        ExactLabel(quantity) + '\t' + format.Value(quantity, ValueOf(segment, quantity)) + '\n';
   }
   return lines;
 }
 
-std::string ResultsTable(const ComputeRecord& record, const NumberSeparators& separators) {
+std::string ResultsTable(const ComputeRecord& record, const OutputFormat& format) {
   const bool exact_only = !record.CalculatorSolved() && record.exact.segment;
   std::string header;
   std::string values;
@@ -58,7 +58,7 @@ std::string ResultsTable(const ComputeRecord& record, const NumberSeparators& se
     if (quantity != kQuantities.front()) header += '\t', values += '\t';
     if (exact_only) {
       header += ExactLabel(quantity);
-      values += FormatTwoPlaces(ValueOf(*record.exact.segment, quantity), separators);
+      values += format.Value(quantity, ValueOf(*record.exact.segment, quantity));
     } else {
       header += QuantityLabel(quantity);
       AppendCell(values, record.BoxText(quantity));

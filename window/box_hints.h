@@ -21,6 +21,6 @@ BoxHint HintOf(const MainForm& form, Quantity box);
 
 // 精确结果: the exact five values beside the calculator's, and their
 // differences, one line each.
-std::string ExactResultsText(const ComputeRecord& record, const NumberSeparators& separators);
+std::string ExactResultsText(const ComputeRecord& record, const OutputFormat& format);
 
 }  // namespace segcalc

@@ -67,7 +67,7 @@ std::string ShortcutText(const MenuEntry& entry) {
 
 void CopyResults_Click(const MainForm& form, WindowServices& services) {
   if (!form.HasResult()) return;
-  services.SetClipboardText(ResultsTable(*form.last_compute, form.separators()));
+  services.SetClipboardText(ResultsTable(*form.last_compute, form.output_format()));
 }
 
 void ExactResults_Click(const MainForm& form, WindowServices& services) {
@@ -77,7 +77,7 @@ void ExactResults_Click(const MainForm& form, WindowServices& services) {
     services.ShowWarning(NoExactCircleMessage(record.exact));
     return;
   }
-  services.ShowInformation("精确结果", ExactResultsText(record, form.separators()));
+  services.ShowInformation("精确结果", ExactResultsText(record, form.output_format()));
 }
 
 std::filesystem::path NewReportFile(const std::filesystem::path& folder) {
@@ -89,9 +89,8 @@ std::filesystem::path NewReportFile(const std::filesystem::path& folder) {
   }
 }
 
-std::string DxfFileName(const ExactSegment& segment, const NumberSeparators& separators) {
-  return "圆弧 R" + FormatTwoPlaces(segment.radius, separators) + " " +
-         FormatTwoPlaces(segment.angle, separators) + "度.dxf";
+std::string DxfFileName(const ExactSegment& segment, const OutputFormat& format) {
+  return "圆弧 R" + format.Length(segment.radius) + " " + format.Angle(segment.angle) + "度.dxf";
 }
 
 void LayoutDrawing_Click(const MainForm& form, WindowServices& services) {
@@ -105,9 +104,7 @@ void LayoutDrawing_Click(const MainForm& form, WindowServices& services) {
   const std::filesystem::path file = NewReportFile(folder);
   std::optional<ArcPart> part;
   if (record.exact.segment) part = MakePart(*record.exact.segment, {});
-  // The window's measurements carry no unit: they are taken as millimetres.
-  if (!WriteReportFile(file, record, part ? &*part : nullptr,
-                       {LengthUnit::Millimetre, form.separators()})) {
+  if (!WriteReportFile(file, record, part ? &*part : nullptr, form.output_format())) {
     services.ShowWarning(CannotWriteMessage(file));
     return;
   }
@@ -125,10 +122,9 @@ void ExportDxf_Click(const MainForm& form, WindowServices& services) {
   }
   // Named after what it holds: the exact circle, not the calculator's 3.14 one.
   const std::optional<std::filesystem::path> file =
-      services.AskSaveFile(DxfFileName(*exact.segment, form.separators()));
+      services.AskSaveFile(DxfFileName(*exact.segment, form.output_format()));
   if (!file) return;
-  // The window's measurements carry no unit: they are taken as millimetres.
-  if (!WriteDxfFile(*file, MakePart(*exact.segment, {}), LengthUnit::Millimetre)) {
+  if (!WriteDxfFile(*file, MakePart(*exact.segment, {}), form.output_format().unit)) {
     services.ShowWarning(CannotWriteMessage(*file));
   }
 }

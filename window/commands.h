@@ -86,6 +86,6 @@ std::string ShortcutText(const MenuEntry& entry);
 std::filesystem::path NewReportFile(const std::filesystem::path& folder);
 
 // What 导出 DXF offers as the file's name: the exact circle's radius and angle.
-std::string DxfFileName(const ExactSegment& segment, const NumberSeparators& separators);
+std::string DxfFileName(const ExactSegment& segment, const OutputFormat& format);
 
 }  // namespace segcalc

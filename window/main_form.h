@@ -6,6 +6,7 @@
 #include "calc/number_text.h"
 #include "calc/quantity.h"
 #include "geometry/compute_record.h"
+#include "shopfloor/output_format.h"
 
 namespace segcalc {
 
@@ -37,6 +38,9 @@ class MainForm {
   std::string caption = "求半径";
 
   const NumberSeparators& separators() const { return separators_; }
+  // The window's measurements carry no unit: its outputs take them as
+  // millimetres.
+  OutputFormat output_format() const { return {LengthUnit::Millimetre, separators_}; }
 
   // The last compute, with what was typed for it; the menu's entries are of
   // it.

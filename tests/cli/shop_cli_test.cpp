@@ -248,5 +248,44 @@ TEST(ShopCli, HeaderRowOfASpreadsheet) {
   EXPECT_TRUE(numbered.out.starts_with("solved\t弧长1")) << numbered.out;
 }
 
+// The same arc typed in each unit: every exact value and ordinate comes out
+// to 0.01 mm, so each agrees with the millimetre run to within that, where two
+// places of a metre would be 10 mm off.
+TEST(ShopCli, ExactValuesToAHundredthOfAMillimetreInEveryUnit) {
+  const struct {
+    const char* unit;
+    double millimetres;
+    const char* arc;
+    const char* chord;
+    const char* step;
+  } units[] = {{"mm", 1, "2491.74", "2067.56", "500"},
+               {"cm", 10, "249.174", "206.756", "50"},
+               {"m", 1000, "2.49174", "2.06756", "0.5"},
+               {"in", 25.4, "98.1", "81.4", "19.685"}};
+  std::vector<double> reference;
+  for (const auto& u : units) {
+    const CliRun run = Invoke(
+        {"--unit", u.unit, "--arc", u.arc, "--chord", u.chord, "--exact", "--ordinates", u.step});
+    ASSERT_EQ(run.status, 0) << u.unit << run.err;
+    const std::vector<std::string> lines = Lines(run.out);
+    std::vector<double> millimetres;
+    for (std::size_t i = 5; i < lines.size(); ++i) {
+      const std::vector<std::string> fields = Fields(lines[i]);
+      for (std::size_t f = 1; f < fields.size(); ++f) {
+        if (fields[0] == "精确夹角") continue;
+        millimetres.push_back(std::stod(fields[f]) * u.millimetres);
+      }
+    }
+    if (reference.empty()) {
+      reference = millimetres;
+      continue;
+    }
+    ASSERT_EQ(millimetres.size(), reference.size()) << u.unit;
+    for (std::size_t i = 0; i < millimetres.size(); ++i) {
+      EXPECT_NEAR(millimetres[i], reference[i], 0.0101) << u.unit << " value " << i;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace segcalc
