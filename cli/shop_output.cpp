@@ -86,7 +86,7 @@ int WriteShopOutputs(const CliOptions& options, const ComputeRecord& record, std
   if (shop.report_file) run.WriteReport(&part);
   if (shop.dxf_file) {
     const std::filesystem::path file = PathFromUtf8(*shop.dxf_file);
-    if (!WriteDxfFile(file, part, shop.unit)) run.Fail(kExitWriteFailed, CannotWriteMessage(file));
+    if (!WriteDxfFile(file, part, run.format)) run.Fail(kExitWriteFailed, CannotWriteMessage(file));
   }
   return run.status;
 }
@@ -118,7 +118,7 @@ BatchColumns ShopBatchColumns(const ShopOptions& shop, const NumberSeparators& s
     // exact circle exists.
     if (!folder || !record || !record->exact.segment) return;
     const std::filesystem::path path = *folder / (std::to_string(number) + ".dxf");
-    if (!WriteDxfFile(path, MakePart(*record->exact.segment, {}), format.unit)) {
+    if (!WriteDxfFile(path, MakePart(*record->exact.segment, {}), format)) {
       output.message = "第 " + std::to_string(number) + " 行: " + CannotWriteMessage(path);
       output.status = std::max(output.status, kExitWriteFailed);
     }

@@ -1,9 +1,9 @@
 #include "shopfloor/dxf_writer.h"
 
+#include <algorithm>
 #include <ostream>
 #include <sstream>
 
-#include "shopfloor/arc_geometry.h"
 #include "shopfloor/plain_number.h"
 
 namespace segcalc {
@@ -33,36 +33,53 @@ class DxfStream {
   std::ostream& out_;
 };
 
-struct LayerStyle {
-  const char* name;
-  int colour;  // AutoCAD colour index
-};
+// AutoCAD colour index of each layer.
+int LayerColour(DrawingLayer layer) {
+  switch (layer) {
+    case DrawingLayer::Arc:
+      return 1;
+    case DrawingLayer::Chord:
+      return 5;
+    case DrawingLayer::Height:
+      return 3;
+    case DrawingLayer::Ordinates:
+      return 8;
+  }
+  return 7;
+}
 
-constexpr LayerStyle kLayers[] = {
-    {"0", 7}, {kDxfArcLayer, 1}, {kDxfChordLayer, 5}, {kDxfHeightLayer, 3}, {kDxfOrdinateLayer, 8},
-};
-
-void WriteHeader(DxfStream& dxf, const ArcLayout& arc) {
+void WriteHeader(DxfStream& dxf, const DrawingBox& extent) {
   dxf.Pair(0, "SECTION").Pair(2, "HEADER");
   dxf.Pair(9, "$ACADVER").Pair(1, "AC1009");
   dxf.Pair(9, "$INSBASE").Point(10, 0.0, 0.0);
-  const double top = arc.centre_y + arc.radius;
-  dxf.Pair(9, "$EXTMIN").Point(10, arc.min_x, 0.0);
-  dxf.Pair(9, "$EXTMAX").Point(10, arc.max_x, top);
+  dxf.Pair(9, "$EXTMIN").Point(10, extent.min_x, extent.min_y);
+  dxf.Pair(9, "$EXTMAX").Point(10, extent.max_x, extent.max_y);
   // Metric drawing: programs that ask read millimetres.
   dxf.Pair(9, "$MEASUREMENT").Pair(70, 1);
   dxf.Pair(0, "ENDSEC");
 }
 
-void WriteTables(DxfStream& dxf) {
+// The layers in use, each once, in the order first drawn.
+std::vector<DrawingLayer> LayersOf(const PartDrawing& drawing) {
+  std::vector<DrawingLayer> layers;
+  const auto add = [&](DrawingLayer layer) {
+    if (std::find(layers.begin(), layers.end(), layer) == layers.end()) layers.push_back(layer);
+  };
+  for (const DrawnArc& arc : drawing.arcs) add(arc.layer);
+  for (const DrawnLine& line : drawing.lines) add(line.layer);
+  return layers;
+}
+
+void WriteTables(DxfStream& dxf, const std::vector<DrawingLayer>& layers) {
   dxf.Pair(0, "SECTION").Pair(2, "TABLES");
   dxf.Pair(0, "TABLE").Pair(2, "LTYPE").Pair(70, 1);
   dxf.Pair(0, "LTYPE").Pair(2, "CONTINUOUS").Pair(70, 0).Pair(3, "Solid line");
   dxf.Pair(72, 65).Pair(73, 0).Pair(40, 0.0);
   dxf.Pair(0, "ENDTAB");
-  dxf.Pair(0, "TABLE").Pair(2, "LAYER").Pair(70, static_cast<int>(std::size(kLayers)));
-  for (const LayerStyle& layer : kLayers) {
-    dxf.Pair(0, "LAYER").Pair(2, layer.name).Pair(70, 0).Pair(62, layer.colour);
+  dxf.Pair(0, "TABLE").Pair(2, "LAYER").Pair(70, static_cast<int>(layers.size()) + 1);
+  dxf.Pair(0, "LAYER").Pair(2, "0").Pair(70, 0).Pair(62, 7).Pair(6, "CONTINUOUS");
+  for (const DrawingLayer layer : layers) {
+    dxf.Pair(0, "LAYER").Pair(2, LayerName(layer)).Pair(70, 0).Pair(62, LayerColour(layer));
     dxf.Pair(6, "CONTINUOUS");
   }
   dxf.Pair(0, "ENDTAB");
@@ -71,29 +88,25 @@ void WriteTables(DxfStream& dxf) {
 
 }  // namespace
 
-void WriteDxf(std::ostream& out, const ArcPart& part, double millimetres_per_unit) {
-  const ArcLayout arc = LayOutArc(part.segment, millimetres_per_unit);
+void WriteDxf(std::ostream& out, const PartDrawing& drawing) {
   DxfStream dxf(out);
-  WriteHeader(dxf, arc);
-  WriteTables(dxf);
+  WriteHeader(dxf, drawing.extent);
+  WriteTables(dxf, LayersOf(drawing));
   dxf.Pair(0, "SECTION").Pair(2, "ENTITIES");
-  dxf.Pair(0, "ARC").Pair(8, kDxfArcLayer).Point(10, 0.0, arc.centre_y);
-  dxf.Pair(40, arc.radius).Pair(50, arc.start_degrees).Pair(51, arc.end_degrees);
-  dxf.Line(kDxfChordLayer, -arc.half_chord, 0.0, arc.half_chord, 0.0);
-  dxf.Line(kDxfHeightLayer, 0.0, 0.0, 0.0, arc.height);
-  for (const Ordinate& station : part.ordinates.rows) {
-    // An end point of the arc lies on the chord: nothing to draw there.
-    if (station.y <= 0) continue;
-    const double x = station.x * millimetres_per_unit;
-    dxf.Line(kDxfOrdinateLayer, x, 0.0, x, station.y * millimetres_per_unit);
+  for (const DrawnArc& arc : drawing.arcs) {
+    dxf.Pair(0, "ARC").Pair(8, LayerName(arc.layer)).Point(10, arc.centre_x, arc.centre_y);
+    dxf.Pair(40, arc.radius).Pair(50, arc.start_degrees).Pair(51, arc.end_degrees);
+  }
+  for (const DrawnLine& line : drawing.lines) {
+    dxf.Line(LayerName(line.layer), line.x1, line.y1, line.x2, line.y2);
   }
   dxf.Pair(0, "ENDSEC");
   dxf.Pair(0, "EOF");
 }
 
-std::string DxfText(const ArcPart& part, double millimetres_per_unit) {
+std::string DxfText(const PartDrawing& drawing) {
   std::ostringstream out;
-  WriteDxf(out, part, millimetres_per_unit);
+  WriteDxf(out, drawing);
   return out.str();
 }
 

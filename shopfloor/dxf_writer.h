@@ -4,22 +4,16 @@
 #include <string>
 #include <vector>
 
-#include "geometry/arc_part.h"
+#include "shopfloor/part_drawing.h"
 
 namespace segcalc {
 
-// Layer names, for CAM programs that pick what to cut by layer.
-inline constexpr const char* kDxfArcLayer = "ARC";
-inline constexpr const char* kDxfChordLayer = "CHORD";
-inline constexpr const char* kDxfHeightLayer = "HEIGHT";
-inline constexpr const char* kDxfOrdinateLayer = "ORDINATES";
+// The part's drawing as an R12 ASCII DXF in millimetres: true ARCs and LINEs,
+// each on its layer (ARC, the exact circle; CHORD; HEIGHT; ORDINATES, one line
+// per station), with the layers in the layer table. The chord lies on the x
+// axis, its midpoint at the origin.
+void WriteDxf(std::ostream& out, const PartDrawing& drawing);
 
-// The part as an R12 ASCII drawing in millimetres: a true ARC of the exact
-// circle, the chord, the chord height and one line per ordinate station, each
-// on its own layer. The chord lies on the x axis, its midpoint at the origin.
-// millimetres_per_unit scales the part's lengths (25.4 for inches).
-void WriteDxf(std::ostream& out, const ArcPart& part, double millimetres_per_unit);
-
-std::string DxfText(const ArcPart& part, double millimetres_per_unit);
+std::string DxfText(const PartDrawing& drawing);
 
 }  // namespace segcalc

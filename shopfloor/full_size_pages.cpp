@@ -1,31 +1,26 @@
 #include "shopfloor/full_size_pages.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <ostream>
 #include <string>
 
-#include "shopfloor/arc_geometry.h"
 #include "shopfloor/plain_number.h"
 #include "shopfloor/svg_shapes.h"
 
 namespace segcalc {
 namespace {
 
-std::string N(double value) {
+std::string Mm(double value) {
   return PlainNumber(value, 4);
 }
 
-// Drawing coordinates of the full-size pages: mm, with the top left corner of
-// the drawing (margins included) at 0, 0.
-SvgFrame FullSizeFrame(const ArcLayout& arc) {
-  return {1, kDrawingMarginMm - arc.min_x, kDrawingMarginMm + arc.height};
-}
-
 std::string AlignmentMark(double x, double y) {
-  return "<g fill=\"none\" stroke=\"#000\" stroke-width=\"0.2\"><circle cx=\"" + N(x) + "\" cy=\"" +
-         N(y) + "\" r=\"3\"/><line x1=\"" + N(x - 4) + "\" y1=\"" + N(y) + "\" x2=\"" + N(x + 4) +
-         "\" y2=\"" + N(y) + "\"/><line x1=\"" + N(x) + "\" y1=\"" + N(y - 4) + "\" x2=\"" + N(x) +
-         "\" y2=\"" + N(y + 4) + "\"/></g>\n";
+  return "<g fill=\"none\" stroke=\"#000\" stroke-width=\"0.2\"><circle cx=\"" + Mm(x) +
+         "\" cy=\"" + Mm(y) + "\" r=\"3\"/><line x1=\"" + Mm(x - 4) + "\" y1=\"" + Mm(y) +
+         "\" x2=\"" + Mm(x + 4) + "\" y2=\"" + Mm(y) + "\"/><line x1=\"" + Mm(x) + "\" y1=\"" +
+         Mm(y - 4) + "\" x2=\"" + Mm(x) + "\" y2=\"" + Mm(y + 4) + "\"/></g>\n";
 }
 
 // The middle of the part of a window that holds drawing: the last window in
@@ -40,22 +35,21 @@ std::string Seams(const TileGrid& grid) {
   std::string svg;
   // Styles are attributes, not classes: the sheets show this through <use>.
   const char* edge = "stroke=\"#f60\" stroke-width=\"0.2\" stroke-dasharray=\"2 2\"";
+  const auto line = [&](double x1, double y1, double x2, double y2) {
+    return "<line x1=\"" + Mm(x1) + "\" y1=\"" + Mm(y1) + "\" x2=\"" + Mm(x2) + "\" y2=\"" +
+           Mm(y2) + "\" " + edge + "/>\n";
+  };
   for (int c = 0; c + 1 < grid.columns; ++c) {
     const double x = grid.left(c + 1);
-    svg += "<line x1=\"" + N(x) + "\" y1=\"0\" x2=\"" + N(x) + "\" y2=\"" + N(grid.height) + "\" " +
-           edge + "/>\n";
-    svg += "<line x1=\"" + N(x + kTileOverlapMm) + "\" y1=\"0\" x2=\"" + N(x + kTileOverlapMm) +
-           "\" y2=\"" + N(grid.height) + "\" " + edge + "/>\n";
+    svg +=
+        line(x, 0, x, grid.height) + line(x + kTileOverlapMm, 0, x + kTileOverlapMm, grid.height);
     for (int r = 0; r < grid.rows; ++r) {
       svg += AlignmentMark(x + kTileOverlapMm / 2, Middle(grid.top(r), kTileHeightMm, grid.height));
     }
   }
   for (int r = 0; r + 1 < grid.rows; ++r) {
     const double y = grid.top(r + 1);
-    svg += "<line x1=\"0\" y1=\"" + N(y) + "\" x2=\"" + N(grid.width) + "\" y2=\"" + N(y) + "\" " +
-           edge + "/>\n";
-    svg += "<line x1=\"0\" y1=\"" + N(y + kTileOverlapMm) + "\" x2=\"" + N(grid.width) +
-           "\" y2=\"" + N(y + kTileOverlapMm) + "\" " + edge + "/>\n";
+    svg += line(0, y, grid.width, y) + line(0, y + kTileOverlapMm, grid.width, y + kTileOverlapMm);
     for (int c = 0; c < grid.columns; ++c) {
       svg += AlignmentMark(Middle(grid.left(c), kTileWidthMm, grid.width), y + kTileOverlapMm / 2);
     }
@@ -63,42 +57,100 @@ std::string Seams(const TileGrid& grid) {
   return svg;
 }
 
-// Everything drawn at full size, once; every sheet shows it through its own
-// window.
-std::string FullSizeDrawing(const ExactSegment& segment, const std::vector<Ordinate>& stations,
-                            double scale, const OutputFormat& format, const TileGrid& grid) {
-  const ArcLayout arc = LayOutArc(segment, scale);
-  const SvgFrame frame = FullSizeFrame(arc);
-  std::string svg = "<g id=\"fullsize\">\n";
-  svg += "<rect x=\"0\" y=\"0\" width=\"" + N(grid.width) + "\" height=\"" + N(grid.height) +
-         "\" fill=\"url(#grid)\"/>\n";
-  svg += SvgLine(frame, -arc.half_chord, 0, arc.half_chord, 0,
-                 "stroke=\"#06c\" stroke-width=\"0.25\" stroke-dasharray=\"4 2\"");
-  for (const Ordinate& station : stations) {
-    if (station.y <= 0) continue;
-    const double x = station.x * scale;
-    const double y = station.y * scale;
-    svg += SvgLine(frame, x, 0, x, y, "stroke=\"#555\" stroke-width=\"0.15\"");
-    svg += "<text font-size=\"2.5\" fill=\"#333\" transform=\"translate(" + N(frame.X(x) - 1) +
-           " " + N(frame.Y(y / 2)) + ") rotate(-90)\">x " + format.Length(station.x) + " / y " +
-           format.Length(station.y) + "</text>\n";
+const char* LayerStyle(DrawingLayer layer) {
+  switch (layer) {
+    case DrawingLayer::Arc:
+      return "stroke=\"#000\" stroke-width=\"0.5\"";
+    case DrawingLayer::Chord:
+      return "stroke=\"#06c\" stroke-width=\"0.25\" stroke-dasharray=\"4 2\"";
+    case DrawingLayer::Height:
+    case DrawingLayer::Ordinates:
+      return "stroke=\"#555\" stroke-width=\"0.15\"";
   }
-  if (arc.beyond_semicircle) {
-    svg += "<circle fill=\"#000\" cx=\"" + N(frame.X(0)) + "\" cy=\"" + N(frame.Y(arc.centre_y)) +
-           "\" r=\"2\"/>\n";
+  return "stroke=\"#000\"";
+}
+
+// The lines, then the arcs over them: what is cut along is drawn last.
+std::string DrawingSvg(const PartDrawing& drawing, const SvgFrame& frame) {
+  std::string svg;
+  for (const DrawnLine& line : drawing.lines) {
+    svg += SvgLine(frame, line.x1, line.y1, line.x2, line.y2, LayerStyle(line.layer));
   }
-  svg += SvgArc(arc, frame, "stroke=\"#000\" stroke-width=\"0.5\"");
-  svg += Seams(grid);
-  svg += "</g>\n";
+  if (drawing.centre_mark) {
+    svg += "<circle fill=\"#000\" cx=\"" + Mm(frame.X(0)) + "\" cy=\"" +
+           Mm(frame.Y(drawing.centre_y)) + "\" r=\"" + Mm(2 * frame.scale) + "\"/>\n";
+  }
+  for (const DrawnArc& arc : drawing.arcs) svg += SvgArc(arc, frame, LayerStyle(arc.layer));
   return svg;
+}
+
+// A label at 1:1: the text runs up the page, its baseline a millimetre left
+// of its line, from `start` (the page y of its first character) upwards.
+constexpr double kLabelSize = 2.5;
+constexpr double kInset = 1;  // labels keep this far from a sheet's edge
+
+struct PlacedLabel {
+  const LineLabel* label;
+  double x;      // of the baseline, on the page
+  double start;  // page y where the text begins
+  double length;
+  double Left() const { return x - 0.9 * kLabelSize; }
+  double Right() const { return x + 0.3 * kLabelSize; }
+};
+
+// Glyphs of these labels (digits, signs, x, y, blanks) are at most 0.6 of
+// the font size wide.
+double LabelLength(const std::string& text) {
+  return 0.6 * kLabelSize * static_cast<double>(text.size());
+}
+
+struct Window {
+  double left, top;
+};
+
+Window WindowOf(const TileGrid& grid, const SheetPlan::Sheet& sheet) {
+  return {grid.left(sheet.column), grid.top(sheet.row)};
+}
+
+bool Holds(const Window& w, const PlacedLabel& p) {
+  return p.Left() >= w.left + kInset && p.Right() <= w.left + kTileWidthMm - kInset &&
+         p.start - p.length >= w.top + kInset && p.start <= w.top + kTileHeightMm - kInset;
+}
+
+// Halfway up its line where that fits on a printed sheet, else as near to it
+// as fits on one: no label is left cut by the edges of every sheet.
+PlacedLabel Place(const LineLabel& label, const SheetPlan& plan) {
+  const double x = plan.frame.X(label.x) - 1;
+  const double length = LabelLength(label.text);
+  const double wanted = (plan.frame.Y(label.bottom) + plan.frame.Y(label.top)) / 2 + length / 2;
+  PlacedLabel best{&label, x, wanted, length};
+  double best_shift = std::numeric_limits<double>::infinity();
+  for (const SheetPlan::Sheet& sheet : plan.printed) {
+    const Window w = WindowOf(plan.grid, sheet);
+    const double lowest = w.top + kTileHeightMm - kInset;
+    const double highest = w.top + kInset + length;
+    if (highest > lowest) continue;
+    PlacedLabel candidate{&label, x, std::clamp(wanted, highest, lowest), length};
+    if (!Holds(w, candidate)) continue;
+    const double shift = std::fabs(candidate.start - wanted);
+    if (shift < best_shift) best = candidate, best_shift = shift;
+  }
+  return best;
+}
+
+std::string LabelSvg(const PlacedLabel& p) {
+  return "<text font-size=\"" + Mm(kLabelSize) + "\" fill=\"#333\" transform=\"translate(" +
+         Mm(p.x) + " " + Mm(p.start) + ") rotate(-90)\">" + EscapeXml(p.label->text) + "</text>\n";
 }
 
 }  // namespace
 
-TileGrid FullSizeGrid(const ExactSegment& segment, double millimetres_per_unit) {
-  const ArcLayout arc = LayOutArc(segment, millimetres_per_unit);
-  return LayOutTiles(arc.max_x - arc.min_x + 2 * kDrawingMarginMm,
-                     arc.height + 2 * kDrawingMarginMm);
+std::string SheetLabel(const SheetPlan::Sheet& sheet) {
+  std::string label = "R";
+  label += std::to_string(sheet.row + 1);
+  label += "-C";
+  label += std::to_string(sheet.column + 1);
+  return label;
 }
 
 // Browsers size an SVG box in fractions of a CSS pixel, which a length in mm
@@ -113,43 +165,76 @@ std::string CheckBarSvg() {
   for (int mm = 0; mm <= 100; mm += 10) {
     const double length = mm % 50 == 0 ? 3 : 1.5;
     svg += "<line x1=\"" + std::to_string(mm) + "\" y1=\"3.5\" x2=\"" + std::to_string(mm) +
-           "\" y2=\"" + N(3.5 + length) + "\" stroke=\"#000\" stroke-width=\"0.2\"/>\n";
+           "\" y2=\"" + Mm(3.5 + length) + "\" stroke=\"#000\" stroke-width=\"0.2\"/>\n";
   }
   svg += "<text x=\"50\" y=\"9.5\" font-size=\"3\" text-anchor=\"middle\">100 mm</text>\n";
   svg += "</svg>\n";
   return svg;
 }
 
-void WriteFullSizePages(std::ostream& out, const ExactSegment& segment,
-                        const std::vector<Ordinate>& stations, const OutputFormat& format) {
-  const double millimetres_per_unit = MillimetresPer(format.unit);
-  const TileGrid grid = FullSizeGrid(segment, millimetres_per_unit);
+void WriteFullSizePages(std::ostream& out, const PartDrawing& drawing, const SheetPlan& plan) {
+  const TileGrid& grid = plan.grid;
   // The drawing and the grid pattern live in one hidden SVG; each sheet only
   // points at them, so a report of many sheets stays small.
   out << "<svg class=\"defs\" width=\"0\" height=\"0\" aria-hidden=\"true\"><defs>\n"
          "<pattern id=\"grid\" width=\"10\" height=\"10\" patternUnits=\"userSpaceOnUse\">"
          "<path d=\"M 10 0 L 0 0 0 10\" fill=\"none\" stroke=\"#ccc\" stroke-width=\"0.1\"/>"
-         "</pattern>\n"
-      << FullSizeDrawing(segment, stations, millimetres_per_unit, format, grid)
-      << "</defs></svg>\n";
+         "</pattern>\n<g id=\"fullsize\">\n<rect x=\"0\" y=\"0\" width=\""
+      << Mm(grid.width) << "\" height=\"" << Mm(grid.height) << "\" fill=\"url(#grid)\"/>\n"
+      << DrawingSvg(drawing, plan.frame) << Seams(grid) << "</g>\n</defs></svg>\n";
+  std::vector<PlacedLabel> labels;
+  for (const LineLabel& label : drawing.labels) labels.push_back(Place(label, plan));
+
   const std::string check_bar = CheckBarSvg();
-  int sheet = 0;
-  for (int r = 0; r < grid.rows; ++r) {
-    for (int c = 0; c < grid.columns; ++c) {
-      ++sheet;
-      out << "<section class=\"sheet\">\n<div class=\"sheet-head\">\n<div class=\"tile-label\">"
-          << "拼接页 第 " << r + 1 << " 行 · 第 " << c + 1 << " 列 <b>R" << r + 1 << "-C" << c + 1
-          << "</b>(共 " << grid.rows << " 行 × " << grid.columns << " 列,第 " << sheet << " / "
-          << grid.count() << " 张)</div>\n"
-          << check_bar
-          << "<div class=\"hint\">蓝条打印后应量得 100 mm,否则打印比例不对。"
-             "相邻页重叠 10 mm,对准十字标记后粘贴。</div>\n</div>\n"
-          << "<svg class=\"tile\" width=\"" << N(kTileWidthMm) << "mm\" height=\""
-          << N(kTileHeightMm) << "mm\" viewBox=\"" << N(grid.left(c)) << " " << N(grid.top(r))
-          << " " << N(kTileWidthMm) << " " << N(kTileHeightMm)
-          << "\" preserveAspectRatio=\"none\"><use href=\"#fullsize\"/></svg>\n</section>\n";
+  const std::size_t count = plan.printed.size();
+  for (std::size_t i = 0; i < count; ++i) {
+    const SheetPlan::Sheet& sheet = plan.printed[i];
+    const Window w = WindowOf(grid, sheet);
+    out << "<section class=\"sheet\">\n<div class=\"sheet-head\">\n<div class=\"tile-label\">"
+        << "拼接页 第 " << sheet.row + 1 << " 行 · 第 " << sheet.column + 1 << " 列 <b>"
+        << SheetLabel(sheet) << "</b>(共 " << grid.rows << " 行 × " << grid.columns << " 列中的 "
+        << count << " 张,第 " << i + 1 << " 张)</div>\n"
+        << check_bar << "<div class=\"hint\">蓝条打印后应量得 100 mm,否则打印比例不对。相邻页重叠 "
+        << PlainNumber(kTileOverlapMm, 2) << " mm,对准十字标记后粘贴。</div>\n</div>\n"
+        << "<svg class=\"tile\" width=\"" << Mm(kTileWidthMm) << "mm\" height=\""
+        << Mm(kTileHeightMm) << "mm\" viewBox=\"" << Mm(w.left) << " " << Mm(w.top) << " "
+        << Mm(kTileWidthMm) << " " << Mm(kTileHeightMm)
+        << "\" preserveAspectRatio=\"none\"><use href=\"#fullsize\"/>\n";
+    for (const PlacedLabel& label : labels) {
+      if (Holds(w, label)) out << LabelSvg(label);
     }
+    out << "</svg>\n</section>\n";
   }
+}
+
+std::string AssemblyMapSvg(const PartDrawing& drawing, const SheetPlan& plan) {
+  const TileGrid& grid = plan.grid;
+  constexpr double kWidth = 180, kMostHeight = 100;
+  // The windows reach past the drawing on the last row and column.
+  const double across = grid.left(grid.columns - 1) + kTileWidthMm;
+  const double down = grid.top(grid.rows - 1) + kTileHeightMm;
+  const double scale = std::min(kWidth / across, kMostHeight / down);
+  const double height = down * scale;
+  // The sheets' frame, scaled into the map.
+  const SvgFrame frame{scale, plan.frame.offset_x * scale, plan.frame.offset_y * scale};
+  std::string svg = "<svg class=\"assembly\" width=\"" + Mm(kWidth) + "mm\" height=\"" +
+                    Mm(height) + "mm\" viewBox=\"0 0 " + Mm(kWidth) + " " + Mm(height) + "\">\n";
+  svg += "<g stroke-width=\"0.4\">";
+  for (const DrawnArc& arc : drawing.arcs) svg += SvgArc(arc, frame, "stroke=\"#000\"");
+  svg += "</g>\n";
+  const double cell_w = kTileWidthMm * scale, cell_h = kTileHeightMm * scale;
+  const double font = std::min(3.0, std::min(cell_w / 4, cell_h / 2));
+  for (const SheetPlan::Sheet& sheet : plan.printed) {
+    const double x = grid.left(sheet.column) * scale, y = grid.top(sheet.row) * scale;
+    svg += "<rect x=\"" + Mm(x) + "\" y=\"" + Mm(y) + "\" width=\"" + Mm(cell_w) + "\" height=\"" +
+           Mm(cell_h) +
+           "\" fill=\"#06c\" fill-opacity=\"0.06\" stroke=\"#06c\" stroke-width=\"0.2\"/>\n";
+    svg += "<text x=\"" + Mm(x + cell_w / 2) + "\" y=\"" + Mm(y + cell_h / 2 + font / 3) +
+           "\" font-size=\"" + Mm(font) + "\" text-anchor=\"middle\" fill=\"#06c\">" +
+           SheetLabel(sheet) + "</text>\n";
+  }
+  svg += "</svg>\n";
+  return svg;
 }
 
 }  // namespace segcalc

@@ -41,6 +41,7 @@ svg.defs { position: absolute; }
 .tile-label { font-size: 11pt; margin-bottom: 1mm; }
 .hint { font-size: 8pt; }
 svg.check-bar { display: block; }
+svg.assembly { display: block; border: 0.2mm solid #ccc; }
 svg.tile { display: block; margin-top: 5mm; }
 @media screen {
   body { margin: 5mm auto; }
@@ -174,20 +175,35 @@ void WriteOverview(std::ostream& out, const ArcPart& part, const OutputFormat& f
   out << "</svg></div>\n";
 }
 
-void WriteFullSize(std::ostream& out, const ArcPart& part, const OutputFormat& format) {
-  const double scale = MillimetresPer(format.unit);
-  const TileGrid grid = FullSizeGrid(part.segment, scale);
+bool SheetsPrinted(const SheetPlan& plan) {
+  return plan.examined && !plan.printed.empty() &&
+         static_cast<long long>(plan.printed.size()) <= kMaxFullSizeSheets;
+}
+
+// On the first page, where the sheets go: the grid of printed sheets over a
+// small drawing of the part.
+void WriteAssemblyMap(std::ostream& out, const PartDrawing& drawing, const SheetPlan& plan) {
+  if (!SheetsPrinted(plan)) return;
+  out << "<div class=\"keep\"><h2>拼接图</h2>\n<p class=\"note\">实物尺寸图共 "
+      << plan.printed.size() << " 张,按下图的行与列拼接;空白的 "
+      << plan.grid.count() - static_cast<long long>(plan.printed.size()) << " 张不打印。</p>\n"
+      << AssemblyMapSvg(drawing, plan) << "</div>\n";
+}
+
+void WriteFullSize(std::ostream& out, const PartDrawing& drawing, const SheetPlan& plan) {
   out << "<h2>实物尺寸(1:1)</h2>\n";
-  if (grid.count() > kMaxFullSizeSheets) {
-    out << "<p class=\"note\">实物尺寸需 " << grid.count() << " 张 A4,超过 " << kMaxFullSizeSheets
+  if (!SheetsPrinted(plan)) {
+    const long long needed =
+        plan.examined ? static_cast<long long>(plan.printed.size()) : plan.grid.count();
+    out << "<p class=\"note\">实物尺寸需 " << needed << " 张 A4,超过 " << kMaxFullSizeSheets
         << " 张,未生成;请用放样表或 DXF 图。</p>\n";
     return;
   }
-  out << "<p class=\"note\">以下 " << grid.count() << " 张 A4(" << grid.rows << " 行 × "
-      << grid.columns
-      << " 列)拼成实物大小的圆弧。打印时选 A4、缩放 100 %(“实际大小”,不要“适合页面”),"
-         "页边距用默认或“无”均可;打印后先量每页的蓝色校验条,应为 100 mm。</p>\n";
-  WriteFullSizePages(out, part.segment, part.ordinates.rows, format);
+  out << "<p class=\"note\">以下 " << plan.printed.size()
+      << " 张 A4 拼成实物大小的圆弧,各页的行与列见拼接图。打印时选 A4、缩放 100 %"
+         "(“实际大小”,不要“适合页面”),页边距用默认或“无”均可;打印后先量每页的蓝色校验条,"
+         "应为 100 mm。</p>\n";
+  WriteFullSizePages(out, drawing, plan);
 }
 
 }  // namespace
@@ -201,9 +217,12 @@ void WriteReport(std::ostream& out, const ComputeRecord& record, const ArcPart* 
   WriteGiven(out, record, format);
   WriteResults(out, record, format);
   if (part) {
+    const PartDrawing drawing = DrawPart(*part, format);
+    const SheetPlan plan = PlanSheets(drawing);
+    WriteAssemblyMap(out, drawing, plan);
     WriteOrdinates(out, *part, format);
     WriteOverview(out, *part, format);
-    WriteFullSize(out, *part, format);
+    WriteFullSize(out, drawing, plan);
   }
   out << "</body>\n</html>\n";
 }

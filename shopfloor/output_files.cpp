@@ -24,8 +24,10 @@ std::string NoExactCircleMessage(const ExactChoice& exact) {
   return "无精确解: " + exact.reason;
 }
 
-bool WriteDxfFile(const std::filesystem::path& path, const ArcPart& part, LengthUnit unit) {
-  return WriteFile(path, [&](std::ostream& out) { WriteDxf(out, part, MillimetresPer(unit)); });
+bool WriteDxfFile(const std::filesystem::path& path, const ArcPart& part,
+                  const OutputFormat& format) {
+  const PartDrawing drawing = DrawPart(part, format);
+  return WriteFile(path, [&](std::ostream& out) { WriteDxf(out, drawing); });
 }
 
 bool WriteReportFile(const std::filesystem::path& path, const ComputeRecord& record,

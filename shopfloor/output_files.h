@@ -22,7 +22,8 @@ std::string CannotWriteMessage(const std::filesystem::path& path);
 std::string NoExactCircleMessage(const ExactChoice& exact);
 
 // The part's drawing in millimetres, from lengths in the format's unit.
-bool WriteDxfFile(const std::filesystem::path& path, const ArcPart& part, LengthUnit unit);
+bool WriteDxfFile(const std::filesystem::path& path, const ArcPart& part,
+                  const OutputFormat& format);
 
 // The report of a compute; part is null when there is no exact circle.
 bool WriteReportFile(const std::filesystem::path& path, const ComputeRecord& record,

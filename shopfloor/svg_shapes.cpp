@@ -1,5 +1,8 @@
 #include "shopfloor/svg_shapes.h"
 
+#include <cmath>
+#include <numbers>
+
 #include "shopfloor/plain_number.h"
 
 namespace segcalc {
@@ -41,6 +44,22 @@ std::string SvgArc(const ArcLayout& arc, const SvgFrame& frame, std::string_view
   return "<path d=\"M " + N(frame.X(-arc.half_chord)) + " " + N(frame.Y(0)) + " A " + N(r) + " " +
          N(r) + " 0 " + (arc.beyond_semicircle ? "1" : "0") + " 1 " + N(frame.X(arc.half_chord)) +
          " " + N(frame.Y(0)) + "\" fill=\"none\" " + std::string(attributes) + "/>\n";
+}
+
+std::string SvgArc(const DrawnArc& arc, const SvgFrame& frame, std::string_view attributes) {
+  // Counter-clockwise from start to end in the drawing is clockwise on the
+  // page from end to start: SVG's sweep flag 1.
+  const double r = arc.radius * frame.scale;
+  const auto point = [&](double degrees) {
+    const double a = degrees * std::numbers::pi / 180;
+    return N(frame.X(arc.centre_x + arc.radius * std::cos(a))) + " " +
+           N(frame.Y(arc.centre_y + arc.radius * std::sin(a)));
+  };
+  double sweep = std::fmod(arc.end_degrees - arc.start_degrees, 360.0);
+  if (sweep < 0) sweep += 360;
+  return "<path d=\"M " + point(arc.end_degrees) + " A " + N(r) + " " + N(r) + " 0 " +
+         (sweep > 180 ? "1" : "0") + " 1 " + point(arc.start_degrees) + "\" fill=\"none\" " +
+         std::string(attributes) + "/>\n";
 }
 
 std::string SvgLine(const SvgFrame& frame, double x1, double y1, double x2, double y2,

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "shopfloor/arc_geometry.h"
+#include "shopfloor/part_drawing.h"
 
 namespace segcalc {
 
@@ -22,6 +23,7 @@ struct SvgFrame {
 std::string EscapeXml(std::string_view text);
 
 std::string SvgArc(const ArcLayout& arc, const SvgFrame& frame, std::string_view attributes);
+std::string SvgArc(const DrawnArc& arc, const SvgFrame& frame, std::string_view attributes);
 std::string SvgLine(const SvgFrame& frame, double x1, double y1, double x2, double y2,
                     std::string_view attributes);
 // Text anchored at a drawing point; size and attributes in SVG user units.

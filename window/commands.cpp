@@ -124,7 +124,7 @@ void ExportDxf_Click(const MainForm& form, WindowServices& services) {
   const std::optional<std::filesystem::path> file =
       services.AskSaveFile(DxfFileName(*exact.segment, form.output_format()));
   if (!file) return;
-  if (!WriteDxfFile(*file, MakePart(*exact.segment, {}), form.output_format().unit)) {
+  if (!WriteDxfFile(*file, MakePart(*exact.segment, {}), form.output_format())) {
     services.ShowWarning(CannotWriteMessage(*file));
   }
 }

@@ -34,9 +34,39 @@ def windows(length, window):
     return 1 + math.ceil((length - window) / (window - OVERLAP))
 
 
-def expected_sheets(chord_mm, height_mm, radius_mm, major):
-    width = (2 * radius_mm if major else chord_mm) + 2 * MARGIN
-    return windows(width, TILE_W), windows(height_mm + 2 * MARGIN, TILE_H)
+def expected_sheets(chord_mm, height_mm, radius_mm, major, step_mm):
+    """The (row, column) of every window that holds a point of the arc, the
+    chord or an ordinate line (at 0, +-step, ... and the chord's ends), walking
+    along each at a fifth of a millimetre: the sheets worth printing, row by
+    row."""
+    min_x = -radius_mm if major else -chord_mm / 2
+    columns = windows(-2 * min_x + 2 * MARGIN, TILE_W)
+    rows = windows(height_mm + 2 * MARGIN, TILE_H)
+    centre = height_mm - radius_mm
+    half_angle = math.asin(min(1.0, chord_mm / 2 / radius_mm))
+    if major:
+        half_angle = math.pi - half_angle
+    points = []
+    steps = int(2 * half_angle * radius_mm / 0.2) + 2
+    for i in range(steps + 1):
+        phi = -half_angle + 2 * half_angle * i / steps
+        points.append((radius_mm * math.sin(phi), centre + radius_mm * math.cos(phi)))
+    points += [(-chord_mm / 2 + 0.2 * i, 0.0) for i in range(int(chord_mm / 0.2) + 1)]
+    half = chord_mm / 2
+    stations = [k * step_mm for k in range(-int(half / step_mm), int(half / step_mm) + 1)]
+    if major:
+        stations += [-half, half]  # the far side above each end
+    for x in stations:
+        top = centre + math.sqrt(max(0.0, radius_mm ** 2 - x * x))
+        points += [(x, 0.2 * i) for i in range(int(top / 0.2) + 1)]
+    held = set()
+    for x, y in points:
+        px, py = MARGIN + x - min_x, MARGIN + height_mm - y
+        for c in range(columns):
+            for r in range(rows):
+                if c * 180 <= px <= c * 180 + TILE_W and r * 240 <= py <= r * 240 + TILE_H:
+                    held.add((r + 1, c + 1))
+    return sorted(held), rows * columns
 
 
 def print_pdf(chromium, html, pdf, profile):
@@ -117,21 +147,23 @@ def main():
         print("chromium is not installed: skipped")
         return SKIP
     cases = [
-        # name, arguments, chord, height, radius (in the typed unit), major, mm per unit
-        ("startup", ["--arc", "2491.78", "--chord", "2067.63"], None, None, None, False, 1.0),
+        # name, arguments, chord, height, radius (in the typed unit), major, mm per unit,
+        # ordinate step in the typed unit
+        ("startup", ["--arc", "2491.78", "--chord", "2067.63"], None, None, None, False, 1.0,
+         250.0),
         ("major_in_cm", ["--chord", "50", "--radius", "40", "--major", "--unit", "cm"],
-         50.0, 40.0 + math.sqrt(40.0 ** 2 - 25.0 ** 2), 40.0, True, 10.0),
-        ("one_sheet", ["--chord", "100", "--height", "20"], 100.0, 20.0, 72.5, False, 1.0),
+         50.0, 40.0 + math.sqrt(40.0 ** 2 - 25.0 ** 2), 40.0, True, 10.0, 10.0),
+        ("one_sheet", ["--chord", "100", "--height", "20"], 100.0, 20.0, 72.5, False, 1.0, 10.0),
     ]
     work = tempfile.mkdtemp(prefix="segcalc-report-")
     try:
-        for name, args, chord, height, radius, major, scale in cases:
+        for name, args, chord, height, radius, major, scale, step in cases:
             html = os.path.join(work, name + ".html")
             pdf = os.path.join(work, name + ".pdf")
-            run = subprocess.run([cli, *args, "--exact", "--report", html],
+            run = subprocess.run([cli, *args, "--exact", "--ordinates", str(step), "--report", html],
                                  capture_output=True, text=True, env={**os.environ, "LC_ALL": "C.UTF-8"})
             check(run.returncode == 0, "%s: segcalc-cli exit %d: %s" % (name, run.returncode, run.stderr))
-            lines = dict(line.split("\t") for line in run.stdout.splitlines())
+            lines = dict(line.split("\t", 1) for line in run.stdout.splitlines())
             if chord is None:
                 chord, height, radius = (float(lines[k]) for k in ("精确弦长", "精确弦高", "精确半径"))
             with open(html, encoding="utf-8") as f:
@@ -145,18 +177,22 @@ def main():
             for number, (w, h) in enumerate(sizes, 1):
                 check(abs(w - A4_PT[0]) < 1.5 and abs(h - A4_PT[1]) < 1.5,
                       "%s: page %d is %.2f x %.2f pt, not A4" % (name, number, w, h))
-            columns, rows = expected_sheets(chord * scale, height * scale, radius * scale, major)
+            expected, grid = expected_sheets(chord * scale, height * scale, radius * scale, major,
+                                             step * scale)
             texts = page_texts(pdf, len(sizes))
             labels = []
             sheet_pages = []
             for number, page_text in enumerate(texts, 1):
-                found = re.findall(r"R(\d+)-C(\d+)", page_text)
+                found = re.findall(r"拼接页 第 (\d+) 行 · 第 (\d+) 列", page_text)
                 if found:
                     labels.append(tuple(int(v) for v in found[0]))
                     sheet_pages.append(number)
-            expected = [(r, c) for r in range(1, rows + 1) for c in range(1, columns + 1)]
-            check(labels == expected, "%s: sheets %s, expected %d rows x %d columns"
-                  % (name, labels, rows, columns))
+            check(labels == expected, "%s: sheets %s, expected %s" % (name, labels, expected))
+            print("%s: %d of %d sheets printed" % (name, len(labels), grid))
+            # The first page maps every printed sheet by its label.
+            for r, c in expected:
+                check("R%d-C%d" % (r, c) in texts[0], "%s: R%d-C%d not on the first page's map"
+                      % (name, r, c))
             check(sheet_pages == list(range(len(sizes) - len(expected) + 1, len(sizes) + 1)),
                   "%s: the sheets are not the last pages, one each" % name)
             for page in sheet_pages[:1] + sheet_pages[-1:]:

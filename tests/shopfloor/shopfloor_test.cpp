@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
+#include <regex>
+#include <set>
 #include <sstream>
 
 #include "geometry/exact_geometry.h"
@@ -76,7 +79,7 @@ TEST(Dxf, IsWellFormedAndScalesToMillimetres) {
   const ExactSegment segment = SolveExact(Quantity::Chord, 10, Quantity::Radius, 5.5).segments[0];
   const ArcPart part = MakePart(segment, {1});
   const OrdinateTable& stations = part.ordinates;
-  const auto pairs = DxfPairs(DxfText(part, 25.4));
+  const auto pairs = DxfPairs(DxfText(DrawPart(part, {LengthUnit::Inch, {}})));
   ASSERT_FALSE(pairs.empty());
   EXPECT_EQ(pairs.back(), std::make_pair(0, std::string("EOF")));
   int sections = 0, ends = 0, arcs = 0, ordinate_lines = 0;
@@ -91,7 +94,8 @@ TEST(Dxf, IsWellFormedAndScalesToMillimetres) {
         }
       }
     }
-    if (pairs[i] == std::make_pair(8, std::string(kDxfOrdinateLayer))) ++ordinate_lines;
+    if (pairs[i] == std::make_pair(8, std::string(LayerName(DrawingLayer::Ordinates))))
+      ++ordinate_lines;
   }
   EXPECT_EQ(sections, 3);
   EXPECT_EQ(ends, 3);
@@ -146,25 +150,140 @@ TEST(Report, IsSelfContainedAndEscapesWhatWasTyped) {
   EXPECT_NE(html.find("@page { size: A4"), std::string::npos);
 }
 
-TEST(Report, HasOneSheetPerWindowAndEachHasACheckBar) {
-  Report report = ReportOf("", "100", "20", 10);
-  for (const LengthUnit unit : {LengthUnit::Millimetre, LengthUnit::Centimetre}) {
-    report.format.unit = unit;
+// The sheets a report prints, by their labels.
+std::set<std::string> PrintedSheets(const std::string& html) {
+  std::set<std::string> labels;
+  const std::regex label("拼接页 第 \\d+ 行 · 第 \\d+ 列 <b>(R\\d+-C\\d+)</b>");
+  for (auto it = std::sregex_iterator(html.begin(), html.end(), label);
+       it != std::sregex_iterator(); ++it) {
+    labels.insert((*it)[1]);
+  }
+  return labels;
+}
+
+// Which windows of 190 x 250 mm, overlapping by 10 mm, over the drawing with
+// its 10 mm margins, hold a point of the arc, the chord or an ordinate line:
+// found by walking along each at a fifth of a millimetre, not by intersecting.
+std::set<std::string> SheetsHoldingDrawing(const ExactSegment& s, const OrdinateTable& table,
+                                           double mm_per_unit, long long* windows) {
+  const double r = s.radius * mm_per_unit, half = s.chord / 2 * mm_per_unit;
+  const double h = s.height * mm_per_unit, centre = h - r;
+  const double half_angle = s.angle / 2 * std::numbers::pi / 180;
+  const double min_x = s.angle > 180 ? -r : -half;
+  const double width = -2 * min_x + 20, tall = h + 20;
+  const auto count = [](double length, double window) {
+    return length <= window ? 1
+                            : 1 + static_cast<int>(std::ceil((length - window) / (window - 10)));
+  };
+  const int columns = count(width, 190), rows = count(tall, 250);
+  *windows = static_cast<long long>(columns) * rows;
+  std::set<std::string> held;
+  const auto mark = [&](double x, double y) {
+    const double px = 10 + x - min_x, py = 10 + h - y;
+    for (int c = 0; c < columns; ++c) {
+      for (int row = 0; row < rows; ++row) {
+        if (px >= c * 180.0 && px <= c * 180.0 + 190 && py >= row * 240.0 &&
+            py <= row * 240.0 + 250) {
+          held.insert("R" + std::to_string(row + 1) + "-C" + std::to_string(c + 1));
+        }
+      }
+    }
+  };
+  const int steps = static_cast<int>(r * 2 * half_angle / 0.2) + 2;
+  for (int i = 0; i <= steps; ++i) {
+    const double phi = -half_angle + 2 * half_angle * i / steps;
+    mark(r * std::sin(phi), centre + r * std::cos(phi));
+  }
+  for (double x = -half; x <= half; x += 0.2) mark(x, 0);
+  for (const Ordinate& o : table.rows) {
+    for (double y = 0; y <= o.y * mm_per_unit; y += 0.2) mark(o.x * mm_per_unit, y);
+  }
+  if (s.angle > 180) mark(0, centre);
+  return held;
+}
+
+// Every window that holds something of the drawing is printed, and no other;
+// each printed sheet has its check bar, and the first page its map of them.
+TEST(Report, PrintsTheSheetsThatHoldDrawingAndNoOthers) {
+  const struct {
+    const char* name;
+    Report report;
+    LengthUnit unit;
+    bool drops;  // some windows of the grid are empty
+  } cases[] = {
+      {"OneSheet", ReportOf("", "100", "20", 10), LengthUnit::Millimetre, false},
+      {"StartUp", StartupReport(), LengthUnit::Millimetre, true},
+      {"InCentimetres", ReportOf("", "200", "30", 10), LengthUnit::Centimetre, true},
+      {"BeyondASemicircle", ReportOf("", "300", "700", 100), LengthUnit::Millimetre, true},
+  };
+  for (const auto& c : cases) {
+    Report report = c.report;
+    report.format.unit = c.unit;
+    ASSERT_TRUE(report.part) << c.name;
     const std::string html = ReportText(report);
-    const TileGrid grid = FullSizeGrid(report.part->segment, MillimetresPer(unit));
-    EXPECT_EQ(static_cast<long long>(Count(html, "<section class=\"sheet\">")), grid.count());
-    // One on every sheet, and one on the first page.
-    EXPECT_EQ(static_cast<long long>(Count(html, "class=\"check-bar\"")), grid.count() + 1);
-    std::ostringstream last_sheet;
-    last_sheet << 'R' << grid.rows << "-C" << grid.columns;
-    EXPECT_NE(html.find(last_sheet.str()), std::string::npos);
+    long long windows = 0;
+    const std::set<std::string> expected = SheetsHoldingDrawing(
+        report.part->segment, report.part->ordinates, MillimetresPer(c.unit), &windows);
+    const std::set<std::string> printed = PrintedSheets(html);
+    EXPECT_EQ(printed, expected) << c.name;
+    EXPECT_EQ(static_cast<long long>(printed.size()) < windows, c.drops)
+        << c.name << ": " << printed.size() << " of " << windows;
+    EXPECT_EQ(Count(html, "class=\"check-bar\""), printed.size() + 1) << c.name;
+    EXPECT_EQ(Count(html, "<svg class=\"assembly\""), 1u) << c.name;
+    for (const std::string& label : printed) {
+      EXPECT_NE(html.find(">" + label + "</text>"), std::string::npos)
+          << c.name << " map " << label;
+    }
   }
   // An arc of 2 km: no sheets, and the report says so.
-  report = StartupReport();
+  Report report = StartupReport();
   report.format.unit = LengthUnit::Metre;
   const std::string html = ReportText(report);
   EXPECT_EQ(Count(html, "<section class=\"sheet\">"), 0u);
+  EXPECT_EQ(Count(html, "<svg class=\"assembly\""), 0u);
   EXPECT_NE(html.find("超过"), std::string::npos);
+}
+
+// No label is cut by a sheet's edge: each shown on a sheet lies wholly in that
+// sheet's window (its glyphs at most 0.6 of the 2.5 mm font wide), and every
+// ordinate's label is shown on some sheet.
+TEST(Report, LabelsStandWhollyOnTheirSheets) {
+  for (const Report& report :
+       {StartupReport(), ReportOf("", "300", "700", 50), ReportOf("", "1000", "240", 100)}) {
+    const std::string html = ReportText(report);
+    const std::regex sheet(
+        "viewBox=\"([-\\d.]+) ([-\\d.]+) 190 250\"[^>]*><use href=\"#fullsize\"/>\n"
+        "((?:<text[^\n]*\n)*)</svg>");
+    const std::regex label("translate\\(([-\\d.]+) ([-\\d.]+)\\) rotate\\(-90\\)\">([^<]*)</text>");
+    std::set<std::string> shown;
+    int sheets = 0;
+    for (auto it = std::sregex_iterator(html.begin(), html.end(), sheet);
+         it != std::sregex_iterator(); ++it, ++sheets) {
+      const double left = std::stod((*it)[1]), top = std::stod((*it)[2]);
+      const std::string labels = (*it)[3];
+      for (auto l = std::sregex_iterator(labels.begin(), labels.end(), label);
+           l != std::sregex_iterator(); ++l) {
+        const double x = std::stod((*l)[1]), start = std::stod((*l)[2]);
+        const std::string text = (*l)[3];
+        const double length = 0.6 * 2.5 * static_cast<double>(text.size());
+        EXPECT_GE(x - 2.5, left) << text;
+        EXPECT_LE(x + 1, left + 190) << text;
+        EXPECT_GE(start - length, top) << text;
+        EXPECT_LE(start, top + 250) << text;
+        shown.insert(text);
+      }
+    }
+    EXPECT_GT(sheets, 1);
+    int stations = 0;
+    for (const Ordinate& o : report.part->ordinates.rows) {
+      if (o.y <= 0) continue;
+      ++stations;
+      const std::string text =
+          "x " + report.format.Length(o.x) + " / y " + report.format.Length(o.y);
+      EXPECT_TRUE(shown.count(text)) << text;
+    }
+    EXPECT_GT(stations, 2);
+  }
 }
 
 TEST(Report, WithoutAnExactCircleGivesTheReasonAndNoDrawing) {

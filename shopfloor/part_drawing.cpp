@@ -1,0 +1,171 @@
+#include "shopfloor/part_drawing.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace segcalc {
+namespace {
+
+constexpr double kDegree = std::numbers::pi / 180;
+
+double Sweep(const DrawnArc& arc) {
+  double sweep = std::fmod(arc.end_degrees - arc.start_degrees, 360.0);
+  if (sweep < 0) sweep += 360;
+  return sweep;
+}
+
+bool WithinSweep(const DrawnArc& arc, double degrees) {
+  double from_start = std::fmod(degrees - arc.start_degrees, 360.0);
+  if (from_start < 0) from_start += 360;
+  return from_start <= Sweep(arc);
+}
+
+struct Point {
+  double x, y;
+};
+
+Point At(const DrawnArc& arc, double degrees) {
+  return {arc.centre_x + arc.radius * std::cos(degrees * kDegree),
+          arc.centre_y + arc.radius * std::sin(degrees * kDegree)};
+}
+
+bool Inside(const DrawingBox& box, Point p) {
+  return p.x >= box.min_x && p.x <= box.max_x && p.y >= box.min_y && p.y <= box.max_y;
+}
+
+void Include(DrawingBox& box, Point p, bool& first) {
+  if (first) {
+    box = {p.x, p.y, p.x, p.y};
+    first = false;
+    return;
+  }
+  box.min_x = std::min(box.min_x, p.x);
+  box.max_x = std::max(box.max_x, p.x);
+  box.min_y = std::min(box.min_y, p.y);
+  box.max_y = std::max(box.max_y, p.y);
+}
+
+// Liang and Barsky's clipping: whether some part of the segment lies in the box.
+bool LineTouches(const DrawnLine& line, const DrawingBox& box) {
+  const double dx = line.x2 - line.x1;
+  const double dy = line.y2 - line.y1;
+  double enter = 0, leave = 1;
+  const double p[] = {-dx, dx, -dy, dy};
+  const double q[] = {line.x1 - box.min_x, box.max_x - line.x1, line.y1 - box.min_y,
+                      box.max_y - line.y1};
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0) {
+      if (q[i] < 0) return false;
+      continue;
+    }
+    const double t = q[i] / p[i];
+    if (p[i] < 0) {
+      enter = std::max(enter, t);
+    } else {
+      leave = std::min(leave, t);
+    }
+    if (enter > leave) return false;
+  }
+  return true;
+}
+
+// A connected curve meets a box when one of its ends lies inside or it
+// crosses one of the box's edges.
+bool ArcTouches(const DrawnArc& arc, const DrawingBox& box) {
+  if (Inside(box, At(arc, arc.start_degrees)) || Inside(box, At(arc, arc.end_degrees))) {
+    return true;
+  }
+  const Point corners[] = {{box.min_x, box.min_y},
+                           {box.max_x, box.min_y},
+                           {box.max_x, box.max_y},
+                           {box.min_x, box.max_y}};
+  for (int i = 0; i < 4; ++i) {
+    const Point a = corners[i];
+    const Point b = corners[(i + 1) % 4];
+    // |a + t (b - a) - c|^2 = r^2 for t in [0, 1].
+    const double dx = b.x - a.x, dy = b.y - a.y;
+    const double fx = a.x - arc.centre_x, fy = a.y - arc.centre_y;
+    const double qa = dx * dx + dy * dy;
+    const double qb = 2 * (fx * dx + fy * dy);
+    const double qc = fx * fx + fy * fy - arc.radius * arc.radius;
+    const double discriminant = qb * qb - 4 * qa * qc;
+    if (discriminant < 0 || qa == 0) continue;
+    const double root = std::sqrt(discriminant);
+    for (const double t : {(-qb - root) / (2 * qa), (-qb + root) / (2 * qa)}) {
+      if (t < 0 || t > 1) continue;
+      const double angle =
+          std::atan2(a.y + t * dy - arc.centre_y, a.x + t * dx - arc.centre_x) / kDegree;
+      if (WithinSweep(arc, angle)) return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+const char* LayerName(DrawingLayer layer) {
+  switch (layer) {
+    case DrawingLayer::Arc:
+      return "ARC";
+    case DrawingLayer::Chord:
+      return "CHORD";
+    case DrawingLayer::Height:
+      return "HEIGHT";
+    case DrawingLayer::Ordinates:
+      return "ORDINATES";
+  }
+  return "0";
+}
+
+bool PartDrawing::Touches(const DrawingBox& box) const {
+  for (const DrawnLine& line : lines) {
+    if (LineTouches(line, box)) return true;
+  }
+  for (const DrawnArc& arc : arcs) {
+    if (ArcTouches(arc, box)) return true;
+  }
+  return centre_mark && Inside(box, {0, centre_y});
+}
+
+PartDrawing DrawPart(const ArcPart& part, const OutputFormat& format) {
+  const double scale = MillimetresPer(format.unit);
+  const ExactSegment& s = part.segment;
+  const double radius = s.radius * scale;
+  const double half_chord = s.chord / 2 * scale;
+  const double height = s.height * scale;
+  PartDrawing drawing;
+  // The centre sits R - H below the chord; from the given lengths, not from a
+  // cosine, so a flat arc's centre is as exact as its height.
+  drawing.centre_y = height - radius;
+  double start = 90 - s.angle / 2;
+  if (start < 0) start += 360;
+  drawing.arcs.push_back({DrawingLayer::Arc, 0, drawing.centre_y, radius, start, 90 + s.angle / 2});
+  drawing.lines.push_back({DrawingLayer::Chord, -half_chord, 0, half_chord, 0});
+  drawing.lines.push_back({DrawingLayer::Height, 0, 0, 0, height});
+  for (const Ordinate& station : part.ordinates.rows) {
+    // An end point of the arc lies on the chord: nothing to draw there.
+    if (station.y <= 0) continue;
+    const double x = station.x * scale;
+    drawing.lines.push_back({DrawingLayer::Ordinates, x, 0, x, station.y * scale});
+    drawing.labels.push_back({"x " + format.Length(station.x) + " / y " + format.Length(station.y),
+                              x, 0, station.y * scale});
+  }
+  drawing.centre_mark = s.angle > 180;
+
+  bool first = true;
+  for (const DrawnArc& arc : drawing.arcs) {
+    Include(drawing.extent, At(arc, arc.start_degrees), first);
+    Include(drawing.extent, At(arc, arc.end_degrees), first);
+    for (const double quadrant : {0.0, 90.0, 180.0, 270.0}) {
+      if (WithinSweep(arc, quadrant)) Include(drawing.extent, At(arc, quadrant), first);
+    }
+  }
+  for (const DrawnLine& line : drawing.lines) {
+    Include(drawing.extent, {line.x1, line.y1}, first);
+    Include(drawing.extent, {line.x2, line.y2}, first);
+  }
+  return drawing;
+}
+
+}  // namespace segcalc

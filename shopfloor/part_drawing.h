@@ -1,0 +1,65 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "geometry/arc_part.h"
+#include "shopfloor/output_format.h"
+
+namespace segcalc {
+
+// What a drawing of the part is made of, by layer; the DXF names each layer
+// for CAM programs that pick what to cut by layer.
+enum class DrawingLayer { Arc, Chord, Height, Ordinates };
+const char* LayerName(DrawingLayer layer);  // ARC, CHORD, HEIGHT, ORDINATES
+
+// An arc of a circle, counter-clockwise from start to end as CAD arcs are
+// given; angles in degrees from +x.
+struct DrawnArc {
+  DrawingLayer layer;
+  double centre_x = 0, centre_y = 0, radius = 0;
+  double start_degrees = 0, end_degrees = 0;
+};
+
+struct DrawnLine {
+  DrawingLayer layer;
+  double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+};
+
+// A label beside a vertical line from (x, bottom) to (x, top): the text runs
+// up the page along it, wherever along the line it fits on one sheet.
+struct LineLabel {
+  std::string text;
+  double x = 0, bottom = 0, top = 0;
+};
+
+struct DrawingBox {
+  double min_x = 0, min_y = 0, max_x = 0, max_y = 0;
+  bool Overlaps(const DrawingBox& other) const {
+    return min_x <= other.max_x && other.min_x <= max_x && min_y <= other.max_y &&
+           other.min_y <= max_y;
+  }
+};
+
+// The part drawn once, in millimetres, every length scaled from the typed
+// unit here and nowhere else: the chord on the x axis with its midpoint at
+// the origin, y up. The DXF, the full-size sheets and their assembly map all
+// draw from this.
+struct PartDrawing {
+  std::vector<DrawnArc> arcs;
+  std::vector<DrawnLine> lines;
+  std::vector<LineLabel> labels;
+  // A mark at the centre when the arc is more than a semicircle: the centre
+  // then lies on the template, where it helps to check the radius.
+  bool centre_mark = false;
+  double centre_y = 0;
+  DrawingBox extent;
+
+  // Whether any arc or line passes through the box: a sheet showing none of
+  // them is not worth printing.
+  bool Touches(const DrawingBox& box) const;
+};
+
+PartDrawing DrawPart(const ArcPart& part, const OutputFormat& format);
+
+}  // namespace segcalc
