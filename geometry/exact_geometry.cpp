@@ -208,6 +208,12 @@ double Degrees(double radians) {
   return radians * 180 / kPi;
 }
 
+ExactSegment SegmentOfRadiusAndAngle(double radius, double degrees) {
+  ExactSegment segment = FromHalfAngle(Radians(degrees) / 2, radius);
+  segment.angle = degrees;  // as given, not back from radians
+  return segment;
+}
+
 double MaxHeightToArcRatio() {
   return HeightToArc(PeakHalfAngle());
 }

@@ -52,6 +52,10 @@ ExactChoice ChooseExact(const ExactSolutions& solutions, SolveMode mode,
 // that length (about 0.3623): at a central angle of about 267 degrees.
 double MaxHeightToArcRatio();
 
+// The circle of a radius and a central angle in degrees (0 < angle < 360),
+// the others from the half-angle forms that keep a flat arc's digits.
+ExactSegment SegmentOfRadiusAndAngle(double radius, double degrees);
+
 // True-pi conversions; the calculator's scan keeps its own 3.14.
 double Radians(double degrees);
 double Degrees(double radians);

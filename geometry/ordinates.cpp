@@ -4,7 +4,6 @@
 #include <cmath>
 
 namespace segcalc {
-namespace {
 
 // H - (R - sqrt(R^2 - x^2)), with the sagitta written so that a flat arc of a
 // huge radius loses no digits: R - sqrt(R^2 - x^2) = x^2 / (R + sqrt(R^2 - x^2)).
@@ -12,8 +11,6 @@ double OrdinateAt(const ExactSegment& s, double x) {
   const double root = std::sqrt(std::max(0.0, s.radius * s.radius - x * x));
   return s.height - x * x / (s.radius + root);
 }
-
-}  // namespace
 
 OrdinateTable Ordinates(const ExactSegment& segment, double step) {
   if (!(std::isfinite(step) && step > 0)) return {{}, "放样间距应为大于 0 的数"};

@@ -20,6 +20,11 @@ struct OrdinateTable {
   std::string error;           // why there is no table, when rows is empty
 };
 
+// The perpendicular distance from the chord up to the arc at x (|x| at most
+// half the chord). Beyond a semicircle it is the far side of the arc, the one
+// a perpendicular inside the chord meets.
+double OrdinateAt(const ExactSegment& segment, double x);
+
 // More stations than this is a step typed in the wrong unit, not a table.
 inline constexpr std::size_t kMaxOrdinateRows = 20'001;
 
