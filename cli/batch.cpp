@@ -154,7 +154,13 @@ void WriteBatchLineOutput(const BatchLineOutput& output, std::ostream& out, std:
     // The results before it reach their reader first; and once they cannot,
     // no further line is reported.
     if (!out.flush()) return;
-    err << "segcalc-cli: " << output.message << '\n';
+    // One message a line, each with the program's name.
+    std::string_view message = output.message;
+    for (std::size_t end; (end = message.find('\n')) != std::string_view::npos;
+         message.remove_prefix(end + 1)) {
+      err << "segcalc-cli: " << message.substr(0, end) << '\n';
+    }
+    err << "segcalc-cli: " << message << '\n';
   }
   out << output.result << '\n';
 }

@@ -37,7 +37,7 @@ std::string InvalidLineResult(std::string_view text);
 // error and the exit status it calls for; all without the line end.
 struct BatchLineOutput {
   std::string result;
-  std::string message;
+  std::string message;  // one line per fault
   int status = 0;
 };
 

@@ -11,6 +11,8 @@
 #include "cli/batch_file.h"
 #include "cli/cli_options.h"
 #include "cli/exit_status.h"
+#include "cli/measured_fit.h"
+#include "cli/part_request.h"
 #include "cli/shop_output.h"
 #include "shopfloor/result_columns.h"
 #include "version.h"
@@ -31,6 +33,11 @@ TypedInput TypedFrom(const CliOptions& options) {
 
 int ComputeOnce(const CliOptions& options, std::ostream& out, std::ostream& err,
                 const NumberSeparators& separators) {
+  const OutputFormat format{options.shop.unit, separators};
+  // A bent piece checked on its own: no measurements to compute from.
+  const bool measured = !options.arc.empty() || !options.chord.empty() || !options.height.empty() ||
+                        options.shop.GivesRadiusOrAngle();
+  if (options.shop.fit_file && !measured) return WriteMeasuredFit(options.shop, format, out, err);
   const ComputeRecord record =
       RecordCompute(TypedFrom(options), separators, SingleExactCircle(options.shop));
   int status = kExitOk;
@@ -49,7 +56,10 @@ int ComputeOnce(const CliOptions& options, std::ostream& out, std::ostream& err,
       status = kExitFailed;
     }
   }
-  return std::max(status, WriteShopOutputs(options, record, out, err, separators));
+  status = std::max(status, WriteShopOutputs(options, record, out, err, separators));
+  if (options.shop.fit_file)
+    status = std::max(status, WriteMeasuredFit(options.shop, format, out, err));
+  return status;
 }
 
 // A read that fails part-way must not pass for the end of the list.
@@ -86,7 +96,12 @@ int RunAction(const std::vector<std::string_view>& args, std::istream& in, std::
       break;
   }
   const unsigned jobs = options.jobs.value_or(std::max(1u, std::thread::hardware_concurrency()));
-  const BatchColumns columns = ShopBatchColumns(options.shop, separators);
+  const Checked<PartRequest> request = ReadPartRequest(options.shop, separators);
+  if (!request.ok()) {
+    err << "segcalc-cli: " << request.error << '\n';
+    return kExitUsage;
+  }
+  const BatchColumns columns = ShopBatchColumns(options.shop, *request.value, separators);
   if (!options.batch_file) return BatchFrom(in, "标准输入", out, err, separators, jobs, columns);
   std::ifstream file;
   const std::string why = OpenBatchFile(*options.batch_file, file);

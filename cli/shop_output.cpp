@@ -5,8 +5,11 @@
 #include <ostream>
 
 #include "cli/exit_status.h"
+#include "cli/part_lines.h"
+#include "cli/part_request.h"
 #include "geometry/arc_part.h"
 #include "shopfloor/output_files.h"
+#include "shopfloor/part_values.h"
 #include "shopfloor/result_columns.h"
 
 namespace segcalc {
@@ -45,15 +48,12 @@ int WriteShopOutputs(const CliOptions& options, const ComputeRecord& record, std
   if (!shop.WantsSingleOutput()) return kExitOk;
   SingleRun run{options, record, out, err, {shop.unit, separators}};
 
-  PartRequest request;
-  if (shop.ordinate_step) {
-    const NumberReading reading = StrictNumber(*shop.ordinate_step, separators);
-    if (!reading.ok()) {
-      run.Fail(kExitUsage, "--ordinates 的间距不是有效的数字");
-      return run.status;
-    }
-    request.ordinate_step = reading.value;
+  const Checked<PartRequest> read = ReadPartRequest(shop, separators);
+  if (!read.ok()) {
+    run.Fail(kExitUsage, read.error);
+    return run.status;
   }
+  const PartRequest& request = *read.value;
   if (!record.input_error.empty()) {
     run.Fail(kExitUsage, record.input_error);
     return run.status;
@@ -83,6 +83,8 @@ int WriteShopOutputs(const CliOptions& options, const ComputeRecord& record, std
       out << "放样\t" << run.format.Length(row.x) << '\t' << run.format.Length(row.y) << '\n';
     }
   }
+  WritePartLines(out, part, run.format);
+  for (const std::string& error : part.Errors()) run.Fail(kExitFailed, error);
   if (shop.report_file) run.WriteReport(&part);
   if (shop.dxf_file) {
     const std::filesystem::path file = PathFromUtf8(*shop.dxf_file);
@@ -91,12 +93,39 @@ int WriteShopOutputs(const CliOptions& options, const ComputeRecord& record, std
   return run.status;
 }
 
-BatchColumns ShopBatchColumns(const ShopOptions& shop, const NumberSeparators& separators) {
+// The columns the part adds to a batch line, and their names: the profile,
+// the divisions, the area, each as asked for.
+struct PartColumns {
+  bool profile = false;
+  bool divisions = false;
+  bool area = false;
+
+  std::vector<std::vector<PartValue>> Of(const ArcPart* part, const OutputFormat& format) const {
+    const ProfileBend* bend = nullptr;
+    const Divisions* divided = nullptr;
+    if (part && part->profile && part->profile->ok()) bend = &*part->profile->value;
+    if (part && part->divisions && part->divisions->ok()) divided = &*part->divisions->value;
+    std::vector<std::vector<PartValue>> lists;
+    if (profile) lists.push_back(ProfileValues(bend, format));
+    if (divisions) lists.push_back(DivisionValues(divided, profile, format));
+    if (area) lists.push_back(AreaValues(part && part->area ? &*part->area : nullptr, format));
+    return lists;
+  }
+};
+
+BatchColumns ShopBatchColumns(const ShopOptions& shop, const PartRequest& request,
+                              const NumberSeparators& separators) {
   BatchColumns columns;
-  if (!shop.exact && !shop.dxf_dir) return columns;
+  if (!shop.WantsBatchCircle()) return columns;
   columns.exact = ExactCircle::Solve;
+  const OutputFormat format{shop.unit, separators};
   if (shop.exact) {
     for (const Quantity quantity : kQuantities) columns.names.push_back(ExactLabel(quantity));
+  }
+  const PartColumns part_columns{request.profile.has_value(), request.divisions.has_value(),
+                                 request.area};
+  for (const auto& list : part_columns.Of(nullptr, format)) {
+    for (const PartValue& value : list) columns.names.push_back(value.label);
   }
   std::optional<std::filesystem::path> folder;
   if (shop.dxf_dir) {
@@ -104,8 +133,7 @@ BatchColumns ShopBatchColumns(const ShopOptions& shop, const NumberSeparators& s
     std::error_code ignored;  // a folder that cannot be made fails each write, line by line
     std::filesystem::create_directories(*folder, ignored);
   }
-  const OutputFormat format{shop.unit, separators};
-  columns.append = [exact_columns = shop.exact, folder, format](
+  columns.append = [exact_columns = shop.exact, part_columns, request, folder, format](
                        long number, const ComputeRecord* record, BatchLineOutput& output) {
     if (exact_columns) {
       if (record) {
@@ -114,12 +142,24 @@ BatchColumns ShopBatchColumns(const ShopOptions& shop, const NumberSeparators& s
         output.result += "\t\t\t\t\t";  // an invalid line keeps the columns too
       }
     }
-    // A line without the calculator's answer still gets its drawing when the
-    // exact circle exists.
-    if (!folder || !record || !record->exact.segment) return;
+    // A line without the calculator's answer still gets its part and its
+    // drawing when the exact circle exists.
+    std::optional<ArcPart> part;
+    if (record && record->exact.segment) part = MakePart(*record->exact.segment, request);
+    for (const auto& list : part_columns.Of(part ? &*part : nullptr, format)) {
+      for (const PartValue& value : list) output.result += '\t' + value.text;
+    }
+    const std::string line = "第 " + std::to_string(number) + " 行: ";
+    if (part) {
+      for (const std::string& error : part->Errors()) {
+        output.message += (output.message.empty() ? "" : "\n") + line + error;
+        output.status = std::max(output.status, kExitFailed);
+      }
+    }
+    if (!folder || !part) return;
     const std::filesystem::path path = *folder / (std::to_string(number) + ".dxf");
-    if (!WriteDxfFile(path, MakePart(*record->exact.segment, {}), format)) {
-      output.message = "第 " + std::to_string(number) + " 行: " + CannotWriteMessage(path);
+    if (!WriteDxfFile(path, *part, format)) {
+      output.message += (output.message.empty() ? "" : "\n") + line + CannotWriteMessage(path);
       output.status = std::max(output.status, kExitWriteFailed);
     }
   };

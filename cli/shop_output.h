@@ -4,6 +4,7 @@
 
 #include "cli/batch.h"
 #include "cli/cli_options.h"
+#include "geometry/arc_part.h"
 #include "geometry/compute_record.h"
 
 namespace segcalc {
@@ -17,7 +18,9 @@ ExactCircle SingleExactCircle(const ShopOptions& shop);
 int WriteShopOutputs(const CliOptions& options, const ComputeRecord& record, std::ostream& out,
                      std::ostream& err, const NumberSeparators& separators);
 
-// What the shop options add to each batch line.
-BatchColumns ShopBatchColumns(const ShopOptions& shop, const NumberSeparators& separators);
+// What the shop options add to each batch line; the request as
+// ReadPartRequest read it from them.
+BatchColumns ShopBatchColumns(const ShopOptions& shop, const PartRequest& request,
+                              const NumberSeparators& separators);
 
 }  // namespace segcalc

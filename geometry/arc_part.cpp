@@ -11,7 +11,6 @@ std::vector<std::string> ArcPart::Errors() const {
   add(profile);
   add(divisions);
   add(stations);
-  add(fit);
   return errors;
 }
 
@@ -20,7 +19,7 @@ ArcPart MakePart(const ExactSegment& segment, const PartRequest& request) {
   part.segment = segment;
   part.ordinate_step = request.ordinate_step.value_or(DefaultOrdinateStep(segment.chord));
   part.ordinates = Ordinates(segment, part.ordinate_step);
-  part.area = AreaOf(segment);
+  if (request.area) part.area = AreaOf(segment);
   if (request.profile) part.profile = BendProfile(segment, *request.profile);
   if (request.divisions) {
     if (!part.profile) {
@@ -32,9 +31,6 @@ ArcPart MakePart(const ExactSegment& segment, const PartRequest& request) {
     }
   }
   if (request.stations) part.stations = Stations(segment, *request.stations);
-  if (request.measured_points) {
-    part.fit = FitCircle(*request.measured_points, segment.radius);
-  }
   return part;
 }
 

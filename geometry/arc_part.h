@@ -6,7 +6,6 @@
 
 #include "geometry/area.h"
 #include "geometry/checked.h"
-#include "geometry/circle_fit.h"
 #include "geometry/divisions.h"
 #include "geometry/exact_geometry.h"
 #include "geometry/ordinates.h"
@@ -23,9 +22,7 @@ struct PartRequest {
   // With a profile, on the profile's faces; refused with it when it is refused.
   std::optional<DivisionRequest> divisions = std::nullopt;
   std::optional<StationPlan> stations = std::nullopt;
-  // Points measured on the made part, fitted and compared with the radius of
-  // the face the measurements describe.
-  std::optional<std::vector<PlanePoint>> measured_points = std::nullopt;
+  bool area = false;
 };
 
 // The exact circle and what is marked out and made from it; the report and
@@ -35,11 +32,10 @@ struct ArcPart {
   ExactSegment segment;
   double ordinate_step = 0;
   OrdinateTable ordinates;
-  SegmentArea area;
+  std::optional<SegmentArea> area;
   std::optional<Checked<ProfileBend>> profile;
   std::optional<Checked<Divisions>> divisions;
   std::optional<Checked<std::vector<Station>>> stations;
-  std::optional<Checked<CircleFit>> fit;
 
   // The reasons of the parts asked for and refused, in the order above.
   std::vector<std::string> Errors() const;

@@ -51,7 +51,7 @@ std::string_view FaceName(ProfileFace face) {
     case ProfileFace::Inner:
       return "内侧";
     case ProfileFace::Centre:
-      return "中心";
+      return "中心线";
     case ProfileFace::Outer:
       return "外侧";
   }

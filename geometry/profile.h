@@ -15,7 +15,7 @@ namespace segcalc {
 // inner + D.
 enum class ProfileFace { Inner, Centre, Outer };
 
-std::string_view FaceName(ProfileFace face);  // 内侧, 中心, 外侧
+std::string_view FaceName(ProfileFace face);  // 内侧, 中心线, 外侧
 
 struct ProfileRequest {
   double depth = 0.0;                     // D, in the unit of the measurements

@@ -44,6 +44,13 @@ int LayerColour(DrawingLayer layer) {
       return 3;
     case DrawingLayer::Ordinates:
       return 8;
+    case DrawingLayer::Inner:
+    case DrawingLayer::Outer:
+      return 7;
+    case DrawingLayer::Divisions:
+      return 1;
+    case DrawingLayer::Facets:
+      return 3;
   }
   return 7;
 }

@@ -66,6 +66,13 @@ const char* LayerStyle(DrawingLayer layer) {
     case DrawingLayer::Height:
     case DrawingLayer::Ordinates:
       return "stroke=\"#555\" stroke-width=\"0.15\"";
+    case DrawingLayer::Inner:
+    case DrawingLayer::Outer:
+      return "stroke=\"#000\" stroke-width=\"0.35\"";
+    case DrawingLayer::Divisions:
+      return "stroke=\"#c00\" stroke-width=\"0.25\"";
+    case DrawingLayer::Facets:
+      return "stroke=\"#080\" stroke-width=\"0.25\"";
   }
   return "stroke=\"#000\"";
 }
@@ -138,6 +145,26 @@ PlacedLabel Place(const LineLabel& label, const SheetPlan& plan) {
   return best;
 }
 
+// A division's number, centred on its point.
+struct PlacedNumber {
+  const PointLabel* label;
+  double x, y;  // the centre, on the page
+  double HalfWidth() const { return 0.3 * kLabelSize * static_cast<double>(label->text.size()); }
+};
+
+bool Holds(const Window& w, const PlacedNumber& n) {
+  return n.x - n.HalfWidth() >= w.left + kInset &&
+         n.x + n.HalfWidth() <= w.left + kTileWidthMm - kInset &&
+         n.y - kLabelSize / 2 >= w.top + kInset &&
+         n.y + kLabelSize / 2 <= w.top + kTileHeightMm - kInset;
+}
+
+std::string NumberSvg(const PlacedNumber& n) {
+  return "<text font-size=\"" + Mm(kLabelSize) + "\" fill=\"#c00\" text-anchor=\"middle\" x=\"" +
+         Mm(n.x) + "\" y=\"" + Mm(n.y + kLabelSize / 3) + "\">" + EscapeXml(n.label->text) +
+         "</text>\n";
+}
+
 std::string LabelSvg(const PlacedLabel& p) {
   return "<text font-size=\"" + Mm(kLabelSize) + "\" fill=\"#333\" transform=\"translate(" +
          Mm(p.x) + " " + Mm(p.start) + ") rotate(-90)\">" + EscapeXml(p.label->text) + "</text>\n";
@@ -184,6 +211,12 @@ void WriteFullSizePages(std::ostream& out, const PartDrawing& drawing, const She
       << DrawingSvg(drawing, plan.frame) << Seams(grid) << "</g>\n</defs></svg>\n";
   std::vector<PlacedLabel> labels;
   for (const LineLabel& label : drawing.labels) labels.push_back(Place(label, plan));
+  // Short and within the margins: each stands whole on a sheet, the sheets
+  // overlapping by more than any of them is wide.
+  std::vector<PlacedNumber> numbers;
+  for (const PointLabel& number : drawing.numbers) {
+    numbers.push_back({&number, plan.frame.X(number.x), plan.frame.Y(number.y)});
+  }
 
   const std::string check_bar = CheckBarSvg();
   const std::size_t count = plan.printed.size();
@@ -202,6 +235,9 @@ void WriteFullSizePages(std::ostream& out, const PartDrawing& drawing, const She
         << "\" preserveAspectRatio=\"none\"><use href=\"#fullsize\"/>\n";
     for (const PlacedLabel& label : labels) {
       if (Holds(w, label)) out << LabelSvg(label);
+    }
+    for (const PlacedNumber& number : numbers) {
+      if (Holds(w, number)) out << NumberSvg(number);
     }
     out << "</svg>\n</section>\n";
   }

@@ -7,6 +7,7 @@
 #include "calc/outcome_message.h"
 #include "shopfloor/arc_geometry.h"
 #include "shopfloor/full_size_pages.h"
+#include "shopfloor/part_report.h"
 #include "shopfloor/plain_number.h"
 #include "shopfloor/svg_shapes.h"
 #include "shopfloor/tile_layout.h"
@@ -24,6 +25,8 @@ body { font-family: "Noto Sans CJK SC", "Noto Sans SC", "Microsoft YaHei", SimSu
          sheet_width + R"(; }
 h1 { font-size: 16pt; margin: 0 0 4mm 0; }
 h2 { font-size: 12pt; margin: 6mm 0 2mm 0; }
+h3 { font-size: 10.5pt; margin: 4mm 0 1.5mm 0; }
+table.points { font-size: 8.5pt; }
 table { border-collapse: collapse; }
 td, th { border: 0.2mm solid #888; padding: 0.8mm 2mm; text-align: right; }
 th { background: #eee; }
@@ -220,6 +223,7 @@ void WriteReport(std::ostream& out, const ComputeRecord& record, const ArcPart* 
     const PartDrawing drawing = DrawPart(*part, format);
     const SheetPlan plan = PlanSheets(drawing);
     WriteAssemblyMap(out, drawing, plan);
+    WritePartSection(out, *part, format);
     WriteOrdinates(out, *part, format);
     WriteOverview(out, *part, format);
     WriteFullSize(out, drawing, plan);

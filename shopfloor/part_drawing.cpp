@@ -102,6 +102,42 @@ bool ArcTouches(const DrawnArc& arc, const DrawingBox& box) {
   return false;
 }
 
+// How far a division's line reaches across an arc without a profile, and how
+// far beyond its outer end the division's number stands, in mm.
+constexpr double kDivisionTick = 5;
+constexpr double kNumberOffset = 4;
+
+// The profile's faces share the arc's centre and angles; each division line
+// runs along the radius through its point, from the inner face to the outer.
+void DrawProfileAndDivisions(const ArcPart& part, double scale, PartDrawing& drawing) {
+  const DrawnArc given = drawing.arcs.front();
+  const ProfileBend* bend = part.profile && part.profile->ok() ? &*part.profile->value : nullptr;
+  if (bend) {
+    for (const auto& [layer, face] : {std::pair{DrawingLayer::Inner, &bend->inner},
+                                      std::pair{DrawingLayer::Outer, &bend->outer}}) {
+      DrawnArc arc = given;
+      arc.layer = layer;
+      arc.radius = face->radius * scale;
+      drawing.arcs.push_back(arc);
+    }
+  }
+  if (!part.divisions || !part.divisions->ok()) return;
+  const std::vector<DivisionPoint>& points = part.divisions->value->points;
+  const double inner = bend ? bend->inner.radius * scale : given.radius - kDivisionTick;
+  const double outer = bend ? bend->outer.radius * scale : given.radius + kDivisionTick;
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    const double x = points[i].x * scale, y = points[i].y * scale;
+    const double ux = x / given.radius, uy = (y - given.centre_y) / given.radius;
+    drawing.lines.push_back({DrawingLayer::Divisions, inner * ux, given.centre_y + inner * uy,
+                             outer * ux, given.centre_y + outer * uy});
+    const double number = outer + kNumberOffset;
+    drawing.numbers.push_back({std::to_string(i), number * ux, given.centre_y + number * uy});
+    if (i == 0) continue;
+    const double px = points[i - 1].x * scale, py = points[i - 1].y * scale;
+    drawing.lines.push_back({DrawingLayer::Facets, px, py, x, y});
+  }
+}
+
 }  // namespace
 
 const char* LayerName(DrawingLayer layer) {
@@ -114,6 +150,14 @@ const char* LayerName(DrawingLayer layer) {
       return "HEIGHT";
     case DrawingLayer::Ordinates:
       return "ORDINATES";
+    case DrawingLayer::Inner:
+      return "INNER";
+    case DrawingLayer::Outer:
+      return "OUTER";
+    case DrawingLayer::Divisions:
+      return "DIVISIONS";
+    case DrawingLayer::Facets:
+      return "FACETS";
   }
   return "0";
 }
@@ -152,6 +196,7 @@ PartDrawing DrawPart(const ArcPart& part, const OutputFormat& format) {
                               x, 0, station.y * scale});
   }
   drawing.centre_mark = s.angle > 180;
+  DrawProfileAndDivisions(part, scale, drawing);
 
   bool first = true;
   for (const DrawnArc& arc : drawing.arcs) {

@@ -10,8 +10,11 @@ namespace segcalc {
 
 // What a drawing of the part is made of, by layer; the DXF names each layer
 // for CAM programs that pick what to cut by layer.
-enum class DrawingLayer { Arc, Chord, Height, Ordinates };
-const char* LayerName(DrawingLayer layer);  // ARC, CHORD, HEIGHT, ORDINATES
+// ARC is the face the measurements describe; INNER and OUTER the faces of a
+// profile bent to it; DIVISIONS a line across the profile (or the arc) at
+// each division point; FACETS the straight members between them.
+enum class DrawingLayer { Arc, Chord, Height, Ordinates, Inner, Outer, Divisions, Facets };
+const char* LayerName(DrawingLayer layer);  // ARC, CHORD, HEIGHT, ORDINATES, INNER, ...
 
 // An arc of a circle, counter-clockwise from start to end as CAD arcs are
 // given; angles in degrees from +x.
@@ -33,6 +36,12 @@ struct LineLabel {
   double x = 0, bottom = 0, top = 0;
 };
 
+// A short label centred on a point: the number of a division point.
+struct PointLabel {
+  std::string text;
+  double x = 0, y = 0;
+};
+
 struct DrawingBox {
   double min_x = 0, min_y = 0, max_x = 0, max_y = 0;
   bool Overlaps(const DrawingBox& other) const {
@@ -49,6 +58,7 @@ struct PartDrawing {
   std::vector<DrawnArc> arcs;
   std::vector<DrawnLine> lines;
   std::vector<LineLabel> labels;
+  std::vector<PointLabel> numbers;
   // A mark at the centre when the arc is more than a semicircle: the centre
   // then lies on the template, where it helps to check the radius.
   bool centre_mark = false;

@@ -90,6 +90,46 @@ def check_drawing(name, path, chord, radius, major, scale):
               "%s: ordinate at x %r ends off the arc" % (name, x))
 
 
+def check_profile(path, outer, depth, pieces):
+    doc, auditor = read(path)
+    check(not auditor.has_errors, "profile: errors %s" % auditor.errors)
+    msp = doc.modelspace()
+    arcs = {a.dxf.layer: a for a in msp.query("ARC")}
+    check(set(arcs) == {"ARC", "INNER", "OUTER"}, "profile: arcs on %s" % sorted(arcs))
+    if set(arcs) != {"ARC", "INNER", "OUTER"}:
+        return
+    check(close(arcs["OUTER"].dxf.radius, outer), "profile: outer %r" % arcs["OUTER"].dxf.radius)
+    check(close(arcs["INNER"].dxf.radius, outer - depth),
+          "profile: inner %r" % arcs["INNER"].dxf.radius)
+    centre = arcs["ARC"].dxf.center
+    for layer in ("INNER", "OUTER"):
+        check(arcs[layer].dxf.center.distance(centre) < 1e-9, "profile: %s off centre" % layer)
+        check(close(arcs[layer].dxf.start_angle, arcs["ARC"].dxf.start_angle) and
+              close(arcs[layer].dxf.end_angle, arcs["ARC"].dxf.end_angle),
+              "profile: %s spans other angles" % layer)
+    divisions = msp.query('LINE[layer=="DIVISIONS"]')
+    check(len(divisions) == pieces + 1, "profile: %d division lines" % len(divisions))
+    for line in divisions:
+        near, far = sorted((line.dxf.start.distance(centre), line.dxf.end.distance(centre)))
+        check(close(near, outer - depth) and close(far, outer), "profile: division %r..%r"
+              % (near, far))
+        # Along the radius: both ends in the same direction from the centre.
+        a = math.atan2(line.dxf.start.y - centre.y, line.dxf.start.x - centre.x)
+        b = math.atan2(line.dxf.end.y - centre.y, line.dxf.end.x - centre.x)
+        check(abs(a - b) < 1e-9, "profile: a division line is not radial")
+    facets = msp.query('LINE[layer=="FACETS"]')
+    check(len(facets) == pieces, "profile: %d facets" % len(facets))
+    span = math.radians((arcs["ARC"].dxf.end_angle - arcs["ARC"].dxf.start_angle) % 360)
+    for facet in facets:
+        for end in (facet.dxf.start, facet.dxf.end):
+            check(close(end.distance(centre), outer), "profile: facet end off the outer face")
+        chord = facet.dxf.start.distance(facet.dxf.end)
+        check(close(chord, 2 * outer * math.sin(span / pieces / 2), 1e-9),
+              "profile: facet of %r" % chord)
+    for layer in ("INNER", "OUTER", "DIVISIONS", "FACETS"):
+        check(doc.layers.has_entry(layer), "profile: layer %s not in the layer table" % layer)
+
+
 def main():
     cli = sys.argv[1]
     work = tempfile.mkdtemp(prefix="segcalc-dxf-")
@@ -114,6 +154,16 @@ def main():
         check(close(arc.dxf.radius * span, 2491.78, 1e-8), "calculator: arc length %r"
               % (arc.dxf.radius * span))
         check(close(arc.start_point.distance(arc.end_point), 2067.63, 1e-8), "calculator: chord")
+
+        # A 70 mm profile measured on its outer face, in four pieces: its two
+        # faces are true ARCs about the same centre, the division lines run
+        # across the profile along the radius, the facets join the points.
+        path = os.path.join(work, "profile.dxf")
+        run = subprocess.run([cli, "--chord", "1200", "--height", "300", "--profile", "70",
+                              "--face", "outer", "--pieces", "4", "--dxf", path],
+                             capture_output=True, text=True, env=env)
+        check(run.returncode == 0, "profile: exit %d %s" % (run.returncode, run.stderr))
+        check_profile(path, outer=(600 ** 2 + 300 ** 2) / 600, depth=70, pieces=4)
 
         # A batch writes one drawing per solved line, named by its line number.
         folder = os.path.join(work, "batch")

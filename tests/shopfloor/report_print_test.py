@@ -34,23 +34,40 @@ def windows(length, window):
     return 1 + math.ceil((length - window) / (window - OVERLAP))
 
 
-def expected_sheets(chord_mm, height_mm, radius_mm, major, step_mm):
+def expected_sheets(chord_mm, height_mm, radius_mm, major, step_mm, depth_mm=0.0, pieces=0):
     """The (row, column) of every window that holds a point of the arc, the
     chord or an ordinate line (at 0, +-step, ... and the chord's ends), walking
     along each at a fifth of a millimetre: the sheets worth printing, row by
     row."""
-    min_x = -radius_mm if major else -chord_mm / 2
-    columns = windows(-2 * min_x + 2 * MARGIN, TILE_W)
-    rows = windows(height_mm + 2 * MARGIN, TILE_H)
     centre = height_mm - radius_mm
     half_angle = math.asin(min(1.0, chord_mm / 2 / radius_mm))
     if major:
         half_angle = math.pi - half_angle
     points = []
-    steps = int(2 * half_angle * radius_mm / 0.2) + 2
-    for i in range(steps + 1):
-        phi = -half_angle + 2 * half_angle * i / steps
-        points.append((radius_mm * math.sin(phi), centre + radius_mm * math.cos(phi)))
+    # The arc as measured (the outer face of a profile) and the inner face.
+    for radius in [radius_mm] + ([radius_mm - depth_mm] if depth_mm else []):
+        steps = int(2 * half_angle * radius / 0.2) + 2
+        for i in range(steps + 1):
+            phi = -half_angle + 2 * half_angle * i / steps
+            points.append((radius * math.sin(phi), centre + radius * math.cos(phi)))
+    # Division lines across the profile, and the facets between their points.
+    ends = []
+    for i in range(pieces + 1 if pieces else 0):
+        phi = -half_angle + 2 * half_angle * i / pieces
+        ends.append((math.sin(phi), math.cos(phi)))
+        for k in range(int(depth_mm / 0.2) + 1):
+            r = radius_mm - depth_mm + 0.2 * k
+            points.append((r * math.sin(phi), centre + r * math.cos(phi)))
+    for (ax, ay), (bx, by) in zip(ends, ends[1:]):
+        for k in range(201):
+            t = k / 200
+            points.append((radius_mm * (ax + t * (bx - ax)),
+                           centre + radius_mm * (ay + t * (by - ay))))
+    min_x = min(p[0] for p in points + [(-chord_mm / 2, 0)])
+    max_y = max(p[1] for p in points + [(0, height_mm)])
+    min_y = min(p[1] for p in points + [(0, 0)])
+    columns = windows(-2 * min_x + 2 * MARGIN, TILE_W)
+    rows = windows(max_y - min_y + 2 * MARGIN, TILE_H)
     points += [(-chord_mm / 2 + 0.2 * i, 0.0) for i in range(int(chord_mm / 0.2) + 1)]
     half = chord_mm / 2
     stations = [k * step_mm for k in range(-int(half / step_mm), int(half / step_mm) + 1)]
@@ -61,7 +78,7 @@ def expected_sheets(chord_mm, height_mm, radius_mm, major, step_mm):
         points += [(x, 0.2 * i) for i in range(int(top / 0.2) + 1)]
     held = set()
     for x, y in points:
-        px, py = MARGIN + x - min_x, MARGIN + height_mm - y
+        px, py = MARGIN + x - min_x, MARGIN + max_y - y
         for c in range(columns):
             for r in range(rows):
                 if c * 180 <= px <= c * 180 + TILE_W and r * 240 <= py <= r * 240 + TILE_H:
@@ -154,6 +171,9 @@ def main():
         ("major_in_cm", ["--chord", "50", "--radius", "40", "--major", "--unit", "cm"],
          50.0, 40.0 + math.sqrt(40.0 ** 2 - 25.0 ** 2), 40.0, True, 10.0, 10.0),
         ("one_sheet", ["--chord", "100", "--height", "20"], 100.0, 20.0, 72.5, False, 1.0, 10.0),
+        # A window frame's profile: the inner face reaches below the chord.
+        ("frame", ["--chord", "600", "--height", "150", "--profile", "70", "--face", "outer",
+                   "--pieces", "3", "--area"], 600.0, 150.0, 375.0, False, 1.0, 100.0),
     ]
     work = tempfile.mkdtemp(prefix="segcalc-report-")
     try:
@@ -177,8 +197,10 @@ def main():
             for number, (w, h) in enumerate(sizes, 1):
                 check(abs(w - A4_PT[0]) < 1.5 and abs(h - A4_PT[1]) < 1.5,
                       "%s: page %d is %.2f x %.2f pt, not A4" % (name, number, w, h))
+            depth = float(args[args.index("--profile") + 1]) if "--profile" in args else 0.0
+            pieces = int(args[args.index("--pieces") + 1]) if "--pieces" in args else 0
             expected, grid = expected_sheets(chord * scale, height * scale, radius * scale, major,
-                                             step * scale)
+                                             step * scale, depth * scale, pieces)
             texts = page_texts(pdf, len(sizes))
             labels = []
             sheet_pages = []
