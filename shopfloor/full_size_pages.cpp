@@ -5,15 +5,10 @@
 #include <string>
 
 #include "shopfloor/arc_geometry.h"
-#include "shopfloor/plain_number.h"
 #include "shopfloor/svg_shapes.h"
 
 namespace segcalc {
 namespace {
-
-std::string N(double value) {
-  return PlainNumber(value, 4);
-}
 
 // Drawing coordinates of the full-size pages: mm, with the top left corner of
 // the drawing (margins included) at 0, 0.
@@ -22,10 +17,11 @@ SvgFrame FullSizeFrame(const ArcLayout& arc) {
 }
 
 std::string AlignmentMark(double x, double y) {
-  return "<g fill=\"none\" stroke=\"#000\" stroke-width=\"0.2\"><circle cx=\"" + N(x) + "\" cy=\"" +
-         N(y) + "\" r=\"3\"/><line x1=\"" + N(x - 4) + "\" y1=\"" + N(y) + "\" x2=\"" + N(x + 4) +
-         "\" y2=\"" + N(y) + "\"/><line x1=\"" + N(x) + "\" y1=\"" + N(y - 4) + "\" x2=\"" + N(x) +
-         "\" y2=\"" + N(y + 4) + "\"/></g>\n";
+  return "<g fill=\"none\" stroke=\"#000\" stroke-width=\"0.2\"><circle cx=\"" + SvgNumber(x) +
+         "\" cy=\"" + SvgNumber(y) + "\" r=\"3\"/><line x1=\"" + SvgNumber(x - 4) + "\" y1=\"" +
+         SvgNumber(y) + "\" x2=\"" + SvgNumber(x + 4) + "\" y2=\"" + SvgNumber(y) +
+         "\"/><line x1=\"" + SvgNumber(x) + "\" y1=\"" + SvgNumber(y - 4) + "\" x2=\"" +
+         SvgNumber(x) + "\" y2=\"" + SvgNumber(y + 4) + "\"/></g>\n";
 }
 
 // The middle of the part of a window that holds drawing: the last window in
@@ -42,20 +38,22 @@ std::string Seams(const TileGrid& grid) {
   const char* edge = "stroke=\"#f60\" stroke-width=\"0.2\" stroke-dasharray=\"2 2\"";
   for (int c = 0; c + 1 < grid.columns; ++c) {
     const double x = grid.left(c + 1);
-    svg += "<line x1=\"" + N(x) + "\" y1=\"0\" x2=\"" + N(x) + "\" y2=\"" + N(grid.height) + "\" " +
-           edge + "/>\n";
-    svg += "<line x1=\"" + N(x + kTileOverlapMm) + "\" y1=\"0\" x2=\"" + N(x + kTileOverlapMm) +
-           "\" y2=\"" + N(grid.height) + "\" " + edge + "/>\n";
+    svg += "<line x1=\"" + SvgNumber(x) + "\" y1=\"0\" x2=\"" + SvgNumber(x) + "\" y2=\"" +
+           SvgNumber(grid.height) + "\" " + edge + "/>\n";
+    svg += "<line x1=\"" + SvgNumber(x + kTileOverlapMm) + "\" y1=\"0\" x2=\"" +
+           SvgNumber(x + kTileOverlapMm) + "\" y2=\"" + SvgNumber(grid.height) + "\" " + edge +
+           "/>\n";
     for (int r = 0; r < grid.rows; ++r) {
       svg += AlignmentMark(x + kTileOverlapMm / 2, Middle(grid.top(r), kTileHeightMm, grid.height));
     }
   }
   for (int r = 0; r + 1 < grid.rows; ++r) {
     const double y = grid.top(r + 1);
-    svg += "<line x1=\"0\" y1=\"" + N(y) + "\" x2=\"" + N(grid.width) + "\" y2=\"" + N(y) + "\" " +
-           edge + "/>\n";
-    svg += "<line x1=\"0\" y1=\"" + N(y + kTileOverlapMm) + "\" x2=\"" + N(grid.width) +
-           "\" y2=\"" + N(y + kTileOverlapMm) + "\" " + edge + "/>\n";
+    svg += "<line x1=\"0\" y1=\"" + SvgNumber(y) + "\" x2=\"" + SvgNumber(grid.width) + "\" y2=\"" +
+           SvgNumber(y) + "\" " + edge + "/>\n";
+    svg += "<line x1=\"0\" y1=\"" + SvgNumber(y + kTileOverlapMm) + "\" x2=\"" +
+           SvgNumber(grid.width) + "\" y2=\"" + SvgNumber(y + kTileOverlapMm) + "\" " + edge +
+           "/>\n";
     for (int c = 0; c < grid.columns; ++c) {
       svg += AlignmentMark(Middle(grid.left(c), kTileWidthMm, grid.width), y + kTileOverlapMm / 2);
     }
@@ -71,8 +69,8 @@ std::string FullSizeDrawing(const ExactSegment& segment, const std::vector<Ordin
   const ArcLayout arc = LayOutArc(segment, scale);
   const SvgFrame frame = FullSizeFrame(arc);
   std::string svg = "<g id=\"fullsize\">\n";
-  svg += "<rect x=\"0\" y=\"0\" width=\"" + N(grid.width) + "\" height=\"" + N(grid.height) +
-         "\" fill=\"url(#grid)\"/>\n";
+  svg += "<rect x=\"0\" y=\"0\" width=\"" + SvgNumber(grid.width) + "\" height=\"" +
+         SvgNumber(grid.height) + "\" fill=\"url(#grid)\"/>\n";
   svg += SvgLine(frame, -arc.half_chord, 0, arc.half_chord, 0,
                  "stroke=\"#06c\" stroke-width=\"0.25\" stroke-dasharray=\"4 2\"");
   for (const Ordinate& station : stations) {
@@ -80,13 +78,14 @@ std::string FullSizeDrawing(const ExactSegment& segment, const std::vector<Ordin
     const double x = station.x * scale;
     const double y = station.y * scale;
     svg += SvgLine(frame, x, 0, x, y, "stroke=\"#555\" stroke-width=\"0.15\"");
-    svg += "<text font-size=\"2.5\" fill=\"#333\" transform=\"translate(" + N(frame.X(x) - 1) +
-           " " + N(frame.Y(y / 2)) + ") rotate(-90)\">x " + FormatTwoPlaces(station.x, separators) +
-           " / y " + FormatTwoPlaces(station.y, separators) + "</text>\n";
+    svg += "<text font-size=\"2.5\" fill=\"#333\" transform=\"translate(" +
+           SvgNumber(frame.X(x) - 1) + " " + SvgNumber(frame.Y(y / 2)) + ") rotate(-90)\">x " +
+           FormatTwoPlaces(station.x, separators) + " / y " +
+           FormatTwoPlaces(station.y, separators) + "</text>\n";
   }
   if (arc.beyond_semicircle) {
-    svg += "<circle fill=\"#000\" cx=\"" + N(frame.X(0)) + "\" cy=\"" + N(frame.Y(arc.centre_y)) +
-           "\" r=\"2\"/>\n";
+    svg += "<circle fill=\"#000\" cx=\"" + SvgNumber(frame.X(0)) + "\" cy=\"" +
+           SvgNumber(frame.Y(arc.centre_y)) + "\" r=\"2\"/>\n";
   }
   svg += SvgArc(arc, frame, "stroke=\"#000\" stroke-width=\"0.5\"");
   svg += Seams(grid);
@@ -114,7 +113,7 @@ std::string CheckBarSvg() {
   for (int mm = 0; mm <= 100; mm += 10) {
     const double length = mm % 50 == 0 ? 3 : 1.5;
     svg += "<line x1=\"" + std::to_string(mm) + "\" y1=\"3.5\" x2=\"" + std::to_string(mm) +
-           "\" y2=\"" + N(3.5 + length) + "\" stroke=\"#000\" stroke-width=\"0.2\"/>\n";
+           "\" y2=\"" + SvgNumber(3.5 + length) + "\" stroke=\"#000\" stroke-width=\"0.2\"/>\n";
   }
   svg += "<text x=\"50\" y=\"9.5\" font-size=\"3\" text-anchor=\"middle\">100 mm</text>\n";
   svg += "</svg>\n";
@@ -145,9 +144,10 @@ void WriteFullSizePages(std::ostream& out, const ExactSegment& segment,
           << check_bar
           << "<div class=\"hint\">蓝条打印后应量得 100 mm,否则打印比例不对。"
              "相邻页重叠 10 mm,对准十字标记后粘贴。</div>\n</div>\n"
-          << "<svg class=\"tile\" width=\"" << N(kTileWidthMm) << "mm\" height=\""
-          << N(kTileHeightMm) << "mm\" viewBox=\"" << N(grid.left(c)) << " " << N(grid.top(r))
-          << " " << N(kTileWidthMm) << " " << N(kTileHeightMm)
+          << "<svg class=\"tile\" width=\"" << SvgNumber(kTileWidthMm) << "mm\" height=\""
+          << SvgNumber(kTileHeightMm) << "mm\" viewBox=\"" << SvgNumber(grid.left(c)) << " "
+          << SvgNumber(grid.top(r)) << " " << SvgNumber(kTileWidthMm) << " "
+          << SvgNumber(kTileHeightMm)
           << "\" preserveAspectRatio=\"none\"><use href=\"#fullsize\"/></svg>\n</section>\n";
     }
   }
