@@ -168,7 +168,10 @@ void RegisterBatch() {
     int lines;
     unsigned jobs;
   } runs[] = {{kBatchLines, 1}, {kLongBatchLines, 1}, {kLongBatchLines, 2}};
-  for (const auto [lines, jobs] : runs) {
+  for (const auto& run : runs) {
+    // Copied out: a lambda may not capture a structured binding before clang 16.
+    const int lines = run.lines;
+    const unsigned jobs = run.jobs;
     benchmark::RegisterBenchmark(
         BatchName(lines, jobs).c_str(),
         [lines, jobs](benchmark::State& state) {
