@@ -3,8 +3,6 @@
 // clang-format off
 #include <windows.h>
 #include <commctrl.h>
-#include <commdlg.h>
-#include <shellapi.h>
 // clang-format on
 
 #include <algorithm>
@@ -12,6 +10,9 @@
 
 #include "platform/wide_text.h"
 #include "window/commands.h"
+#include "window/win32_dpi.h"
+#include "window/win32_message_box.h"
+#include "window/win32_services.h"
 
 namespace segcalc {
 namespace {
@@ -61,46 +62,6 @@ constexpr DWORD kWindowExStyle = WS_EX_CONTROLPARENT;
 constexpr wchar_t kWindowClass[] = L"segcalc.MainForm";
 constexpr int kIconId = 1;  // the first icon group of the resource script
 
-// Newer calls than Windows 7's, found at run time.
-template <typename Function>
-Function Lookup(const wchar_t* module, const char* name) {
-  const HMODULE handle = GetModuleHandleW(module);
-  if (handle == nullptr) return nullptr;
-  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(handle, name)));
-}
-
-using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
-using SetProcessDpiAwarenessContextFn = BOOL(WINAPI*)(HANDLE);
-using SetProcessDpiAwarenessFn = HRESULT(WINAPI*)(int);
-
-constexpr UINT kWmDpiChanged = 0x02E0;  // WM_DPICHANGED, Windows 8.1
-const HANDLE kPerMonitorAwareV2 = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4));
-constexpr int kProcessPerMonitorDpiAware = 2;
-
-UINT DpiOf(HWND window) {
-  static const auto get_dpi = Lookup<GetDpiForWindowFn>(L"user32.dll", "GetDpiForWindow");
-  if (get_dpi != nullptr) {
-    const UINT dpi = get_dpi(window);
-    if (dpi != 0) return dpi;
-  }
-  // Windows 7 and 8 scale the whole desktop alike.
-  const HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-  ReleaseDC(nullptr, screen);
-  return dpi > 0 ? static_cast<UINT>(dpi) : 96;
-}
-
-SIZE WindowSizeFor(int client_width, int client_height, UINT dpi) {
-  RECT rect = {0, 0, client_width, client_height};
-  static const auto adjust =
-      Lookup<AdjustWindowRectExForDpiFn>(L"user32.dll", "AdjustWindowRectExForDpi");
-  if (adjust == nullptr || !adjust(&rect, kWindowStyle, FALSE, kWindowExStyle, dpi)) {
-    AdjustWindowRectEx(&rect, kWindowStyle, FALSE, kWindowExStyle);
-  }
-  return {rect.right - rect.left, rect.bottom - rect.top};
-}
-
 // 宋体 regular in the GB2312 character set, which every Chinese Windows has.
 HFONT SongFont(double points, UINT dpi) {
   LOGFONTW font = {};
@@ -133,33 +94,6 @@ SIZE TextExtent(HWND window, HFONT font, const std::wstring& text) {
   SelectObject(dc, old);
   ReleaseDC(window, dc);
   return size;
-}
-
-// The CBT hook lives on the thread showing the box, for that one box.
-thread_local HHOOK message_box_hook = nullptr;
-
-BOOL CALLBACK RenameButton(HWND child, LPARAM) {
-  wchar_t kind[16] = {};
-  GetClassNameW(child, kind, 16);
-  if (lstrcmpiW(kind, L"Button") == 0) SetWindowTextW(child, L"确定");
-  return TRUE;
-}
-
-// Windows words its OK button in the language of its own user interface;
-// the box is renamed before it first shows.
-LRESULT CALLBACK RenameOkButton(int code, WPARAM wparam, LPARAM lparam) {
-  const HHOOK hook = message_box_hook;
-  if (code == HCBT_ACTIVATE) {
-    const auto box = reinterpret_cast<HWND>(wparam);
-    wchar_t kind[16] = {};
-    GetClassNameW(box, kind, 16);
-    if (lstrcmpW(kind, L"#32770") == 0) {
-      EnumChildWindows(box, RenameButton, 0);
-      UnhookWindowsHookEx(hook);
-      message_box_hook = nullptr;
-    }
-  }
-  return CallNextHookEx(hook, code, wparam, lparam);
 }
 
 // The one window, its controls mirroring a MainForm. It is what the commands
@@ -255,7 +189,8 @@ int Win32MainForm::Run(int show_command) {
   if (RegisterClassExW(&window_class) == 0) return 1;
 
   const std::wstring caption = WideFromUtf8(form_.caption);
-  const SIZE initial = WindowSizeFor(Px(kClientWidth), Px(kClientHeight), dpi_);
+  const SIZE initial =
+      WindowSizeFor(Px(kClientWidth), Px(kClientHeight), kWindowStyle, kWindowExStyle, dpi_);
   window_ =
       CreateWindowExW(kWindowExStyle, kWindowClass, caption.c_str(), kWindowStyle, CW_USEDEFAULT,
                       CW_USEDEFAULT, initial.cx, initial.cy, nullptr, nullptr, instance, this);
@@ -342,7 +277,8 @@ void Win32MainForm::ApplyDpi(UINT dpi) {
   Place(command3_, kCommand3Rect, control_font_);
   Place(check1_, kCheck1Rect, window_font_);
 
-  const SIZE size = WindowSizeFor(Px(kClientWidth), Px(kClientHeight), dpi_);
+  const SIZE size =
+      WindowSizeFor(Px(kClientWidth), Px(kClientHeight), kWindowStyle, kWindowExStyle, dpi_);
   SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   InvalidateRect(window_, nullptr, TRUE);
@@ -486,49 +422,15 @@ void Win32MainForm::ShowContextMenu(LPARAM screen_point) {
 }
 
 void Win32MainForm::SetClipboardText(const std::string& text) {
-  // The Windows clipboard's text has its lines end in CR LF.
-  std::wstring wide;
-  for (const wchar_t c : WideFromUtf8(text)) {
-    if (c == L'\n') wide += L'\r';
-    wide += c;
-  }
-  const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
-  bool done = false;
-  if (OpenClipboard(window_)) {
-    EmptyClipboard();
-    if (const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
-      if (void* target = GlobalLock(memory)) {
-        CopyMemory(target, wide.c_str(), bytes);
-        GlobalUnlock(memory);
-        done = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
-      }
-      if (!done) GlobalFree(memory);  // the clipboard owns it only once set
-    }
-    CloseClipboard();
-  }
-  if (!done) ShowWarning("无法使用剪贴板,请稍后再试");
+  if (!SetWin32ClipboardText(window_, text)) ShowWarning("无法使用剪贴板,请稍后再试");
 }
 
 bool Win32MainForm::OpenInBrowser(const std::filesystem::path& file) {
-  const auto result = reinterpret_cast<INT_PTR>(
-      ShellExecuteW(window_, L"open", file.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
-  return result > 32;
+  return OpenWithShell(window_, file);
 }
 
 std::optional<std::filesystem::path> Win32MainForm::AskSaveFile(const std::string& suggested_name) {
-  std::wstring name = WideFromUtf8(suggested_name);
-  name.resize(std::max<std::size_t>(name.size() + 1, 4096), L'\0');
-  OPENFILENAMEW dialog = {};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = window_;
-  dialog.lpstrFilter = L"DXF 图形 (*.dxf)\0*.dxf\0";
-  dialog.lpstrFile = name.data();
-  dialog.nMaxFile = static_cast<DWORD>(name.size());
-  dialog.lpstrTitle = L"导出 DXF";
-  dialog.lpstrDefExt = L"dxf";
-  dialog.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
-  if (!GetSaveFileNameW(&dialog)) return std::nullopt;
-  return std::filesystem::path(name.c_str());
+  return AskSaveDxfFile(window_, suggested_name);
 }
 
 LRESULT CALLBACK Win32MainForm::WindowProc(HWND window, UINT message, WPARAM wparam,
@@ -630,37 +532,9 @@ LRESULT Win32MainForm::HandleBox(int index, HWND box, UINT message, WPARAM wpara
 
 }  // namespace
 
-void BecomeDpiAware() {
-  if (const auto set_context =
-          Lookup<SetProcessDpiAwarenessContextFn>(L"user32.dll", "SetProcessDpiAwarenessContext")) {
-    set_context(kPerMonitorAwareV2);
-    return;
-  }
-  if (const HMODULE shcore = LoadLibraryW(L"shcore.dll")) {
-    const auto set_awareness = reinterpret_cast<SetProcessDpiAwarenessFn>(
-        reinterpret_cast<void (*)()>(GetProcAddress(shcore, "SetProcessDpiAwareness")));
-    if (set_awareness != nullptr) {
-      set_awareness(kProcessPerMonitorDpiAware);
-      return;
-    }
-  }
-  SetProcessDPIAware();
-}
-
 int RunWin32Window(MainForm& form, int show_command) {
   Win32MainForm window(form);
   return window.Run(show_command);
-}
-
-void ShowWin32MessageBox(void* owner, const std::string& title, const std::string& text,
-                         MessageIcon icon) {
-  message_box_hook = SetWindowsHookExW(WH_CBT, RenameOkButton, nullptr, GetCurrentThreadId());
-  MessageBoxW(static_cast<HWND>(owner), WideFromUtf8(text).c_str(), WideFromUtf8(title).c_str(),
-              MB_OK | (icon == MessageIcon::Warning ? MB_ICONWARNING : 0));
-  if (message_box_hook != nullptr) {
-    UnhookWindowsHookEx(message_box_hook);
-    message_box_hook = nullptr;
-  }
 }
 
 }  // namespace segcalc
