@@ -56,19 +56,21 @@ test-sanitize: deps-test
 	cd $(SANITIZE_DIR) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
 
 # libFuzzer on each target for FUZZ_SECONDS, FUZZ_PARALLEL at a time. Only this
-# verb needs clang, which deps-fuzz installs.
+# verb needs clang, which deps-fuzz installs. The targets are those
+# fuzz/CMakeLists.txt lists; FUZZ_TARGETS="compute batch_line" runs only some.
+# The build has no window and builds the fuzz targets alone.
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_PARALLEL ?= 2
-FUZZ_TARGETS ?= lenient_number strict_number compute batch_line
+FUZZ_TARGETS ?=
 
 deps-fuzz:
 	@./scripts/install-deps.sh fuzz
 
 fuzz: deps-fuzz
 	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \
-		-DSEGCALC_FUZZ=ON -DBUILD_TESTING=OFF
-	cmake --build $(FUZZ_DIR) -j $(JOBS)
+		-DSEGCALC_FUZZ=ON -DBUILD_TESTING=OFF -DSEGCALC_WINDOW=None
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_targets
 	./scripts/run-fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS) $(FUZZ_PARALLEL) $(FUZZ_TARGETS)
 
 # Benchmarks want an optimized build whatever BUILD_TYPE says, so they get
@@ -104,5 +106,8 @@ test-windows: windows
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
+# The web edition's build folder: clean removes it with the others.
+WEB_DIR ?= build-web
+
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(BENCH_DIR) $(WINDOWS_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(BENCH_DIR) $(WINDOWS_DIR) $(WEB_DIR)

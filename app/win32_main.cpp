@@ -11,7 +11,9 @@
 #include "platform/user_separators.h"
 #include "platform/wide_text.h"
 #include "window/main_form.h"
+#include "window/win32_dpi.h"
 #include "window/win32_layout.h"
+#include "window/win32_message_box.h"
 
 namespace {
 

@@ -74,7 +74,7 @@ const std::uint8_t* LastMatch(const std::uint8_t* codes, std::size_t count) {
 
 class FastScan {
  public:
-  FastScan(ScanRanges& ranges, InputPair pair, SolveMode mode, double first, double second,
+  FastScan(RangeBounds& ranges, InputPair pair, SolveMode mode, double first, double second,
            scan::InstructionSet set)
       : ranges_(ranges),
         angles_(RangeAnglesOf(mode)),
@@ -221,7 +221,7 @@ class FastScan {
     return outcome_;
   }
 
-  ScanRanges& ranges_;
+  RangeBounds& ranges_;
   const RangeAngles& angles_;
   InputPair pair_;
   SolveMode mode_;
@@ -236,7 +236,7 @@ class FastScan {
 
 }  // namespace
 
-SolveOutcome SolveWithRanges(ScanRanges& ranges, InputPair pair, SolveMode mode, double first,
+SolveOutcome SolveWithRanges(RangeBounds& ranges, InputPair pair, SolveMode mode, double first,
                              double second, scan::InstructionSet set) {
   return FastScan(ranges, pair, mode, first, second, set).Run();
 }

@@ -13,7 +13,7 @@ namespace segcalc {
 // rigorous bound exists (measurements so large that a pass may fault), the
 // passes are classified in scan order by the classifier, on the given
 // instruction set, which this processor must support.
-SolveOutcome SolveWithRanges(ScanRanges& ranges, InputPair pair, SolveMode mode, double first,
+SolveOutcome SolveWithRanges(RangeBounds& ranges, InputPair pair, SolveMode mode, double first,
                              double second, scan::InstructionSet set = scan::BestInstructionSet());
 
 }  // namespace segcalc

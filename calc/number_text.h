@@ -1,5 +1,10 @@
 #pragma once
 
+// Numbers as the user types them and as the calculator shows them, in the
+// user's separators. One header for both directions: every caller that reads
+// a number also writes one, and both speak of NumberSeparators. Reading lives
+// in number_reading.cpp, writing in number_format.cpp.
+
 #include <string>
 #include <string_view>
 

@@ -97,11 +97,11 @@ const RangeAngles& RangeAnglesOf(SolveMode mode) {
   return mode == SolveMode::MinorArc ? minor : major;
 }
 
-int ScanRanges::IndexOf(InputPair pair, SolveMode mode) {
+int RangeBounds::IndexOf(InputPair pair, SolveMode mode) {
   return static_cast<int>(pair) * 2 + (mode == SolveMode::MinorArc ? 0 : 1);
 }
 
-std::span<const Interval> ScanRanges::BoundsOf(InputPair pair, SolveMode mode) {
+std::span<const Interval> RangeBounds::BoundsOf(InputPair pair, SolveMode mode) {
   Slot& slot = slots_[IndexOf(pair, mode)];
   std::call_once(slot.once, [&] {
     slot.bounds = BuildBounds(pair, mode);
@@ -110,11 +110,11 @@ std::span<const Interval> ScanRanges::BoundsOf(InputPair pair, SolveMode mode) {
   return slot.bounds;
 }
 
-bool ScanRanges::IsBuilt(InputPair pair, SolveMode mode) const {
+bool RangeBounds::IsBuilt(InputPair pair, SolveMode mode) const {
   return slots_[IndexOf(pair, mode)].built.load(std::memory_order_acquire);
 }
 
-std::size_t ScanRanges::BytesKept() const {
+std::size_t RangeBounds::BytesKept() const {
   std::size_t bytes = 0;
   for (const Slot& slot : slots_) {
     if (slot.built.load(std::memory_order_acquire)) {
@@ -124,8 +124,8 @@ std::size_t ScanRanges::BytesKept() const {
   return bytes;
 }
 
-ScanRanges& SharedScanRanges() {
-  static ScanRanges ranges;
+RangeBounds& SharedRangeBounds() {
+  static RangeBounds ranges;
   return ranges;
 }
 

@@ -45,11 +45,11 @@ const RangeAngles& RangeAnglesOf(SolveMode mode);
 // of a mode, built the first time that pair and mode are solved (a sine or
 // cosine or three at each range end) and never changed after, so any number
 // of threads may share one instance.
-class ScanRanges {
+class RangeBounds {
  public:
-  ScanRanges() = default;
-  ScanRanges(const ScanRanges&) = delete;
-  ScanRanges& operator=(const ScanRanges&) = delete;
+  RangeBounds() = default;
+  RangeBounds(const RangeBounds&) = delete;
+  RangeBounds& operator=(const RangeBounds&) = delete;
 
   // By range: the implied value per unit of the magnitude of the first measurement.
   std::span<const scan::Interval> BoundsOf(InputPair pair, SolveMode mode);
@@ -69,7 +69,7 @@ class ScanRanges {
   std::array<Slot, 6> slots_;
 };
 
-// The ranges behind Solve, shared by the whole process and never freed.
-ScanRanges& SharedScanRanges();
+// The range bounds behind Solve, shared by the whole process and never freed.
+RangeBounds& SharedRangeBounds();
 
 }  // namespace segcalc

@@ -24,7 +24,7 @@ SolveOutcome SolveByScan(InputPair pair, SolveMode mode, double first, double se
 }
 
 SolveOutcome Solve(InputPair pair, SolveMode mode, double first, double second) {
-  return SolveWithRanges(SharedScanRanges(), pair, mode, first, second);
+  return SolveWithRanges(SharedRangeBounds(), pair, mode, first, second);
 }
 
 }  // namespace segcalc

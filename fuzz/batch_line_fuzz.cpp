@@ -20,11 +20,13 @@ std::size_t CountTabs(std::string_view text) {
   return tabs;
 }
 
-// Whether a check field names the value 1: blanks around it, an optional plus
-// sign and leading zeros aside, it is the digit 1.
+// Whether a check field ticks the box: it names the value 1 (blanks around
+// it, an optional plus sign and leading zeros aside, it is the digit 1), or it
+// is empty or blank, as a spreadsheet exports an omitted check.
 bool TicksTheBox(std::string_view field) {
   while (!field.empty() && field.front() == ' ') field.remove_prefix(1);
   while (!field.empty() && field.back() == ' ') field.remove_suffix(1);
+  if (field.empty()) return true;
   if (!field.empty() && field.front() == '+') field.remove_prefix(1);
   while (field.size() > 1 && field.front() == '0') field.remove_prefix(1);
   return field == "1";

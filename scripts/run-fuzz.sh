@@ -5,11 +5,19 @@
 # Exits non-zero when any target found a fault; its input is in
 # BUILD/findings/.
 #
-#   run-fuzz.sh BUILD SECONDS PARALLEL TARGET...
+#   run-fuzz.sh BUILD SECONDS PARALLEL [TARGET...]
+# Without targets it runs every one the build made, as BUILD/fuzz/targets.txt
+# names them (fuzz/CMakeLists.txt writes it).
 set -eu
 build=$1 seconds=$2 parallel=$3
 shift 3
 cd "$(dirname "$0")/.."
+if [ $# -eq 0 ]; then
+  list="$build/fuzz/targets.txt"
+  [ -s "$list" ] || { echo "run-fuzz: no $list; configure with -DSEGCALC_FUZZ=ON" >&2; exit 2; }
+  mapfile -t targets <"$list"
+  set -- "${targets[@]}"
+fi
 mkdir -p "$build/findings"
 # Findings of earlier runs stay for reference; only this run's count.
 started="$build/findings/.started"

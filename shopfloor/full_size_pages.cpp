@@ -12,15 +12,11 @@
 namespace segcalc {
 namespace {
 
-std::string Mm(double value) {
-  return PlainNumber(value, 4);
-}
-
 std::string AlignmentMark(double x, double y) {
-  return "<g fill=\"none\" stroke=\"#000\" stroke-width=\"0.2\"><circle cx=\"" + Mm(x) +
-         "\" cy=\"" + Mm(y) + "\" r=\"3\"/><line x1=\"" + Mm(x - 4) + "\" y1=\"" + Mm(y) +
-         "\" x2=\"" + Mm(x + 4) + "\" y2=\"" + Mm(y) + "\"/><line x1=\"" + Mm(x) + "\" y1=\"" +
-         Mm(y - 4) + "\" x2=\"" + Mm(x) + "\" y2=\"" + Mm(y + 4) + "\"/></g>\n";
+  return "<g fill=\"none\" stroke=\"#000\" stroke-width=\"0.2\"><circle cx=\"" + SvgNumber(x) +
+         "\" cy=\"" + SvgNumber(y) + "\" r=\"3\"/><line x1=\"" + SvgNumber(x - 4) + "\" y1=\"" + SvgNumber(y) +
+         "\" x2=\"" + SvgNumber(x + 4) + "\" y2=\"" + SvgNumber(y) + "\"/><line x1=\"" + SvgNumber(x) + "\" y1=\"" +
+         SvgNumber(y - 4) + "\" x2=\"" + SvgNumber(x) + "\" y2=\"" + SvgNumber(y + 4) + "\"/></g>\n";
 }
 
 // The middle of the part of a window that holds drawing: the last window in
@@ -36,8 +32,8 @@ std::string Seams(const TileGrid& grid) {
   // Styles are attributes, not classes: the sheets show this through <use>.
   const char* edge = "stroke=\"#f60\" stroke-width=\"0.2\" stroke-dasharray=\"2 2\"";
   const auto line = [&](double x1, double y1, double x2, double y2) {
-    return "<line x1=\"" + Mm(x1) + "\" y1=\"" + Mm(y1) + "\" x2=\"" + Mm(x2) + "\" y2=\"" +
-           Mm(y2) + "\" " + edge + "/>\n";
+    return "<line x1=\"" + SvgNumber(x1) + "\" y1=\"" + SvgNumber(y1) + "\" x2=\"" + SvgNumber(x2) + "\" y2=\"" +
+           SvgNumber(y2) + "\" " + edge + "/>\n";
   };
   for (int c = 0; c + 1 < grid.columns; ++c) {
     const double x = grid.left(c + 1);
@@ -84,8 +80,8 @@ std::string DrawingSvg(const PartDrawing& drawing, const SvgFrame& frame) {
     svg += SvgLine(frame, line.x1, line.y1, line.x2, line.y2, LayerStyle(line.layer));
   }
   if (drawing.centre_mark) {
-    svg += "<circle fill=\"#000\" cx=\"" + Mm(frame.X(0)) + "\" cy=\"" +
-           Mm(frame.Y(drawing.centre_y)) + "\" r=\"" + Mm(2 * frame.scale) + "\"/>\n";
+    svg += "<circle fill=\"#000\" cx=\"" + SvgNumber(frame.X(0)) + "\" cy=\"" +
+           SvgNumber(frame.Y(drawing.centre_y)) + "\" r=\"" + SvgNumber(2 * frame.scale) + "\"/>\n";
   }
   for (const DrawnArc& arc : drawing.arcs) svg += SvgArc(arc, frame, LayerStyle(arc.layer));
   return svg;
@@ -160,14 +156,14 @@ bool Holds(const Window& w, const PlacedNumber& n) {
 }
 
 std::string NumberSvg(const PlacedNumber& n) {
-  return "<text font-size=\"" + Mm(kLabelSize) + "\" fill=\"#c00\" text-anchor=\"middle\" x=\"" +
-         Mm(n.x) + "\" y=\"" + Mm(n.y + kLabelSize / 3) + "\">" + EscapeXml(n.label->text) +
+  return "<text font-size=\"" + SvgNumber(kLabelSize) + "\" fill=\"#c00\" text-anchor=\"middle\" x=\"" +
+         SvgNumber(n.x) + "\" y=\"" + SvgNumber(n.y + kLabelSize / 3) + "\">" + EscapeXml(n.label->text) +
          "</text>\n";
 }
 
 std::string LabelSvg(const PlacedLabel& p) {
-  return "<text font-size=\"" + Mm(kLabelSize) + "\" fill=\"#333\" transform=\"translate(" +
-         Mm(p.x) + " " + Mm(p.start) + ") rotate(-90)\">" + EscapeXml(p.label->text) + "</text>\n";
+  return "<text font-size=\"" + SvgNumber(kLabelSize) + "\" fill=\"#333\" transform=\"translate(" +
+         SvgNumber(p.x) + " " + SvgNumber(p.start) + ") rotate(-90)\">" + EscapeXml(p.label->text) + "</text>\n";
 }
 
 }  // namespace
@@ -192,7 +188,7 @@ std::string CheckBarSvg() {
   for (int mm = 0; mm <= 100; mm += 10) {
     const double length = mm % 50 == 0 ? 3 : 1.5;
     svg += "<line x1=\"" + std::to_string(mm) + "\" y1=\"3.5\" x2=\"" + std::to_string(mm) +
-           "\" y2=\"" + Mm(3.5 + length) + "\" stroke=\"#000\" stroke-width=\"0.2\"/>\n";
+           "\" y2=\"" + SvgNumber(3.5 + length) + "\" stroke=\"#000\" stroke-width=\"0.2\"/>\n";
   }
   svg += "<text x=\"50\" y=\"9.5\" font-size=\"3\" text-anchor=\"middle\">100 mm</text>\n";
   svg += "</svg>\n";
@@ -207,7 +203,7 @@ void WriteFullSizePages(std::ostream& out, const PartDrawing& drawing, const She
          "<pattern id=\"grid\" width=\"10\" height=\"10\" patternUnits=\"userSpaceOnUse\">"
          "<path d=\"M 10 0 L 0 0 0 10\" fill=\"none\" stroke=\"#ccc\" stroke-width=\"0.1\"/>"
          "</pattern>\n<g id=\"fullsize\">\n<rect x=\"0\" y=\"0\" width=\""
-      << Mm(grid.width) << "\" height=\"" << Mm(grid.height) << "\" fill=\"url(#grid)\"/>\n"
+      << SvgNumber(grid.width) << "\" height=\"" << SvgNumber(grid.height) << "\" fill=\"url(#grid)\"/>\n"
       << DrawingSvg(drawing, plan.frame) << Seams(grid) << "</g>\n</defs></svg>\n";
   std::vector<PlacedLabel> labels;
   for (const LineLabel& label : drawing.labels) labels.push_back(Place(label, plan));
@@ -229,9 +225,9 @@ void WriteFullSizePages(std::ostream& out, const PartDrawing& drawing, const She
         << count << " 张,第 " << i + 1 << " 张)</div>\n"
         << check_bar << "<div class=\"hint\">蓝条打印后应量得 100 mm,否则打印比例不对。相邻页重叠 "
         << PlainNumber(kTileOverlapMm, 2) << " mm,对准十字标记后粘贴。</div>\n</div>\n"
-        << "<svg class=\"tile\" width=\"" << Mm(kTileWidthMm) << "mm\" height=\""
-        << Mm(kTileHeightMm) << "mm\" viewBox=\"" << Mm(w.left) << " " << Mm(w.top) << " "
-        << Mm(kTileWidthMm) << " " << Mm(kTileHeightMm)
+        << "<svg class=\"tile\" width=\"" << SvgNumber(kTileWidthMm) << "mm\" height=\""
+        << SvgNumber(kTileHeightMm) << "mm\" viewBox=\"" << SvgNumber(w.left) << " " << SvgNumber(w.top) << " "
+        << SvgNumber(kTileWidthMm) << " " << SvgNumber(kTileHeightMm)
         << "\" preserveAspectRatio=\"none\"><use href=\"#fullsize\"/>\n";
     for (const PlacedLabel& label : labels) {
       if (Holds(w, label)) out << LabelSvg(label);
@@ -253,8 +249,8 @@ std::string AssemblyMapSvg(const PartDrawing& drawing, const SheetPlan& plan) {
   const double height = down * scale;
   // The sheets' frame, scaled into the map.
   const SvgFrame frame{scale, plan.frame.offset_x * scale, plan.frame.offset_y * scale};
-  std::string svg = "<svg class=\"assembly\" width=\"" + Mm(kWidth) + "mm\" height=\"" +
-                    Mm(height) + "mm\" viewBox=\"0 0 " + Mm(kWidth) + " " + Mm(height) + "\">\n";
+  std::string svg = "<svg class=\"assembly\" width=\"" + SvgNumber(kWidth) + "mm\" height=\"" +
+                    SvgNumber(height) + "mm\" viewBox=\"0 0 " + SvgNumber(kWidth) + " " + SvgNumber(height) + "\">\n";
   svg += "<g stroke-width=\"0.4\">";
   for (const DrawnArc& arc : drawing.arcs) svg += SvgArc(arc, frame, "stroke=\"#000\"");
   svg += "</g>\n";
@@ -262,11 +258,11 @@ std::string AssemblyMapSvg(const PartDrawing& drawing, const SheetPlan& plan) {
   const double font = std::min(3.0, std::min(cell_w / 4, cell_h / 2));
   for (const SheetPlan::Sheet& sheet : plan.printed) {
     const double x = grid.left(sheet.column) * scale, y = grid.top(sheet.row) * scale;
-    svg += "<rect x=\"" + Mm(x) + "\" y=\"" + Mm(y) + "\" width=\"" + Mm(cell_w) + "\" height=\"" +
-           Mm(cell_h) +
+    svg += "<rect x=\"" + SvgNumber(x) + "\" y=\"" + SvgNumber(y) + "\" width=\"" + SvgNumber(cell_w) + "\" height=\"" +
+           SvgNumber(cell_h) +
            "\" fill=\"#06c\" fill-opacity=\"0.06\" stroke=\"#06c\" stroke-width=\"0.2\"/>\n";
-    svg += "<text x=\"" + Mm(x + cell_w / 2) + "\" y=\"" + Mm(y + cell_h / 2 + font / 3) +
-           "\" font-size=\"" + Mm(font) + "\" text-anchor=\"middle\" fill=\"#06c\">" +
+    svg += "<text x=\"" + SvgNumber(x + cell_w / 2) + "\" y=\"" + SvgNumber(y + cell_h / 2 + font / 3) +
+           "\" font-size=\"" + SvgNumber(font) + "\" text-anchor=\"middle\" fill=\"#06c\">" +
            SheetLabel(sheet) + "</text>\n";
   }
   svg += "</svg>\n";

@@ -18,6 +18,10 @@ struct SvgFrame {
   double Y(double y) const { return offset_y - y * scale; }
 };
 
+// A coordinate or length in an SVG attribute (PlainNumber to four places):
+// finer than any printer draws, and short enough to keep the pages small.
+std::string SvgNumber(double value);
+
 // Text for SVG and HTML: & < > " escaped, so typed measurements cannot turn
 // into markup.
 std::string EscapeXml(std::string_view text);

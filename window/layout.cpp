@@ -21,41 +21,48 @@
 #include <limits>
 
 #include "shopfloor/utf8_path.h"
+#include "window/box_hints.h"
+#include "window/form_design.h"
 #include "window/layout_line_edits.h"
 
 namespace segcalc {
 namespace {
 
-// The layout is designed in twips: 15 to a pixel at 96 dpi.
+// Twips of the design to pixels: 15 to a pixel at 96 dpi, which Qt's
+// device-independent pixels are.
 constexpr int Px(int twips) {
   return (twips + 7) / 15;
 }
 
-QRect TwipRect(int left, int top, int width, int height) {
-  return QRect(QPoint(Px(left), Px(top)), QPoint(Px(left + width) - 1, Px(top + height) - 1));
+QRect PixelRect(const TwipRect& design) {
+  return QRect(QPoint(Px(design.left), Px(design.top)),
+               QPoint(Px(design.left + design.width) - 1, Px(design.top + design.height) - 1));
 }
 
-constexpr int kClientWidth = 5430;
-constexpr int kClientHeight = 2265;
-constexpr double kControlPoints = 10.5;  // labels and buttons
-constexpr double kWindowPoints = 9.0;    // everything else
+QFont SongFontOf(FontSize size) {
+  return SongFont(PointsOf(size));
+}
+
+QColor WarningTextColour() {
+  return QColor(kWarningTextColour.red, kWarningTextColour.green, kWarningTextColour.blue);
+}
 
 // A label sizes itself to its text: it keeps its left edge and stays centred
 // on the row it was designed for, whatever the font's line height.
-QLabel* AutoSizedLabel(QWidget* parent, const QString& text, const QRect& design,
-                       const QFont& font) {
-  auto* label = new QLabel(text, parent);
-  label->setFont(font);
+QLabel* AutoSizedLabel(QWidget* parent, const ControlDesign& design) {
+  auto* label = new QLabel(QString::fromUtf8(design.caption), parent);
+  label->setFont(SongFontOf(design.font));
+  const QRect rect = PixelRect(design.rect);
   const QSize size = label->sizeHint();
-  label->setGeometry(design.left(), design.center().y() - size.height() / 2 + 1,
-                     std::max(size.width(), design.width()), size.height());
+  label->setGeometry(rect.left(), rect.center().y() - size.height() / 2 + 1,
+                     std::max(size.width(), rect.width()), size.height());
   return label;
 }
 
-QPushButton* Button(QWidget* parent, const QString& text, const QRect& geometry) {
-  auto* button = new QPushButton(text, parent);
-  button->setFont(SongFont(kControlPoints));
-  button->setGeometry(geometry);
+QPushButton* Button(QWidget* parent, const ControlDesign& design) {
+  auto* button = new QPushButton(QString::fromUtf8(design.caption), parent);
+  button->setFont(SongFontOf(design.font));
+  button->setGeometry(PixelRect(design.rect));
   button->setAutoDefault(true);
   return button;
 }
@@ -64,10 +71,12 @@ QPushButton* Button(QWidget* parent, const QString& text, const QRect& geometry)
 
 QFont SongFont(double points) {
   QFont font;
-  font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("宋体"), QStringLiteral("NSimSun"),
-                    QStringLiteral("Noto Serif CJK SC"), QStringLiteral("AR PL UMing CN"),
-                    QStringLiteral("AR PL UMing TW"), QStringLiteral("Noto Sans CJK SC"),
-                    QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("Droid Sans Fallback")});
+  // 宋体 by its Latin name first, then by the design's, then its look-alikes.
+  font.setFamilies({QStringLiteral("SimSun"), QString::fromUtf8(kFontFace),
+                    QStringLiteral("NSimSun"), QStringLiteral("Noto Serif CJK SC"),
+                    QStringLiteral("AR PL UMing CN"), QStringLiteral("AR PL UMing TW"),
+                    QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Zen Hei"),
+                    QStringLiteral("Droid Sans Fallback")});
   font.setPixelSize(qRound(points * 96.0 / 72.0));
   font.setWeight(QFont::Normal);
   return font;
@@ -82,7 +91,7 @@ QIcon SegmentIcon() {
 
 void SetUpApplicationLook() {
   // Message boxes take the window font too.
-  QApplication::setFont(SongFont(kWindowPoints));
+  QApplication::setFont(SongFontOf(FontSize::Window));
   QApplication::setWindowIcon(SegmentIcon());
 }
 
@@ -91,12 +100,12 @@ MainFormDialog::MainFormDialog(MainForm& form, QWidget* parent)
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       form_(form) {
-  setFont(SongFont(kWindowPoints));
+  setFont(SongFontOf(FontSize::Window));
   setWindowIcon(SegmentIcon());
-  setFixedSize(Px(kClientWidth), Px(kClientHeight));
+  setFixedSize(Px(kClientWidthTwips), Px(kClientHeightTwips));
   BuildControls();
   BuildMenuActions();
-  ShowForm();
+  RefreshControls();
   // The first control in the tab order takes the focus when the window first
   // shows. That focus arrives as a window activation, which the boxes ignore,
   // so the arc length box's focus behaviour is run here.
@@ -108,71 +117,93 @@ MainFormDialog::MainFormDialog(MainForm& form, QWidget* parent)
 MainFormDialog::~MainFormDialog() = default;
 
 void MainFormDialog::BuildControls() {
-  const QFont control_font = SongFont(kControlPoints);
-  const QRect label_rects[] = {TwipRect(360, 405, 420, 210), TwipRect(2040, 405, 420, 210),
-                               TwipRect(3720, 405, 420, 210), TwipRect(360, 885, 420, 210),
-                               TwipRect(2040, 885, 420, 210)};
-  const QRect box_rects[kQuantityCount] = {
-      TwipRect(840, 360, 850, 300), TwipRect(2520, 360, 850, 300), TwipRect(4200, 360, 850, 300),
-      TwipRect(840, 840, 850, 300), TwipRect(2520, 840, 850, 300)};
-  void (*const got_focus[])(MainForm&) = {Text1_GotFocus, Text2_GotFocus, Text3_GotFocus};
-  for (int i = 0; i < kQuantityCount; ++i) {
-    const auto box = static_cast<Quantity>(i);
-    const QString label_text = QString::fromUtf8(QuantityLabel(box));
-    QLabel* label = AutoSizedLabel(this, label_text, label_rects[i], control_font);
-    QLineEdit* edit = nullptr;
-    if (i < 3) {
-      auto* measurement = new MeasurementLineEdit(this);
-      measurement->SetGotFocus([this, box, handler = got_focus[i]] {
-        handler(form_);
-        ShowSelection(box);
-      });
-      edit = measurement;
-    } else {
-      edit = new OutputLineEdit(this);
+  QLabel* label_before = nullptr;
+  QWidget* previous_in_tab_order = nullptr;
+  for (const ControlDesign& design : FormControls()) {
+    QWidget* focusable = nullptr;
+    switch (design.kind) {
+      case ControlKind::Label:
+        label_before = AutoSizedLabel(this, design);
+        break;
+      case ControlKind::TextBox:
+        focusable = BuildTextBox(design, label_before);
+        break;
+      case ControlKind::Button:
+        focusable = BuildButton(design);
+        break;
+      case ControlKind::CheckBox:
+        check1_ = new QCheckBox(QString::fromUtf8(design.caption), this);
+        check1_->setFont(SongFontOf(design.font));
+        check1_->setGeometry(PixelRect(design.rect));
+        connect(check1_, &QCheckBox::toggled, this,
+                [this](bool ticked) { form_.check_value = ticked ? 1 : 0; });
+        focusable = check1_;
+        break;
     }
-    edit->setGeometry(box_rects[i]);
-    // The window's menu rather than the box's own edit menu.
-    edit->setContextMenuPolicy(Qt::NoContextMenu);
-    // A box holds whatever is typed or pasted; Qt would cut it at 32767.
-    edit->setMaxLength(std::numeric_limits<int>::max());
-    connect(edit, &QLineEdit::textEdited, this,
-            [this, box](const QString& text) { form_.text(box) = text.toStdString(); });
-    // A screen reader names each box by the label beside it.
-    label->setBuddy(edit);
-    edit->setAccessibleName(label_text);
-    boxes_[QuantityIndex(box)] = edit;
+    if (focusable == nullptr) continue;
+    if (previous_in_tab_order != nullptr) setTabOrder(previous_in_tab_order, focusable);
+    previous_in_tab_order = focusable;
   }
-
-  AutoSizedLabel(this, QStringLiteral("填入弧长,弦长,弦高中任意二项可求出其它三项!"),
-                 TwipRect(360, 1440, 3870, 180), font());
 
   auto* line = new QFrame(this);
   line->setFrameShape(QFrame::HLine);
   line->setFrameShadow(QFrame::Plain);
-  line->setGeometry(Px(120), Px(1320), Px(5280) - Px(120) + 1, 1);
+  line->setGeometry(Px(kSeparatorLine.left), Px(kSeparatorLine.top),
+                    Px(kSeparatorLine.right) - Px(kSeparatorLine.left) + 1, 1);
+}
 
-  command1_ = Button(this, QStringLiteral("确 定"), TwipRect(2160, 1800, 975, 330));
-  command1_->setDefault(true);
-  command2_ = Button(this, QStringLiteral("关 闭"), TwipRect(4320, 1800, 975, 330));
-  check1_ = new QCheckBox(QStringLiteral("小于半圆"), this);
-  check1_->setGeometry(TwipRect(3720, 863, 1335, 255));
-  command3_ = Button(this, QStringLiteral("关 于"), TwipRect(3240, 1800, 975, 330));
-
-  connect(command1_, &QPushButton::clicked, this, [this] {
-    Command1_Click(form_, *this);
-    ShowForm();
-  });
-  connect(command2_, &QPushButton::clicked, this, [this] { Command2_Click(*this); });
-  connect(command3_, &QPushButton::clicked, this, [this] { Command3_Click(*this); });
-  connect(check1_, &QCheckBox::toggled, this,
-          [this](bool ticked) { form_.check_value = ticked ? 1 : 0; });
-
-  QWidget* const tab_order[] = {boxes_[0], boxes_[1], boxes_[2], boxes_[3], boxes_[4],
-                                command1_, command2_, check1_,   command3_};
-  for (std::size_t i = 1; i < std::size(tab_order); ++i) {
-    setTabOrder(tab_order[i - 1], tab_order[i]);
+QLineEdit* MainFormDialog::BuildTextBox(const ControlDesign& design, QLabel* label) {
+  const Quantity box = *design.quantity;
+  QLineEdit* edit = nullptr;
+  if (IsMeasurement(box)) {
+    auto* measurement = new MeasurementLineEdit(this);
+    void (*const got_focus[])(MainForm&) = {Text1_GotFocus, Text2_GotFocus, Text3_GotFocus};
+    measurement->SetGotFocus([this, box, handler = got_focus[QuantityIndex(box)]] {
+      handler(form_);
+      ShowSelection(box);
+    });
+    edit = measurement;
+  } else {
+    edit = new OutputLineEdit(this);
   }
+  edit->setFont(SongFontOf(design.font));
+  edit->setGeometry(PixelRect(design.rect));
+  // The window's menu rather than the box's own edit menu.
+  edit->setContextMenuPolicy(Qt::NoContextMenu);
+  // A box holds whatever is typed or pasted; Qt would cut it at 32767.
+  edit->setMaxLength(std::numeric_limits<int>::max());
+  connect(edit, &QLineEdit::textEdited, this,
+          [this, box](const QString& text) { form_.text(box) = text.toStdString(); });
+  // A screen reader names each box by the label beside it.
+  label->setBuddy(edit);
+  edit->setAccessibleName(label->text());
+  boxes_[QuantityIndex(box)] = edit;
+  return edit;
+}
+
+QPushButton* MainFormDialog::BuildButton(const ControlDesign& design) {
+  QPushButton* button = Button(this, design);
+  switch (design.control) {
+    case FormControl::Command1:
+      command1_ = button;
+      connect(button, &QPushButton::clicked, this, [this] {
+        Command1_Click(form_, *this);
+        RefreshControls();
+      });
+      break;
+    case FormControl::Command2:
+      command2_ = button;
+      connect(button, &QPushButton::clicked, this, [this] { Command2_Click(*this); });
+      break;
+    case FormControl::Command3:
+      command3_ = button;
+      connect(button, &QPushButton::clicked, this, [this] { Command3_Click(*this); });
+      break;
+    default:
+      break;
+  }
+  button->setDefault(design.control == kDefaultButton);
+  return button;
 }
 
 void MainFormDialog::BuildMenuActions() {
@@ -183,7 +214,7 @@ void MainFormDialog::BuildMenuActions() {
     action->setShortcutVisibleInContextMenu(true);
     connect(action, &QAction::triggered, this, [this, click = entry.click] {
       click(form_, *this);
-      ShowForm();
+      RefreshControls();
     });
     // Added to the window so that the shortcut works without the menu.
     addAction(action);
@@ -197,19 +228,30 @@ void MainFormDialog::contextMenuEvent(QContextMenuEvent* event) {
   menu.exec(event->globalPos());
 }
 
-void MainFormDialog::ShowForm() {
+void MainFormDialog::RefreshControls() {
   for (QAction* action : menu_actions_) action->setEnabled(form_.HasResult());
   for (Quantity box : kQuantities) {
     QLineEdit* edit = textBox(box);
     const QString text = QString::fromStdString(form_.text(box));
-    if (edit->text() == text) continue;
-    edit->setText(text);
-    // A box the user is not in shows where its number starts: the end of a
-    // long radius alone would read as a different number.
-    if (!edit->hasFocus()) edit->setCursorPosition(0);
+    if (edit->text() != text) {
+      edit->setText(text);
+      // A box the user is not in shows where its number starts: the end of a
+      // long radius alone would read as a different number.
+      if (!edit->hasFocus()) edit->setCursorPosition(0);
+    }
+    ShowHint(edit, HintOf(form_, box));
   }
   check1_->setChecked(form_.check_value == 1);
   setWindowTitle(QString::fromStdString(form_.caption));
+}
+
+void MainFormDialog::ShowHint(QLineEdit* edit, const BoxHint& hint) {
+  edit->setToolTip(QString::fromStdString(hint.tooltip));
+  QPalette palette = edit->palette();
+  palette.setColor(QPalette::Text, hint.warning
+                                       ? WarningTextColour()
+                                       : QApplication::palette(edit).color(QPalette::Text));
+  edit->setPalette(palette);
 }
 
 void MainFormDialog::ShowSelection(Quantity box) {
@@ -239,18 +281,18 @@ void ShowModalBox(QWidget* parent, QMessageBox::Icon icon, const QString& title,
 }  // namespace
 
 void MainFormDialog::ShowWarning(const std::string& text) {
-  ShowForm();
+  RefreshControls();
   ShowModalBox(this, QMessageBox::Warning, QStringLiteral("运行提示"),
                QString::fromStdString(text));
 }
 
 void MainFormDialog::ShowAbout(const std::string& text) {
-  ShowForm();
+  RefreshControls();
   ShowModalBox(this, QMessageBox::NoIcon, QStringLiteral("关于"), QString::fromStdString(text));
 }
 
 void MainFormDialog::ShowInformation(const std::string& title, const std::string& text) {
-  ShowForm();
+  RefreshControls();
   ShowModalBox(this, QMessageBox::NoIcon, QString::fromStdString(title),
                QString::fromStdString(text));
 }

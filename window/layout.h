@@ -4,7 +4,9 @@
 #include <array>
 #include <string>
 
+#include "window/box_hints.h"
 #include "window/commands.h"
+#include "window/form_design.h"
 #include "window/main_form.h"
 
 class QAction;
@@ -51,11 +53,17 @@ class MainFormDialog : public QDialog, public WindowServices {
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
+  // The controls as window/form_design.h lays them out, in its tab order.
   void BuildControls();
+  QLineEdit* BuildTextBox(const ControlDesign& design, QLabel* label);
+  QPushButton* BuildButton(const ControlDesign& design);
   void BuildMenuActions();
   // The model is the truth: widgets are written from it after every command,
-  // and it follows every edit the user makes.
-  void ShowForm();
+  // texts, hints and all, and it follows every edit the user makes.
+  void RefreshControls();
+  // The exact value in the box's tooltip, its text in the warning colour when
+  // far from it.
+  static void ShowHint(QLineEdit* edit, const BoxHint& hint);
   void ShowSelection(Quantity box);
 
   MainForm& form_;

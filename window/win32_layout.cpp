@@ -3,224 +3,68 @@
 // clang-format off
 #include <windows.h>
 #include <commctrl.h>
-#include <commdlg.h>
-#include <shellapi.h>
 // clang-format on
 
 #include <algorithm>
-#include <array>
 
 #include "platform/wide_text.h"
-#include "window/commands.h"
+#include "window/win32_dpi.h"
+#include "window/win32_main_form.h"
+#include "window/win32_text.h"
 
 namespace segcalc {
 namespace {
 
-// Enter and Esc reach the compute and close buttons through the dialog
-// manager, which speaks of IDOK and IDCANCEL.
-constexpr int kCommand1Id = IDOK;
-constexpr int kCommand2Id = IDCANCEL;
-constexpr int kCommand3Id = 103;
-constexpr int kCheck1Id = 104;
-constexpr int kFirstBoxId = 201;  // Text1 to Text5
-constexpr int kLabel6Id = 306;
-constexpr int kFirstMenuId = 401;  // the context menu's entries, in order
-
-// The layout is designed in twips, 1440 to the inch, from the client area's
-// top left corner.
-struct TwipRect {
-  int left, top, width, height;
-};
-
-constexpr int kClientWidth = 5430;
-constexpr int kClientHeight = 2265;
-constexpr std::array<TwipRect, kQuantityCount> kLabelRects = {{{360, 405, 420, 210},
-                                                               {2040, 405, 420, 210},
-                                                               {3720, 405, 420, 210},
-                                                               {360, 885, 420, 210},
-                                                               {2040, 885, 420, 210}}};
-constexpr std::array<TwipRect, kQuantityCount> kBoxRects = {{{840, 360, 850, 300},
-                                                             {2520, 360, 850, 300},
-                                                             {4200, 360, 850, 300},
-                                                             {840, 840, 850, 300},
-                                                             {2520, 840, 850, 300}}};
-constexpr TwipRect kLabel6Rect = {360, 1440, 3870, 180};
-constexpr TwipRect kCommand1Rect = {2160, 1800, 975, 330};
-constexpr TwipRect kCommand2Rect = {4320, 1800, 975, 330};
-constexpr TwipRect kCommand3Rect = {3240, 1800, 975, 330};
-constexpr TwipRect kCheck1Rect = {3720, 863, 1335, 255};
-constexpr int kLineLeft = 120;
-constexpr int kLineRight = 5280;
-constexpr int kLineTop = 1320;
-
-constexpr double kControlPoints = 10.5;  // labels and buttons
-constexpr double kWindowPoints = 9.0;    // everything else
-
-constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-constexpr DWORD kWindowExStyle = WS_EX_CONTROLPARENT;
-constexpr wchar_t kWindowClass[] = L"segcalc.MainForm";
 constexpr int kIconId = 1;  // the first icon group of the resource script
 
-// Newer calls than Windows 7's, found at run time.
-template <typename Function>
-Function Lookup(const wchar_t* module, const char* name) {
-  const HMODULE handle = GetModuleHandleW(module);
-  if (handle == nullptr) return nullptr;
-  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(handle, name)));
-}
+// A tooltip wider than this breaks its text at its line feeds only.
+constexpr int kTooltipWidthTwips = 6000;
 
-using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
-using SetProcessDpiAwarenessContextFn = BOOL(WINAPI*)(HANDLE);
-using SetProcessDpiAwarenessFn = HRESULT(WINAPI*)(int);
-
-constexpr UINT kWmDpiChanged = 0x02E0;  // WM_DPICHANGED, Windows 8.1
-const HANDLE kPerMonitorAwareV2 = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4));
-constexpr int kProcessPerMonitorDpiAware = 2;
-
-UINT DpiOf(HWND window) {
-  static const auto get_dpi = Lookup<GetDpiForWindowFn>(L"user32.dll", "GetDpiForWindow");
-  if (get_dpi != nullptr) {
-    const UINT dpi = get_dpi(window);
-    if (dpi != 0) return dpi;
+int ControlId(const ControlDesign& design) {
+  if (design.kind == ControlKind::TextBox) {
+    return kFirstBoxId + static_cast<int>(QuantityIndex(*design.quantity));
   }
-  // Windows 7 and 8 scale the whole desktop alike.
-  const HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-  ReleaseDC(nullptr, screen);
-  return dpi > 0 ? static_cast<UINT>(dpi) : 96;
-}
-
-SIZE WindowSizeFor(int client_width, int client_height, UINT dpi) {
-  RECT rect = {0, 0, client_width, client_height};
-  static const auto adjust =
-      Lookup<AdjustWindowRectExForDpiFn>(L"user32.dll", "AdjustWindowRectExForDpi");
-  if (adjust == nullptr || !adjust(&rect, kWindowStyle, FALSE, kWindowExStyle, dpi)) {
-    AdjustWindowRectEx(&rect, kWindowStyle, FALSE, kWindowExStyle);
+  switch (design.control) {
+    case FormControl::Label6:
+      return kLabel6Id;
+    case FormControl::Command1:
+      return kCommand1Id;
+    case FormControl::Command2:
+      return kCommand2Id;
+    case FormControl::Command3:
+      return kCommand3Id;
+    case FormControl::Check1:
+      return kCheck1Id;
+    default:
+      return -1;  // the labels of the boxes: nothing asks for them
   }
-  return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
-// 宋体 regular in the GB2312 character set, which every Chinese Windows has.
-HFONT SongFont(double points, UINT dpi) {
-  LOGFONTW font = {};
-  font.lfHeight = -MulDiv(static_cast<int>(points * 10), static_cast<int>(dpi), 720);
-  font.lfWeight = FW_NORMAL;
-  font.lfCharSet = GB2312_CHARSET;
-  font.lfOutPrecision = OUT_DEFAULT_PRECIS;
-  font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-  font.lfQuality = DEFAULT_QUALITY;
-  font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-  lstrcpynW(font.lfFaceName, L"宋体", LF_FACESIZE);
-  return CreateFontIndirectW(&font);
-}
-
-std::wstring WindowText(HWND window) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(
-      static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
-SIZE TextExtent(HWND window, HFONT font, const std::wstring& text) {
-  const HDC dc = GetDC(window);
-  const HGDIOBJ old = SelectObject(dc, font);
-  SIZE size = {};
-  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-  TEXTMETRICW metrics = {};
-  GetTextMetricsW(dc, &metrics);
-  size.cy = std::max<LONG>(size.cy, metrics.tmHeight);
-  SelectObject(dc, old);
-  ReleaseDC(window, dc);
-  return size;
-}
-
-// The CBT hook lives on the thread showing the box, for that one box.
-thread_local HHOOK message_box_hook = nullptr;
-
-BOOL CALLBACK RenameButton(HWND child, LPARAM) {
-  wchar_t kind[16] = {};
-  GetClassNameW(child, kind, 16);
-  if (lstrcmpiW(kind, L"Button") == 0) SetWindowTextW(child, L"确定");
-  return TRUE;
-}
-
-// Windows words its OK button in the language of its own user interface;
-// the box is renamed before it first shows.
-LRESULT CALLBACK RenameOkButton(int code, WPARAM wparam, LPARAM lparam) {
-  const HHOOK hook = message_box_hook;
-  if (code == HCBT_ACTIVATE) {
-    const auto box = reinterpret_cast<HWND>(wparam);
-    wchar_t kind[16] = {};
-    GetClassNameW(box, kind, 16);
-    if (lstrcmpW(kind, L"#32770") == 0) {
-      EnumChildWindows(box, RenameButton, 0);
-      UnhookWindowsHookEx(hook);
-      message_box_hook = nullptr;
-    }
-  }
-  return CallNextHookEx(hook, code, wparam, lparam);
-}
-
-// The one window, its controls mirroring a MainForm. It is what the commands
-// reach for message boxes and program end.
-class Win32MainForm final : public WindowServices {
- public:
-  explicit Win32MainForm(MainForm& form) : form_(form) {}
-  ~Win32MainForm() override;
-  Win32MainForm(const Win32MainForm&) = delete;
-  Win32MainForm& operator=(const Win32MainForm&) = delete;
-
-  int Run(int show_command);
-
-  void ShowWarning(const std::string& text) override;
-  void ShowAbout(const std::string& text) override;
-  void ShowInformation(const std::string& title, const std::string& text) override;
-  void EndProgram() override;
-  void SetClipboardText(const std::string& text) override;
-  bool OpenInBrowser(const std::filesystem::path& file) override;
-  std::optional<std::filesystem::path> AskSaveFile(const std::string& suggested_name) override;
-
- private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-  static LRESULT CALLBACK BoxProc(HWND box, UINT message, WPARAM wparam, LPARAM lparam);
-  static Win32MainForm* Of(HWND window);
-
-  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
-  LRESULT HandleBox(int index, HWND box, UINT message, WPARAM wparam, LPARAM lparam);
-  void OnCommand(int id, int code);
-  void CreateControls();
-  // Fonts, positions and the window's size for a DPI.
-  void ApplyDpi(UINT dpi);
-  void PlaceLabel(HWND label, const TwipRect& design, HFONT font);
-  void Place(HWND control, const TwipRect& design, HFONT font);
-  void Paint();
-  // The model is the truth: controls are written from it after every
-  // command, and it follows every edit the user makes.
-  void ShowForm();
-  void ShowSelection(Quantity box);
-  void GotFocus(int index);
-  // At a point on the screen; at the focused control for the menu key.
-  void ShowContextMenu(LPARAM screen_point);
-
-  int Px(int twips) const { return MulDiv(twips, static_cast<int>(dpi_), 1440); }
-  HWND Box(Quantity box) const { return boxes_[QuantityIndex(box)]; }
-
-  MainForm& form_;
-  HWND window_ = nullptr;
-  std::array<HWND, kQuantityCount> labels_{};
-  std::array<HWND, kQuantityCount> boxes_{};
-  std::array<WNDPROC, kQuantityCount> box_procs_{};
-  HWND label6_ = nullptr;
-  HWND command1_ = nullptr;
-  HWND command2_ = nullptr;
-  HWND command3_ = nullptr;
-  HWND check1_ = nullptr;
-  UINT dpi_ = 96;
-  HFONT control_font_ = nullptr;
-  HFONT window_font_ = nullptr;
-  HACCEL shortcuts_ = nullptr;
+struct ControlClass {
+  DWORD ex_style;
+  const wchar_t* name;
+  DWORD style;
 };
+
+ControlClass ClassOf(const ControlDesign& design) {
+  switch (design.kind) {
+    case ControlKind::TextBox: {
+      const DWORD read_only = IsMeasurement(*design.quantity) ? 0 : ES_READONLY;
+      return {WS_EX_CLIENTEDGE, L"EDIT", WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL | read_only};
+    }
+    case ControlKind::Button:
+      return {0, L"BUTTON",
+              static_cast<DWORD>(WS_TABSTOP | (design.control == kDefaultButton ? BS_DEFPUSHBUTTON
+                                                                                : BS_PUSHBUTTON))};
+    case ControlKind::CheckBox:
+      return {0, L"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX};
+    case ControlKind::Label:
+      break;
+  }
+  return {0, L"STATIC", SS_LEFT | SS_NOPREFIX};
+}
+
+}  // namespace
 
 Win32MainForm::~Win32MainForm() {
   if (shortcuts_ != nullptr) DestroyAcceleratorTable(shortcuts_);
@@ -229,15 +73,8 @@ Win32MainForm::~Win32MainForm() {
   if (window_font_ != nullptr) DeleteObject(window_font_);
 }
 
-Win32MainForm* Win32MainForm::Of(HWND window) {
-  return reinterpret_cast<Win32MainForm*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-}
-
-int Win32MainForm::Run(int show_command) {
+bool Win32MainForm::RegisterWindowClass() const {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
-  INITCOMMONCONTROLSEX controls = {sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
-  InitCommonControlsEx(&controls);
-
   // A window class of the dialog kind: the dialog manager brings Tab, Enter,
   // Esc, the default button and the focus kept across a message box.
   WNDCLASSEXW window_class = {};
@@ -252,17 +89,25 @@ int Win32MainForm::Run(int show_command) {
   window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   window_class.lpszClassName = kWindowClass;
-  if (RegisterClassExW(&window_class) == 0) return 1;
+  return RegisterClassExW(&window_class) != 0;
+}
+
+int Win32MainForm::Run(int show_command) {
+  INITCOMMONCONTROLSEX controls = {sizeof(INITCOMMONCONTROLSEX),
+                                   ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
+  InitCommonControlsEx(&controls);
+  if (!RegisterWindowClass()) return 1;
 
   const std::wstring caption = WideFromUtf8(form_.caption);
-  const SIZE initial = WindowSizeFor(Px(kClientWidth), Px(kClientHeight), dpi_);
-  window_ =
-      CreateWindowExW(kWindowExStyle, kWindowClass, caption.c_str(), kWindowStyle, CW_USEDEFAULT,
-                      CW_USEDEFAULT, initial.cx, initial.cy, nullptr, nullptr, instance, this);
+  const SIZE initial = WindowSizeFor(Px(kClientWidthTwips), Px(kClientHeightTwips), kWindowStyle,
+                                     kWindowExStyle, dpi_);
+  window_ = CreateWindowExW(kWindowExStyle, kWindowClass, caption.c_str(), kWindowStyle,
+                            CW_USEDEFAULT, CW_USEDEFAULT, initial.cx, initial.cy, nullptr, nullptr,
+                            GetModuleHandleW(nullptr), this);
   if (window_ == nullptr) return 1;
   CreateControls();
   ApplyDpi(DpiOf(window_));
-  ShowForm();
+  RefreshControls();
   SendMessageW(window_, DM_SETDEFID, kCommand1Id, 0);
   ShowWindow(window_, show_command);
   UpdateWindow(window_);
@@ -296,53 +141,43 @@ int Win32MainForm::Run(int show_command) {
 }
 
 void Win32MainForm::CreateControls() {
-  const HINSTANCE instance = GetModuleHandleW(nullptr);
-  auto create = [&](DWORD ex_style, const wchar_t* kind, const std::wstring& text, DWORD style,
-                    int id) {
-    return CreateWindowExW(ex_style, kind, text.c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0,
-                           window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
-                           nullptr);
-  };
-  // Creation order is the tab order, and a screen reader names a box by the
-  // label created just before it.
-  for (Quantity box : kQuantities) {
-    const std::size_t i = QuantityIndex(box);
-    const bool output = box == Quantity::Radius || box == Quantity::Angle;
-    labels_[i] = create(0, L"STATIC", WideFromUtf8(QuantityLabel(box)), SS_LEFT | SS_NOPREFIX, -1);
-    boxes_[i] = create(WS_EX_CLIENTEDGE, L"EDIT", L"",
-                       WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL | (output ? ES_READONLY : 0),
-                       kFirstBoxId + static_cast<int>(i));
+  tooltips_.Create(window_);
+  for (const ControlDesign& design : FormControls()) {
+    const ControlClass kind = ClassOf(design);
+    const std::wstring caption = WideFromUtf8(design.caption);
+    const HWND control = CreateWindowExW(
+        kind.ex_style, kind.name, caption.c_str(), WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0,
+        window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(design))),
+        GetModuleHandleW(nullptr), nullptr);
+    controls_[FormControlIndex(design.control)] = control;
+    if (design.kind != ControlKind::TextBox) continue;
     // A box holds whatever is typed or pasted, not only 32,767 characters.
-    SendMessageW(boxes_[i], EM_SETLIMITTEXT, 0, 0);
-    box_procs_[i] = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(boxes_[i], GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(BoxProc)));
+    SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
+    box_procs_[QuantityIndex(*design.quantity)] = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(BoxProc)));
+    tooltips_.Add(control);
   }
-  label6_ = create(0, L"STATIC", L"填入弧长,弦长,弦高中任意二项可求出其它三项!",
-                   SS_LEFT | SS_NOPREFIX, kLabel6Id);
-  command1_ = create(0, L"BUTTON", L"确 定", WS_TABSTOP | BS_DEFPUSHBUTTON, kCommand1Id);
-  command2_ = create(0, L"BUTTON", L"关 闭", WS_TABSTOP | BS_PUSHBUTTON, kCommand2Id);
-  check1_ = create(0, L"BUTTON", L"小于半圆", WS_TABSTOP | BS_AUTOCHECKBOX, kCheck1Id);
-  command3_ = create(0, L"BUTTON", L"关 于", WS_TABSTOP | BS_PUSHBUTTON, kCommand3Id);
 }
 
 void Win32MainForm::ApplyDpi(UINT dpi) {
   dpi_ = dpi;
   const HFONT old_control_font = control_font_;
   const HFONT old_window_font = window_font_;
-  control_font_ = SongFont(kControlPoints, dpi_);
-  window_font_ = SongFont(kWindowPoints, dpi_);
+  control_font_ = CreateSongFont(PointsOf(FontSize::Control), dpi_);
+  window_font_ = CreateSongFont(PointsOf(FontSize::Window), dpi_);
 
-  for (std::size_t i = 0; i < kQuantityCount; ++i) {
-    PlaceLabel(labels_[i], kLabelRects[i], control_font_);
-    Place(boxes_[i], kBoxRects[i], window_font_);
+  for (const ControlDesign& design : FormControls()) {
+    const HFONT font = design.font == FontSize::Control ? control_font_ : window_font_;
+    if (design.kind == ControlKind::Label) {
+      PlaceLabel(Control(design.control), design.rect, font);
+    } else {
+      Place(Control(design.control), design.rect, font);
+    }
   }
-  PlaceLabel(label6_, kLabel6Rect, window_font_);
-  Place(command1_, kCommand1Rect, control_font_);
-  Place(command2_, kCommand2Rect, control_font_);
-  Place(command3_, kCommand3Rect, control_font_);
-  Place(check1_, kCheck1Rect, window_font_);
+  tooltips_.SetMaxWidth(Px(kTooltipWidthTwips));
 
-  const SIZE size = WindowSizeFor(Px(kClientWidth), Px(kClientHeight), dpi_);
+  const SIZE size = WindowSizeFor(Px(kClientWidthTwips), Px(kClientHeightTwips), kWindowStyle,
+                                  kWindowExStyle, dpi_);
   SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   InvalidateRect(window_, nullptr, TRUE);
@@ -375,27 +210,39 @@ void Win32MainForm::Paint() {
   PAINTSTRUCT paint;
   const HDC dc = BeginPaint(window_, &paint);
   const int thickness = std::max(1, MulDiv(1, static_cast<int>(dpi_), 96));
-  const RECT line = {Px(kLineLeft), Px(kLineTop), Px(kLineRight) + thickness,
-                     Px(kLineTop) + thickness};
+  const RECT line = {Px(kSeparatorLine.left), Px(kSeparatorLine.top),
+                     Px(kSeparatorLine.right) + thickness, Px(kSeparatorLine.top) + thickness};
   FillRect(dc, &line, GetSysColorBrush(COLOR_WINDOWTEXT));
   EndPaint(window_, &paint);
 }
 
-void Win32MainForm::ShowForm() {
+void Win32MainForm::RefreshControls() {
   for (Quantity box : kQuantities) {
     const HWND edit = Box(box);
     const std::string& text = form_.text(box);
-    if (Utf8FromWide(WindowText(edit)) == text) continue;
-    SetWindowTextW(edit, WideFromUtf8(text).c_str());
-    // A box the user is not in shows where its number starts: the end of a
-    // long radius alone would read as a different number.
-    if (GetFocus() != edit) {
-      SendMessageW(edit, EM_SETSEL, 0, 0);
-      SendMessageW(edit, EM_SCROLLCARET, 0, 0);
+    if (Utf8FromWide(WindowText(edit)) != text) {
+      SetWindowTextW(edit, WideFromUtf8(text).c_str());
+      // A box the user is not in shows where its number starts: the end of
+      // a long radius alone would read as a different number.
+      if (GetFocus() != edit) {
+        SendMessageW(edit, EM_SETSEL, 0, 0);
+        SendMessageW(edit, EM_SCROLLCARET, 0, 0);
+      }
     }
+    ShowHint(box, HintOf(form_, box));
   }
-  SendMessageW(check1_, BM_SETCHECK, form_.check_value == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
+  SendMessageW(Control(FormControl::Check1), BM_SETCHECK,
+               form_.check_value == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
   SetWindowTextW(window_, WideFromUtf8(form_.caption).c_str());
+}
+
+void Win32MainForm::ShowHint(Quantity box, const BoxHint& hint) {
+  tooltips_.SetText(Box(box), WideFromUtf8(hint.tooltip));
+  bool& warned = warned_[QuantityIndex(box)];
+  if (warned == hint.warning) return;
+  warned = hint.warning;
+  // Drawn again, its colour asked for again (ColourBox).
+  InvalidateRect(Box(box), nullptr, TRUE);
 }
 
 void Win32MainForm::ShowSelection(Quantity box) {
@@ -404,263 +251,9 @@ void Win32MainForm::ShowSelection(Quantity box) {
                static_cast<LPARAM>(selection.start + selection.length));
 }
 
-void Win32MainForm::GotFocus(int index) {
-  void (*const handlers[])(MainForm&) = {Text1_GotFocus, Text2_GotFocus, Text3_GotFocus};
-  handlers[index](form_);
-  ShowSelection(kQuantities[static_cast<std::size_t>(index)]);
-}
-
-void Win32MainForm::ShowWarning(const std::string& text) {
-  ShowForm();
-  ShowWin32MessageBox(window_, "运行提示", text, MessageIcon::Warning);
-}
-
-void Win32MainForm::ShowAbout(const std::string& text) {
-  ShowForm();
-  ShowWin32MessageBox(window_, "关于", text, MessageIcon::None);
-}
-
-void Win32MainForm::ShowInformation(const std::string& title, const std::string& text) {
-  ShowForm();
-  ShowWin32MessageBox(window_, title, text, MessageIcon::None);
-}
-
-void Win32MainForm::EndProgram() {
-  // The window goes at once; the loop ends when this command returns.
-  ShowWindow(window_, SW_HIDE);
-  PostQuitMessage(0);
-}
-
-void Win32MainForm::OnCommand(int id, int code) {
-  // From the menu (code 0) or a shortcut (code 1).
-  if (id >= kFirstMenuId && id < kFirstMenuId + static_cast<int>(std::size(kMenuEntries))) {
-    kMenuEntries[id - kFirstMenuId].click(form_, *this);
-    ShowForm();
-    return;
-  }
-  if (id >= kFirstBoxId && id < kFirstBoxId + kQuantityCount) {
-    if (code == EN_CHANGE) {
-      const std::size_t i = static_cast<std::size_t>(id - kFirstBoxId);
-      form_.text(kQuantities[i]) = Utf8FromWide(WindowText(boxes_[i]));
-    }
-    return;
-  }
-  if (code != BN_CLICKED) return;
-  switch (id) {
-    case kCommand1Id:
-      Command1_Click(form_, *this);
-      ShowForm();
-      break;
-    case kCommand2Id:  // also Esc
-      Command2_Click(*this);
-      break;
-    case kCommand3Id:
-      Command3_Click(*this);
-      break;
-    case kCheck1Id:
-      form_.check_value = SendMessageW(check1_, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
-      break;
-  }
-}
-
-void Win32MainForm::ShowContextMenu(LPARAM screen_point) {
-  POINT at = {static_cast<short>(LOWORD(screen_point)), static_cast<short>(HIWORD(screen_point))};
-  if (screen_point == -1) {
-    RECT focused = {};
-    const HWND focus = GetFocus();
-    GetWindowRect(focus != nullptr ? focus : window_, &focused);
-    at = {focused.left, focused.bottom};
-  }
-  const HMENU menu = CreatePopupMenu();
-  if (menu == nullptr) return;
-  const UINT state = form_.HasResult() ? MF_ENABLED : MF_GRAYED;
-  for (std::size_t i = 0; i < std::size(kMenuEntries); ++i) {
-    const MenuEntry& entry = kMenuEntries[i];
-    const std::wstring text = WideFromUtf8(std::string(entry.text) + "\t" + ShortcutText(entry));
-    AppendMenuW(menu, MF_STRING | state, kFirstMenuId + i, text.c_str());
-  }
-  // The chosen entry arrives as WM_COMMAND once the menu has closed.
-  TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, window_,
-                 nullptr);
-  DestroyMenu(menu);
-}
-
-void Win32MainForm::SetClipboardText(const std::string& text) {
-  // The Windows clipboard's text has its lines end in CR LF.
-  std::wstring wide;
-  for (const wchar_t c : WideFromUtf8(text)) {
-    if (c == L'\n') wide += L'\r';
-    wide += c;
-  }
-  const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
-  bool done = false;
-  if (OpenClipboard(window_)) {
-    EmptyClipboard();
-    if (const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
-      if (void* target = GlobalLock(memory)) {
-        CopyMemory(target, wide.c_str(), bytes);
-        GlobalUnlock(memory);
-        done = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
-      }
-      if (!done) GlobalFree(memory);  // the clipboard owns it only once set
-    }
-    CloseClipboard();
-  }
-  if (!done) ShowWarning("无法使用剪贴板,请稍后再试");
-}
-
-bool Win32MainForm::OpenInBrowser(const std::filesystem::path& file) {
-  const auto result = reinterpret_cast<INT_PTR>(
-      ShellExecuteW(window_, L"open", file.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
-  return result > 32;
-}
-
-std::optional<std::filesystem::path> Win32MainForm::AskSaveFile(const std::string& suggested_name) {
-  std::wstring name = WideFromUtf8(suggested_name);
-  name.resize(std::max<std::size_t>(name.size() + 1, 4096), L'\0');
-  OPENFILENAMEW dialog = {};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = window_;
-  dialog.lpstrFilter = L"DXF 图形 (*.dxf)\0*.dxf\0";
-  dialog.lpstrFile = name.data();
-  dialog.nMaxFile = static_cast<DWORD>(name.size());
-  dialog.lpstrTitle = L"导出 DXF";
-  dialog.lpstrDefExt = L"dxf";
-  dialog.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
-  if (!GetSaveFileNameW(&dialog)) return std::nullopt;
-  return std::filesystem::path(name.c_str());
-}
-
-LRESULT CALLBACK Win32MainForm::WindowProc(HWND window, UINT message, WPARAM wparam,
-                                           LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* self =
-        static_cast<Win32MainForm*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  Win32MainForm* self = Of(window);
-  if (self == nullptr) return DefDlgProcW(window, message, wparam, lparam);
-  return self->Handle(message, wparam, lparam);
-}
-
-LRESULT Win32MainForm::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
-  switch (message) {
-    case WM_COMMAND:
-      OnCommand(LOWORD(wparam), HIWORD(wparam));
-      return 0;
-    case WM_CLOSE:
-      EndProgram();
-      return 0;
-    case WM_PAINT:
-      Paint();
-      return 0;
-    case WM_CONTEXTMENU:
-      // Every control passes its right click up here; the text boxes too,
-      // instead of their own edit menu.
-      ShowContextMenu(lparam);
-      return 0;
-    case WM_CTLCOLORSTATIC: {
-      // The radius and angle boxes refuse typing but look like the others.
-      const auto control = reinterpret_cast<HWND>(lparam);
-      if (control == Box(Quantity::Radius) || control == Box(Quantity::Angle)) {
-        const auto dc = reinterpret_cast<HDC>(wparam);
-        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-        SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
-      }
-      break;
-    }
-    case kWmDpiChanged: {
-      // Moved to a monitor of another scale: the layout follows, at the place
-      // Windows suggests.
-      const auto* suggested = reinterpret_cast<const RECT*>(lparam);
-      SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0,
-                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-      ApplyDpi(LOWORD(wparam));
-      return 0;
-    }
-    case WM_DESTROY:
-      PostQuitMessage(0);
-      return 0;
-  }
-  return DefDlgProcW(window_, message, wparam, lparam);
-}
-
-LRESULT CALLBACK Win32MainForm::BoxProc(HWND box, UINT message, WPARAM wparam, LPARAM lparam) {
-  Win32MainForm* self = Of(GetParent(box));
-  const int index = GetDlgCtrlID(box) - kFirstBoxId;
-  return self->HandleBox(index, box, message, wparam, lparam);
-}
-
-LRESULT Win32MainForm::HandleBox(int index, HWND box, UINT message, WPARAM wparam, LPARAM lparam) {
-  const WNDPROC base = box_procs_[static_cast<std::size_t>(index)];
-  const bool measurement = index < 3;
-  switch (message) {
-    case WM_GETDLGCODE: {
-      // The dialog manager selects a box's whole text when it is tabbed
-      // into; the radius and angle boxes keep their selection.
-      LRESULT code = CallWindowProcW(base, box, message, wparam, lparam);
-      if (!measurement) code &= ~static_cast<LRESULT>(DLGC_HASSETSEL);
-      return code;
-    }
-    case WM_SETFOCUS: {
-      const LRESULT result = CallWindowProcW(base, box, message, wparam, lparam);
-      // Coming back from a message box or another window is not a move
-      // between controls: the box keeps the selection the user left in it.
-      const auto previous = reinterpret_cast<HWND>(wparam);
-      if (measurement && previous != nullptr && previous != box && GetParent(previous) == window_) {
-        GotFocus(index);
-      }
-      return result;
-    }
-    case WM_CONTEXTMENU:
-      return SendMessageW(window_, message, wparam, lparam);
-    case WM_LBUTTONDOWN:
-      // The click that brings the focus must not undo the selection its
-      // focus behaviour made.
-      if (measurement && GetFocus() != box) {
-        SetFocus(box);
-        return 0;
-      }
-      break;
-  }
-  return CallWindowProcW(base, box, message, wparam, lparam);
-}
-
-}  // namespace
-
-void BecomeDpiAware() {
-  if (const auto set_context =
-          Lookup<SetProcessDpiAwarenessContextFn>(L"user32.dll", "SetProcessDpiAwarenessContext")) {
-    set_context(kPerMonitorAwareV2);
-    return;
-  }
-  if (const HMODULE shcore = LoadLibraryW(L"shcore.dll")) {
-    const auto set_awareness = reinterpret_cast<SetProcessDpiAwarenessFn>(
-        reinterpret_cast<void (*)()>(GetProcAddress(shcore, "SetProcessDpiAwareness")));
-    if (set_awareness != nullptr) {
-      set_awareness(kProcessPerMonitorDpiAware);
-      return;
-    }
-  }
-  SetProcessDPIAware();
-}
-
 int RunWin32Window(MainForm& form, int show_command) {
   Win32MainForm window(form);
   return window.Run(show_command);
-}
-
-void ShowWin32MessageBox(void* owner, const std::string& title, const std::string& text,
-                         MessageIcon icon) {
-  message_box_hook = SetWindowsHookExW(WH_CBT, RenameOkButton, nullptr, GetCurrentThreadId());
-  MessageBoxW(static_cast<HWND>(owner), WideFromUtf8(text).c_str(), WideFromUtf8(title).c_str(),
-              MB_OK | (icon == MessageIcon::Warning ? MB_ICONWARNING : 0));
-  if (message_box_hook != nullptr) {
-    UnhookWindowsHookEx(message_box_hook);
-    message_box_hook = nullptr;
-  }
 }
 
 }  // namespace segcalc

@@ -53,8 +53,8 @@ SolveOutcome ExpectSameAsScan(const SolveInput& input) {
   for (const scan::InstructionSet set :
        {scan::InstructionSet::Baseline, scan::InstructionSet::Avx2, scan::InstructionSet::Avx512}) {
     if (!scan::IsSupported(set)) continue;
-    const SolveOutcome actual =
-        SolveWithRanges(SharedScanRanges(), input.pair, input.mode, input.first, input.second, set);
+    const SolveOutcome actual = SolveWithRanges(SharedRangeBounds(), input.pair, input.mode,
+                                                input.first, input.second, set);
     EXPECT_EQ(DescribeDifference(expected, actual), "")
         << Describe(input) << " instruction set " << static_cast<int>(set);
   }

@@ -45,8 +45,8 @@ void ExpectSameAsScan(const SolveInput& input) {
             "")
       << Describe(input);
   for (const InstructionSet set : SupportedSets()) {
-    const SolveOutcome actual =
-        SolveWithRanges(SharedScanRanges(), input.pair, input.mode, input.first, input.second, set);
+    const SolveOutcome actual = SolveWithRanges(SharedRangeBounds(), input.pair, input.mode,
+                                                input.first, input.second, set);
     EXPECT_EQ(DescribeDifference(expected, actual), "")
         << Describe(input) << " instruction set " << static_cast<int>(set);
   }
@@ -109,8 +109,8 @@ TEST(FastSolve, ChosenPathsAgreeWithTheScan) {
 
 // A solve builds the bounds of its own pair and mode only, and all of them
 // together are far below the memory the solve may keep.
-TEST(ScanRanges, BuiltPerPairAndModeAndSmall) {
-  ScanRanges ranges;
+TEST(RangeBounds, BuiltPerPairAndModeAndSmall) {
+  RangeBounds ranges;
   SolveWithRanges(ranges, kCH, kMajor, 1000, 300);
   for (const InputPair pair : {kAC, kAH, kCH}) {
     for (const SolveMode mode : {kMinor, kMajor}) {
@@ -127,7 +127,7 @@ TEST(ScanRanges, BuiltPerPairAndModeAndSmall) {
   EXPECT_LE(ranges.BytesKept(), 8u * 1000 * 1000);
 }
 
-TEST(ScanRanges, StartAtTheAccumulatedAngles) {
+TEST(RangeBounds, StartAtTheAccumulatedAngles) {
   for (const SolveMode mode : {kMinor, kMajor}) {
     const RangeAngles& modes = RangeAnglesOf(mode);
     const std::vector<double>& angles = testing_support::ScanAngles(mode);
@@ -149,8 +149,8 @@ TEST(ScanRanges, StartAtTheAccumulatedAngles) {
 // Every pass's implied value, computed as the scan computes it, lies within
 // the bound of its range and within the bound of its sub-range of 16 passes,
 // for each pair and mode, at every angle.
-TEST(ScanRanges, BoundsHoldEveryPassOfTheirRange) {
-  ScanRanges ranges;
+TEST(RangeBounds, BoundsHoldEveryPassOfTheirRange) {
+  RangeBounds ranges;
   for (const SolveMode mode : {kMinor, kMajor}) {
     const std::vector<double>& angles = testing_support::ScanAngles(mode);
     for (const InputPair pair : {kAC, kAH, kCH}) {
@@ -181,8 +181,8 @@ TEST(ScanRanges, BoundsHoldEveryPassOfTheirRange) {
 
 // Threads racing for the first use of the same ranges all get the same
 // finished ranges, hence the same results.
-TEST(ScanRanges, SharedBetweenThreadsFromTheFirstUse) {
-  ScanRanges ranges;
+TEST(RangeBounds, SharedBetweenThreadsFromTheFirstUse) {
+  RangeBounds ranges;
   constexpr int kThreads = 4;
   std::vector<SolveOutcome> outcomes(kThreads);
   std::vector<std::thread> threads;

@@ -429,6 +429,44 @@ class LayoutTest : public QObject {
     QCOMPARE(w.box(Quantity::Radius)->text(), QStringLiteral("1200"));
   }
 
+  // 精确结果 opens its box, and each box the compute wrote carries the exact
+  // value in its tooltip, its text in another colour only while far off.
+  void exactValuesBesideTheBoxes() {
+    Window w;
+    BoxAnswerer answerer;
+    QVERIFY(QTest::qWaitForWindowActive(w.dialog.get()));
+    QLineEdit* height = w.box(Quantity::Height);
+    const QColor normal = height->palette().color(QPalette::Text);
+    w.key(Qt::Key_Return);
+    QVERIFY(!height->toolTip().isEmpty());
+    QVERIFY(w.box(Quantity::Arc)->toolTip().isEmpty());
+    QCOMPARE(height->palette().color(QPalette::Text), normal);
+    QTest::keyClick(w.dialog->windowHandle(), Qt::Key_R, Qt::ControlModifier);
+    QCOMPARE(answerer.seen.size(), std::size_t{1});
+    QCOMPARE(answerer.seen[0].title, QStringLiteral("精确结果"));
+    QVERIFY(w.activateAgain());
+
+    // A long flat arc: the calculator's height is 1130.85, the exact 1055.7.
+    const auto compute = [&w](const QString& arc, const QString& chord) {
+      QTest::keyClick(w.dialog->windowHandle(), Qt::Key_A, Qt::ControlModifier);
+      w.type(arc);
+      w.key(Qt::Key_Tab);
+      w.type(chord);
+      w.key(Qt::Key_Tab);
+      w.key(Qt::Key_Delete);
+      w.key(Qt::Key_Return);
+      QTest::mouseClick(w.box(Quantity::Arc), Qt::LeftButton);
+    };
+    compute("15000", "14800");
+    QCOMPARE(height->text(), QStringLiteral("1130.85"));
+    QVERIFY2(height->toolTip().contains(QStringLiteral("1055.7")), qPrintable(height->toolTip()));
+    QVERIFY(height->palette().color(QPalette::Text) != normal);
+    compute("2491.78", "2067.63");
+    QCOMPARE(height->text(), QStringLiteral("591.83"));
+    QCOMPARE(height->palette().color(QPalette::Text), normal);
+    QCOMPARE(answerer.seen.size(), std::size_t{1});
+  }
+
   // A screen reader names each box by the label beside it, and each button
   // and the check box by its caption.
   void controlsCarryTheirNames() {

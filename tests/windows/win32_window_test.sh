@@ -161,6 +161,24 @@ copy_by_menu() {  # right click on the instruction line, then the first entry
 }
 copied_table='弧长\t弦长\t弦高\t半径\t夹角\r\n2491.78\t2067.63\t591.83\t1200\t119.03\r\n'
 
+# What a box carries beside its digits after a compute: the exact value in
+# its tooltip, and its text in red when the calculator's value is far off.
+tip() {
+  "$WINE" "$probe" tip "$1" | tr -d '\r' | sed -n 's/^tip=//p'
+}
+red_pixels() {  # waits until box $1 shows some red, or none
+  red=
+  for _ in $(seq 1 20); do
+    red=$("$WINE" "$probe" red "$1" | tr -d '\r' | sed -n 's/^red=//p')
+    case $2 in
+      some) [ "${red:-0}" -gt 0 ] && return ;;
+      none) [ "${red:-1}" -eq 0 ] && return ;;
+    esac
+    sleep 0.25
+  done
+  fail "box $1 has ${red:-no} red pixels, expected $2"
+}
+
 window=
 start() {
   "$WINE" "$exe" &
@@ -223,6 +241,19 @@ got=$(copy_by_menu)
 [ "$got" = "$copied_table" ] || fail "复制结果 copied '$got'"
 look
 expect text4 1200
+
+step="精确结果 and the exact values"
+case $(tip 3) in
+  精确值*) ;;
+  *) fail "the height box's tooltip is '$(tip 3)'" ;;
+esac
+[ -z "$(tip 1)" ] || fail "the arc length box, typed into, has the tooltip '$(tip 1)'"
+xdotool mousemove --window "$window" 120 100
+red_pixels 3 none
+keys ctrl+r
+look_box 精确结果
+expect_box button=确定
+close_box
 
 step="导出 DXF"
 drawings=$(mktemp -d)
@@ -335,6 +366,24 @@ ends() {  # the program has ended, with status 0
   app=
   [ "$status" -eq 0 ] || fail "exit status $status"
 }
+
+step="a far-off result in red"
+click 84 34
+keys 1 5 0 0 0 Tab 1 4 8 0 0 Tab Delete Return
+look
+expect text3 1130.85
+case $(tip 3) in
+  *1055.7*) ;;
+  *) fail "the height box's tooltip is '$(tip 3)'" ;;
+esac
+xdotool mousemove --window "$window" 120 100
+red_pixels 3 some
+click 84 34
+keys 2 4 9 1 period 7 8 Tab 2 0 6 7 period 6 3 Tab Delete Return
+look
+expect text3 591.83
+xdotool mousemove --window "$window" 120 100
+red_pixels 3 none
 
 step="Esc ends"
 keys Escape

@@ -6,14 +6,18 @@
 //   window_probe menu             whether a popup menu is open
 //   window_probe clipboard        the clipboard's text, tab, CR and LF written \t, \r, \n
 //   window_probe clear            empties the clipboard
+//   window_probe tip N            box N's tooltip text, line feeds written \n
+//   window_probe red N            how many pixels of box N on the screen are red
 // Prints UTF-8 lines "name=value"; exits 1 when the window is not there.
 
 // clang-format off
 #include <windows.h>
+#include <commctrl.h>
 // clang-format on
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -73,6 +77,120 @@ int Boxes() {
                  reinterpret_cast<LPARAM>(&end));
     Print("selection", std::to_string(start) + "," + std::to_string(end));
   }
+  return 0;
+}
+
+HWND TextBox(const wchar_t* number) {
+  const HWND form = FindWindowW(L"segcalc.MainForm", nullptr);
+  const int n = number[0] - L'0';
+  if (form == nullptr || n < 1 || n > 5 || number[1] != L'\0') return nullptr;
+  return GetDlgItem(form, 200 + n);
+}
+
+struct FoundTooltip {
+  HWND owner;
+  HWND tooltip;
+};
+
+BOOL CALLBACK FindTooltip(HWND window, LPARAM lparam) {
+  auto* found = reinterpret_cast<FoundTooltip*>(lparam);
+  wchar_t kind[32] = {};
+  GetClassNameW(window, kind, 32);
+  if (lstrcmpiW(kind, TOOLTIPS_CLASSW) != 0 || GetWindow(window, GW_OWNER) != found->owner) {
+    return TRUE;
+  }
+  found->tooltip = window;
+  return FALSE;
+}
+
+// The tooltip's text is had only by TTM_GETTEXT, whose TOOLINFO and buffer
+// must be in the window's own process: they are written there and read back.
+int Tip(const wchar_t* number) {
+  const HWND box = TextBox(number);
+  if (box == nullptr) return 1;
+  FoundTooltip found = {GetParent(box), nullptr};
+  EnumWindows(FindTooltip, reinterpret_cast<LPARAM>(&found));
+  if (found.tooltip == nullptr) return 1;
+  DWORD process_id = 0;
+  GetWindowThreadProcessId(found.tooltip, &process_id);
+  const HANDLE process =
+      OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, process_id);
+  if (process == nullptr) return 1;
+  // Room for the longest tip text the control keeps.
+  constexpr std::size_t kChars = 4096;
+  const std::size_t bytes = sizeof(TOOLINFOW) + kChars * sizeof(wchar_t);
+  auto* remote = static_cast<char*>(
+      VirtualAllocEx(process, nullptr, bytes, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+  int status = 1;
+  if (remote != nullptr) {
+    TOOLINFOW info = {};
+    info.cbSize = TTTOOLINFOW_V2_SIZE;
+    info.hwnd = found.owner;
+    info.uId = reinterpret_cast<UINT_PTR>(box);
+    info.lpszText = reinterpret_cast<wchar_t*>(remote + sizeof info);
+    std::vector<wchar_t> text(kChars, L'\0');
+    if (WriteProcessMemory(process, remote, &info, sizeof info, nullptr) &&
+        WriteProcessMemory(process, info.lpszText, text.data(), sizeof(wchar_t), nullptr)) {
+      SendMessageW(found.tooltip, TTM_GETTEXTW, kChars, reinterpret_cast<LPARAM>(remote));
+      if (ReadProcessMemory(process, info.lpszText, text.data(), kChars * sizeof(wchar_t),
+                            nullptr)) {
+        text.back() = L'\0';
+        std::wstring shown;
+        for (const wchar_t* c = text.data(); *c != L'\0'; ++c) {
+          if (*c == L'\n')
+            shown += L"\\n";
+          else
+            shown += *c;
+        }
+        Print("tip", Utf8(shown));
+        status = 0;
+      }
+    }
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  }
+  CloseHandle(process);
+  return status;
+}
+
+// The box's inside as the screen shows it; a pixel is red when its red
+// stands well above its green and blue, which no grey, black or the blue of
+// a selection does.
+int Red(const wchar_t* number) {
+  const HWND box = TextBox(number);
+  if (box == nullptr) return 1;
+  RECT client = {};
+  GetClientRect(box, &client);
+  POINT origin = {0, 0};
+  ClientToScreen(box, &origin);
+  const int width = client.right;
+  const int height = client.bottom;
+  const HDC screen = GetDC(nullptr);
+  const HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO format = {};
+  format.bmiHeader.biSize = sizeof format.bmiHeader;
+  format.bmiHeader.biWidth = width;
+  format.bmiHeader.biHeight = -height;
+  format.bmiHeader.biPlanes = 1;
+  format.bmiHeader.biBitCount = 32;
+  format.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  const HBITMAP bitmap = CreateDIBSection(memory, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+  const HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, origin.x, origin.y, SRCCOPY);
+  GdiFlush();
+  int red = 0;
+  const auto* pixels = static_cast<const unsigned char*>(bits);  // blue, green, red, unused
+  for (int i = 0; bits != nullptr && i < width * height; ++i) {
+    const int b = pixels[4 * i];
+    const int g = pixels[4 * i + 1];
+    const int r = pixels[4 * i + 2];
+    if (r >= 96 && r - g >= 64 && r - b >= 64) ++red;
+  }
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  Print("red", std::to_string(red));
   return 0;
 }
 
@@ -145,6 +263,9 @@ int wmain(int argc, wchar_t** argv) {
   if (argc == 2 && std::wstring(argv[1]) == L"menu") return Menu();
   if (argc == 2 && std::wstring(argv[1]) == L"clipboard") return Clipboard();
   if (argc == 2 && std::wstring(argv[1]) == L"clear") return Clear();
-  std::fprintf(stderr, "usage: window_probe boxes | box TITLE | menu | clipboard | clear\n");
+  if (argc == 3 && std::wstring(argv[1]) == L"tip") return Tip(argv[2]);
+  if (argc == 3 && std::wstring(argv[1]) == L"red") return Red(argv[2]);
+  std::fprintf(
+      stderr, "usage: window_probe boxes | box TITLE | menu | clipboard | clear | tip N | red N\n");
   return 2;
 }
