@@ -6,7 +6,7 @@ BUILD_TYPE ?= Release
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps deps-test configure build run run-cli test package screenshot format clean deps-fuzz test-sanitize fuzz bench difftest deps-windows windows test-windows
+.PHONY: all deps deps-test configure build run run-cli test package screenshot format clean deps-fuzz test-sanitize fuzz bench difftest deps-windows windows test-windows deps-web web test-web web-screenshots
 
 all: build
 
@@ -78,10 +78,15 @@ fuzz: deps-fuzz
 BENCH_DIR ?= build-bench
 DIFFTEST_INPUTS ?= 1000000
 
-bench: deps
+# Then the web edition's figures: its solve under node against the native
+# one, the page's first result in headless Chromium, the page's size.
+bench: deps deps-web
 	cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF $(CMAKE_FLAGS)
-	cmake --build $(BENCH_DIR) -j $(JOBS) --target solver_bench
+	cmake --build $(BENCH_DIR) -j $(JOBS) --target solver_bench solve_timing
 	$(BENCH_DIR)/bench/solver_bench
+	$(MAKE) web
+	$(WEB_ENV) cmake --build $(WEB_DIR) -j $(JOBS) --target solve_timing
+	/usr/bin/python3 bench/web_bench.py $(BENCH_DIR)/bench/solve_timing $(WEB_DIR)
 
 # The fast solve against the plain scan on a million random inputs; takes hours.
 difftest: build
@@ -102,6 +107,34 @@ windows: deps-windows
 
 test-windows: windows
 	cd $(WINDOWS_DIR) && xvfb-run -a ctest --output-on-failure -j $(JOBS)
+
+# The web edition, built with emscripten in a folder of its own:
+# $(WEB_DIR)/segcalc.html, one page that works opened from disk, and
+# $(WEB_DIR)/site/ to host it (with a manifest and a service worker). Its
+# tests run the calculation under node, against the native build's
+# segcalc-cli too, and the page in Chromium.
+WEB_DIR ?= build-web
+# Debian's emscripten runs its tools with node, and a node from elsewhere
+# finds their modules only here.
+WEB_ENV = NODE_PATH=/usr/share/nodejs
+
+deps-web:
+	@./scripts/install-deps.sh web
+
+$(WEB_DIR)/build.ninja: | deps-web
+	$(WEB_ENV) emcmake cmake -S . -B $(WEB_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+		-DSEGCALC_WINDOW=None -DBUILD_TESTING=ON -DSEGCALC_NATIVE_CLI=$(CURDIR)/$(BUILD_DIR)/cli/segcalc-cli
+
+web: deps-web $(WEB_DIR)/build.ninja
+	$(WEB_ENV) cmake --build $(WEB_DIR) -j $(JOBS) --target segcalc_page
+
+test-web: deps-web build $(WEB_DIR)/build.ninja
+	$(WEB_ENV) cmake --build $(WEB_DIR) -j $(JOBS)
+	cd $(WEB_DIR) && $(WEB_ENV) ctest --output-on-failure -j $(JOBS)
+
+# Retakes docs/web-phone.png and docs/web-desktop.png.
+web-screenshots: web
+	/usr/bin/python3 scripts/web-screenshots.py $(WEB_DIR)/segcalc.html docs
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

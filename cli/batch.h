@@ -70,6 +70,8 @@ BatchLineOutput ProcessBatchLine(std::string_view text, long number,
 // known. The input may be UTF-8 or UTF-16 behind a byte-order mark
 // (cli/input_encoding.h). Returns the exit status: the highest any line
 // called for (1 for an invalid line, 3 for a file not written), else 0.
+// Part of segcalc_cli_app (batch_run.cpp): the thread-free segcalc_batch,
+// which has everything above, leaves it out.
 int RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
              const NumberSeparators& separators, unsigned jobs = 1,
              const BatchColumns& columns = {});

@@ -8,6 +8,8 @@
 #   install-deps.sh fuzz         also clang and libFuzzer, for `make fuzz` only
 #   install-deps.sh windows      also the MinGW-w64 cross compiler, Wine, NSIS
 #                                and a virtual display, for `make windows`
+#   install-deps.sh web          also emscripten and node, for `make web`, and
+#                                the browser and its driver the page is tested in
 set -eu
 
 build_packages="
@@ -25,6 +27,10 @@ fuzz_packages="clang-14 libclang-rt-14-dev"
 # The window test drives the window (openbox, xdotool, xclip) and reads its
 # drawing back (ezdxf).
 windows_packages="g++-mingw-w64-x86-64-posix wine64 nsis xvfb xauth openbox xdotool xclip python3-ezdxf"
+# emscripten builds the page, python3 assembles it, node runs the unit tests
+# on WebAssembly; Selenium drives chromium to test the page, which prints the
+# report (poppler measures it) and downloads the drawing (ezdxf reads it).
+web_packages="emscripten nodejs python3 chromium chromium-driver python3-selenium poppler-utils python3-ezdxf"
 
 packages=$build_packages
 for group in "$@"; do
@@ -33,6 +39,7 @@ for group in "$@"; do
     screenshot) packages="$packages $screenshot_packages" ;;
     fuzz) packages="$packages $fuzz_packages" ;;
     windows) packages="$packages $windows_packages" ;;
+    web) packages="$packages $web_packages" ;;
     *) echo "install-deps: unknown group '$group'" >&2; exit 2 ;;
   esac
 done

@@ -1,0 +1,81 @@
+#!/usr/bin/python3
+"""The web edition's three figures, after the native benchmark (`make bench`).
+
+    web_bench.py NATIVE_SOLVE_TIMING WEB_BUILD_DIR
+
+1. The fast solve compiled to WebAssembly and run by node, against the
+   native build on the same inputs (bench/solve_timing.cpp): the ratio of
+   their times per solve, target at most 3; both must give the same answers.
+2. The time from opening segcalc.html in headless Chromium to its first
+   result (a job in the address is computed at start-up), target 0.5 s.
+3. The size of segcalc.html, target at most 1.5 MB.
+"""
+import os
+import shutil
+import subprocess
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "web"))
+import browser  # noqa: E402
+
+OPENINGS = 7
+JOB = "#t=calc&ca=2491.78&cc=2067.63&cm=1"
+
+
+def timing(command):
+    lines = subprocess.run(command, check=True, capture_output=True, text=True, timeout=300).stdout
+    fields = dict(line.split(" ", 1) for line in lines.splitlines())
+    return float(fields["ns_per_solve"]), fields["digest"]
+
+
+def verdict(met):
+    return "met" if met else "NOT MET"
+
+
+def first_result_seconds(page):
+    """The median over several openings, each in a fresh browser."""
+    times = []
+    for _ in range(OPENINGS):
+        driver = browser.start("desktop")
+        try:
+            browser.open_page(driver, "file://" + os.path.abspath(page) + JOB)
+            mark = driver.execute_script(
+                "const m = performance.getEntriesByName('segcalc-first-result');"
+                "return m.length ? m[0].startTime : null")
+            radius = browser.value(driver, "calc-radius")
+        finally:
+            driver.quit()
+        if mark is None or radius != "1200":
+            raise SystemExit("the page gave no first result (radius %r)" % radius)
+        times.append(mark / 1000)
+    return sorted(times)[len(times) // 2]
+
+
+def main():
+    native, web_dir = sys.argv[1], sys.argv[2]
+    node = shutil.which("node") or shutil.which("nodejs")
+    page = os.path.join(web_dir, "segcalc.html")
+    native_ns, native_digest = timing([native, "2"])
+    web_ns, web_digest = timing([node, os.path.join(web_dir, "web", "solve_timing.js"), "2"])
+    ratio = web_ns / native_ns
+    print("\nWeb edition")
+    print("fast solve: native %.0f ns, WebAssembly under node %.0f ns a solve: %.2f times native "
+          "(target 3: %s)" % (native_ns, web_ns, ratio, verdict(ratio <= 3)))
+    if web_digest != native_digest:
+        print("the two builds answered differently: digest %s against %s" % (web_digest, native_digest))
+        return 1
+    reason = browser.missing_tool()
+    if reason:
+        print("page opening not timed: " + reason)
+    else:
+        seconds = first_result_seconds(page)
+        print("opening segcalc.html to its first result in headless Chromium: %.3f s, median of %d "
+              "(target 0.5 s: %s)" % (seconds, OPENINGS, verdict(seconds <= 0.5)))
+    size = os.path.getsize(page)
+    print("segcalc.html: %.2f MB (%d bytes; target 1.5 MB: %s)"
+          % (size / 1048576, size, verdict(size <= 1.5 * 1048576)))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,35 @@
+// RunBatch, apart from the per-line code in batch.cpp: it reads the whole
+// input and may hand it to worker threads, which a build without threads (the
+// web page) leaves out.
+#include <algorithm>
+#include <istream>
+#include <ostream>
+#include <string>
+
+#include "cli/batch.h"
+#include "cli/exit_status.h"
+#include "cli/input_encoding.h"
+#include "cli/parallel_batch.h"
+
+namespace segcalc {
+
+int RunBatch(std::istream& raw_in, std::ostream& out, std::ostream& err,
+             const NumberSeparators& separators, unsigned jobs, const BatchColumns& columns) {
+  DecodedInput decoded(raw_in);
+  std::istream& in = decoded.stream();
+  if (jobs > 1) return RunParallelBatch(in, out, err, separators, jobs, columns);
+  int status = kExitOk;
+  std::string text;
+  // Results that can no longer be written are not worth computing.
+  for (long number = 1; out && std::getline(in, text); ++number) {
+    const BatchLineOutput output = ProcessBatchLine(text, number, separators, columns);
+    status = std::max(status, output.status);
+    WriteBatchLineOutput(output, out, err);
+    // Each result reaches its reader as soon as the next line is not there
+    // yet; a list read from a file is written in blocks.
+    if (in.rdbuf()->in_avail() <= 0) out.flush();
+  }
+  return status;
+}
+
+}  // namespace segcalc

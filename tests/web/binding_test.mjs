@@ -1,0 +1,148 @@
+// What the page's script gets from the binding (web/segcalc_web.cpp), built
+// for node: the window's compute, the exact circle with its outputs, and the
+// cutting list computed slice by slice as segcalc-cli --batch computes it.
+//
+//   SEGCALC_ENGINE=.../segcalc_engine_node.js SEGCALC_TESTS=.../tests node --test binding_test.mjs
+import assert from "node:assert/strict";
+import { readFileSync } from "node:fs";
+import { createRequire } from "node:module";
+import { test } from "node:test";
+
+const require = createRequire(import.meta.url);
+const engine = require(process.env.SEGCALC_ENGINE)();
+const tests = process.env.SEGCALC_TESTS;
+
+function withSeparators(decimal, thousands, body) {
+  engine.setSeparators(decimal, thousands);
+  try {
+    body();
+  } finally {
+    engine.setSeparators(".", ",");
+  }
+}
+
+// The whole list through CuttingList, in slices of the given size.
+function cuttingList(input, exact, slice) {
+  const list = new engine.CuttingList(input, exact);
+  const results = [];
+  const messages = [];
+  try {
+    while (list.done() < list.lines()) {
+      const output = list.next(slice);
+      results.push(output.results);
+      messages.push(output.messages);
+    }
+    return { lines: list.lines(), header: list.header(), headerSkipped: list.headerSkipped(),
+             results: results.join(""), messages: messages.join("") };
+  } finally {
+    list.delete();
+  }
+}
+
+// What the page cannot show without a browser: the compute as the window
+// makes it, the boxes it leaves alone, the exact value beside what it wrote.
+test("start-up and the window's compute", () => {
+  const start = engine.startUp();
+  assert.deepEqual(start.boxes, ["2491.78", "2067.63", "", "", ""]);
+  assert.equal(start.ticked, true);
+  const solved = engine.calculate(start.boxes, true);
+  assert.deepEqual(solved.boxes, ["2491.78", "2067.63", "591.83", "1200", "119.03"]);
+  assert.deepEqual(solved.exact, ["", "", "590.72", "1200", "118.97"]);
+  assert.equal(solved.message, "");
+  // A failed compute leaves what the radius and angle boxes showed.
+  const failed = engine.calculate(["100", "200", "", "9", "9"], true);
+  assert.deepEqual(failed.boxes, ["100", "200", "", "9", "9"]);
+  assert.equal(failed.message, "按当前条件无法求解!请核对后再试!");
+  assert.equal(failed.solved, false);
+  withSeparators(",", ".", () => {
+    assert.deepEqual(engine.calculate(["2491,78", "2067,63", "", "", ""], true).boxes.slice(2),
+      ["591,83", "1200", "119,03"]);
+  });
+});
+
+test("the exact circle from any two quantities, with its outputs", () => {
+  const job = (boxes, extra = {}) => ({ boxes, ticked: true, step: "", unit: "mm", ...extra });
+  const chordRadius = engine.exactCircle(job(["", "1000", "", "800", ""], { ticked: false }));
+  assert.equal(chordRadius.error, "");
+  assert.equal(chordRadius.calculator, null);
+  assert.deepEqual(chordRadius.exact, ["3946.34", "1000", "1424.5", "800", "282.64"]);
+  assert.match(chordRadius.other, /夹角 77\.36/);
+
+  const ordinates = engine.exactCircle(job(["", "300", "80", "", ""], { step: "50" }));
+  assert.deepEqual(ordinates.ordinates.map(([x, y]) => x + ":" + y),
+    ["-150:0", "-100:49.79", "-50:72.94", "0:80", "50:72.94", "100:49.79", "150:0"]);
+  assert.equal(ordinates.step, "50");
+
+  // The calculator's measurements give its own result beside the exact one.
+  const calculator = engine.exactCircle(job(["2491.78", "2067.63", "", "", ""]));
+  assert.deepEqual(calculator.calculator, ["2491.78", "2067.63", "591.83", "1200", "119.03"]);
+  assert.deepEqual(calculator.exact, ["2491.78", "2067.63", "590.72", "1200", "118.97"]);
+  assert.equal(calculator.dxfName, "圆弧 R1200 118.97度.dxf");
+
+  const refused = [
+    [job(["", "", "", "800", ""]), /恰好给出两项/],
+    [job(["", "1000", "", "abc", ""]), /半径中填入的不是有效的数字/],
+    [job(["", "2000", "", "800", ""]), /^无精确解: /],
+    [job(["", "300", "80", "", ""], { step: "x" }), /放样间距不是有效的数字/],
+  ];
+  for (const [refusedJob, reason] of refused) {
+    const result = engine.exactCircle(refusedJob);
+    assert.match(result.error, reason);
+    assert.equal(result.exact, null);
+    assert.equal(engine.dxf(refusedJob), "");
+  }
+});
+
+test("the report and the drawing are the shop-floor writers' own", () => {
+  const job = { boxes: ["", "50", "", "40", ""], ticked: false, step: "", unit: "cm" };
+  const report = engine.report(job);
+  assert.match(report, /^<!DOCTYPE html>/);
+  assert.match(report, /R1-C1/);
+  assert.doesNotMatch(report, /<script/i);
+  const dxf = engine.dxf(job);
+  assert.match(dxf, /^0\nSECTION\n/);
+  // A radius of 40 cm is drawn as 400 mm: group 40 of the ARC entity.
+  const lines = dxf.split("\n");
+  const arc = {};
+  for (let i = 0; i + 1 < lines.length; i += 2) {
+    if (lines[i] !== "0" || lines[i + 1] !== "ARC") continue;
+    for (let j = i + 2; j + 1 < lines.length && lines[j] !== "0"; j += 2) arc[lines[j]] = lines[j + 1];
+    break;
+  }
+  assert.equal(arc["8"], "ARC");
+  assert.equal(arc["40"], "400");
+  assert.match(engine.report({ ...job, boxes: ["", "", "", "", ""] }), /当前输入项不完整/);
+});
+
+test("a cutting list gives segcalc-cli --batch's lines, in any slices", () => {
+  const input = readFileSync(tests + "/cli/pinned_input.tsv");
+  const expected = readFileSync(tests + "/cli/pinned_expected.tsv", "utf8");
+  for (const slice of [1, 7, 1000]) {
+    const list = cuttingList(new Uint8Array(input), false, slice);
+    assert.equal(list.results, expected, "slices of " + slice);
+    assert.equal(list.lines, 28);
+    assert.equal(list.headerSkipped, false);
+    assert.match(list.messages, /^第 10 行无效: /);
+  }
+  // Excel's Unicode text: UTF-16 behind its mark, CR LF line ends.
+  const text = readFileSync(tests + "/cli/pinned_input.tsv", "utf8").replace(/\n/g, "\r\n");
+  const utf16 = Buffer.concat([Buffer.from([0xff, 0xfe]), Buffer.from(text, "utf16le")]);
+  assert.equal(cuttingList(new Uint8Array(utf16), false, 5).results, expected);
+  const utf8WithMark = Buffer.concat([Buffer.from([0xef, 0xbb, 0xbf]), Buffer.from(text, "utf8")]);
+  assert.equal(cuttingList(new Uint8Array(utf8WithMark), false, 5).results, expected);
+});
+
+test("a cutting list's header row, empty lines and exact columns", () => {
+  const list = cuttingList("弧长\t弦长\t弦高\n2491.78\t2067.63\t\n\n100\t200\t\n", true, 2);
+  assert.equal(list.lines, 4);
+  assert.equal(list.headerSkipped, true);
+  const header = "结果\t弧长\t弦长\t弦高\t半径\t夹角\t精确弧长\t精确弦长\t精确弦高\t精确半径\t精确夹角";
+  assert.equal(list.header, header);
+  assert.equal(list.results, header + "\n" +
+    "solved\t2491.78\t2067.63\t591.83\t1200\t119.03\t2491.78\t2067.63\t590.72\t1200\t118.97\n" +
+    "\n" +
+    "no-solution\t100\t200\t\t\t\t\t\t\t\t\n");
+  const empty = cuttingList("", false, 10);
+  assert.equal(empty.lines, 0);
+  assert.equal(empty.results, "");
+});

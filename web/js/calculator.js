@@ -1,0 +1,63 @@
+// 计算器: the window's five boxes and its check box. 确 定 (or Enter) hands
+// all five texts to the engine, which computes as the window does and says
+// what each box shows afterwards.
+"use strict";
+
+SC.calculator = (() => {
+  const names = ["arc", "chord", "height", "radius", "angle"];
+  const boxes = names.map((name) => SC.$("calc-" + name));
+  const exact = names.map((name) => SC.$("calc-" + name + "-exact"));
+  const minor = SC.$("calc-minor");
+  const message = SC.$("calc-message");
+  let engine = null;
+  let computed = false;
+
+  function compute() {
+    const result = engine.calculate(boxes.map((box) => box.value), minor.checked);
+    result.boxes.forEach((text, i) => {
+      boxes[i].value = text;
+    });
+    result.exact.forEach((text, i) => {
+      exact[i].textContent = text ? "精确 " + text : "";
+    });
+    SC.notice(message, result.message);
+    SC.state.save();
+    if (!computed) {
+      computed = true;
+      performance.mark("segcalc-first-result");
+    }
+  }
+
+  // A saved job is computed again at once, so that its results show.
+  function restore(params) {
+    if (!SC.state.restore(params, "c")) return false;
+    compute();
+    return true;
+  }
+
+  function init(readyEngine, params) {
+    engine = readyEngine;
+    ["ca", "cc", "ch"].forEach((key, i) => SC.state.add(key, boxes[i]));
+    SC.state.add("cm", minor);
+    boxes.slice(0, 3).forEach(SC.selectOnFocus);
+    SC.$("calc-form").addEventListener("submit", (event) => {
+      event.preventDefault();
+      compute();
+    });
+    // Enter on the check box computes too, as in the window.
+    minor.addEventListener("keydown", (event) => {
+      if (event.key === "Enter") {
+        event.preventDefault();
+        compute();
+      }
+    });
+    if (params && restore(params)) return;
+    const start = engine.startUp();
+    start.boxes.forEach((text, i) => {
+      boxes[i].value = text;
+    });
+    minor.checked = start.ticked;
+  }
+
+  return { init, restore };
+})();

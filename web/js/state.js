@@ -1,0 +1,63 @@
+// The job lives in the address's fragment (#...), which the browser never
+// sends anywhere: a link or a bookmark brings the same inputs back.
+"use strict";
+
+SC.state = (() => {
+  // A cutting list longer than this stays out of the address: it is pasted or
+  // opened again instead.
+  const kMaxListInAddress = 2000;
+  const fields = new Map(); // fragment key -> element
+  let restoring = false;
+
+  // Each form element saved under a short key, which starts with its tab's
+  // letter (c, e, l); check boxes as 1 or 0.
+  function add(key, element) {
+    fields.set(key, element);
+    element.addEventListener(element.type === "checkbox" || element.tagName === "SELECT" ? "change" : "input", save);
+  }
+
+  function save() {
+    if (restoring) return;
+    const params = new URLSearchParams();
+    params.set("t", SC.tabs ? SC.tabs.current() : "calc");
+    for (const [key, element] of fields) {
+      if (element.type === "checkbox") {
+        params.set(key, element.checked ? "1" : "0");
+      } else if (key !== "list" || element.value.length <= kMaxListInAddress) {
+        if (element.value !== "") params.set(key, element.value);
+      }
+    }
+    history.replaceState(null, "", "#" + params.toString());
+  }
+
+  // The saved values, or null when the address holds none.
+  function read() {
+    const text = location.hash.replace(/^#/, "");
+    if (!text) return null;
+    return new URLSearchParams(text);
+  }
+
+  // Puts the saved values back into the form elements whose keys start with
+  // prefix (all when empty); says whether any was there.
+  function restore(params, prefix) {
+    const any = [...fields.keys()].some((key) => key.startsWith(prefix) && params.has(key));
+    restoring = true;
+    if (any) {
+      for (const [key, element] of fields) {
+        if (!key.startsWith(prefix)) continue;
+        const value = params.get(key);
+        if (element.type === "checkbox") {
+          if (value !== null) element.checked = value === "1";
+        } else if (element.tagName === "SELECT") {
+          if (value !== null) element.value = value;
+        } else {
+          element.value = value === null ? "" : value;
+        }
+      }
+    }
+    restoring = false;
+    return any;
+  }
+
+  return { add, save, read, restore };
+})();
