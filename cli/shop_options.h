@@ -47,8 +47,6 @@ struct ShopOptions {
     return exact || ordinate_step || report_file || dxf_file || GivesRadiusOrAngle() ||
            AsksForPart();
   }
-  // Whether a batch line needs the exact circle.
-  bool WantsBatchCircle() const { return exact || dxf_dir || AsksForPart(); }
 };
 
 struct ShopOptionParse {

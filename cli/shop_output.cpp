@@ -116,7 +116,8 @@ struct PartColumns {
 BatchColumns ShopBatchColumns(const ShopOptions& shop, const PartRequest& request,
                               const NumberSeparators& separators) {
   BatchColumns columns;
-  if (!shop.WantsBatchCircle()) return columns;
+  const bool part_asked = request.profile || request.divisions || request.area;
+  if (!shop.exact && !shop.dxf_dir && !part_asked) return columns;
   columns.exact = ExactCircle::Solve;
   const OutputFormat format{shop.unit, separators};
   if (shop.exact) {

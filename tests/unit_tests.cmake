@@ -18,6 +18,16 @@ target_link_libraries(segcalc_hostile_texts PUBLIC segcalc_calc)
 
 set(SEGCALC_UNIT_TESTS calc_tests geometry_tests cli_tests window_commands_tests shop_tests)
 
+# The tests among them that start threads (a batch on several workers, the
+# shared bounds from several threads), as a GoogleTest filter: the web page
+# has no threads, so its build leaves these to the others.
+string(JOIN : SEGCALC_THREADED_TESTS
+  RangeBounds.SharedBetweenThreadsFromTheFirstUse
+  ParallelBatch.*
+  RunBatch.ReadsUtf16AndUtf8WithMark
+  RunCli.BatchWithJobsKeepsOrderAndABadCountIsAUsageError
+  ShopCli.BatchExactAppendsFiveColumnsToEveryLine)
+
 set(calc_tests_sources
   calc/number_text_test.cpp
   calc/segment_solver_test.cpp

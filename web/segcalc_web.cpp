@@ -13,15 +13,17 @@
 #include <utility>
 
 #include "calc/outcome_message.h"
-#include "calc/result_boxes.h"
 #include "cli/batch.h"
 #include "cli/input_encoding.h"
+#include "cli/part_request.h"
 #include "cli/shop_output.h"
 #include "geometry/arc_part.h"
 #include "geometry/compute_record.h"
 #include "shopfloor/dxf_writer.h"
 #include "shopfloor/html_report.h"
 #include "shopfloor/output_files.h"
+#include "shopfloor/part_values.h"
+#include "window/box_hints.h"
 #include "window/commands.h"
 #include "window/main_form.h"
 
@@ -42,13 +44,30 @@ val TextArray(const BoxTexts& texts) {
   return array;
 }
 
-val ExactArray(const ExactSegment& segment) {
+val ExactArray(const ExactSegment& segment, const OutputFormat& format) {
   BoxTexts texts;
   for (const Quantity quantity : kQuantities) {
-    texts[QuantityIndex(quantity)] = FormatTwoPlaces(ValueOf(segment, quantity), g_separators);
+    texts[QuantityIndex(quantity)] = format.Value(quantity, ValueOf(segment, quantity));
   }
   return TextArray(texts);
 }
+
+// The window's services as far as its compute needs them: the page shows the
+// warning itself, and the rest (files, browser, clipboard) is the page's own.
+class PageServices final : public WindowServices {
+ public:
+  void ShowWarning(const std::string& text) override { warning = text; }
+  void ShowAbout(const std::string&) override {}
+  void ShowInformation(const std::string&, const std::string&) override {}
+  void EndProgram() override {}
+  void SetClipboardText(const std::string&) override {}
+  bool OpenInBrowser(const std::filesystem::path&) override { return false; }
+  std::optional<std::filesystem::path> AskSaveFile(const std::string&) override {
+    return std::nullopt;
+  }
+
+  std::string warning;
+};
 
 // The window's start-up: its two example measurements and the ticked check box.
 val StartUp() {
@@ -60,34 +79,36 @@ val StartUp() {
   return result;
 }
 
-// 确 定, as the window's Command1_Click does it: the three measurement boxes
-// and the check box make one compute, which writes its results into the five
-// boxes (the others keep what they showed) and says what went wrong, if
-// anything. Beside each box it wrote, the exact value of the same two numbers.
+// 确 定: the window's own Command1_Click on a form holding the page's boxes,
+// which computes, writes its results into the boxes and warns as the window
+// does. Beside each box it wrote, what the window shows beside it: the exact
+// value of the same two numbers, and whether the calculator is far off it.
 val Calculate(const val& shown, bool ticked) {
-  BoxTexts boxes;
-  TypedInput typed;
+  MainForm form(g_separators);
   for (const Quantity quantity : kQuantities) {
-    boxes[QuantityIndex(quantity)] = shown[QuantityIndex(quantity)].as<std::string>();
-    if (IsMeasurement(quantity)) typed.text(quantity) = boxes[QuantityIndex(quantity)];
+    form.text(quantity) = shown[QuantityIndex(quantity)].as<std::string>();
   }
-  typed.mode = ModeOfCheckValue(ticked ? 1 : 0);
-  const ComputeRecord record = RecordCompute(std::move(typed), g_separators);
-  const ComputeOutcome& outcome = *record.calculator;
-  WriteResultTexts(outcome, boxes);
+  form.check_value = ticked ? 1 : 0;
+  PageServices services;
+  Command1_Click(form, services);
 
   val result = val::object();
-  result.set("boxes", TextArray(boxes));
-  result.set("solved", outcome.kind == OutcomeKind::Solved);
-  result.set("message", OutcomeMessage(outcome));
+  result.set("boxes", TextArray(form.texts()));
+  result.set("solved", form.last_compute->CalculatorSolved());
+  result.set("message", services.warning);
   BoxTexts exact;
-  if (outcome.texts && record.exact.segment) {
-    for (const Quantity quantity : {Quantity::Radius, Quantity::Angle, outcome.given->missing}) {
+  val far = val::array();
+  const ComputeRecord& record = *form.last_compute;
+  for (const Quantity quantity : kQuantities) {
+    const BoxHint hint = HintOf(form, quantity);
+    if (!hint.tooltip.empty()) {
       exact[QuantityIndex(quantity)] =
-          FormatTwoPlaces(ValueOf(*record.exact.segment, quantity), g_separators);
+          form.output_format().Value(quantity, ValueOf(*record.exact.segment, quantity));
     }
+    far.call<void>("push", hint.warning);
   }
   result.set("exact", TextArray(exact));
+  result.set("far", far);
   return result;
 }
 
@@ -99,19 +120,96 @@ struct PartJob {
   std::string error;  // why there is nothing to make
 };
 
-// What the shop asks for beside the circle. The ordinate step today; the
-// profile, divisions, stations and area options join here, read from the same
-// job object, once the geometry layer has them.
-std::string ReadPartRequest(const val& job, PartRequest& request) {
-  const std::string step = job["step"].as<std::string>();
-  if (step.find_first_not_of(' ') == std::string::npos) return {};
-  const NumberReading reading = StrictNumber(step, g_separators);
-  if (!reading.ok()) return "放样间距不是有效的数字";
-  request.ordinate_step = reading.value;
+// What the page's fields are called in its messages.
+const PartOptionNames kPageNames{"纵距间距", "型材深度", "所量的面", "中性层系数 K", "两端直段",
+                                 "切割余量", "段数",     "最大偏差", "最大板宽",     "放样点"};
+
+// The job's text of a field, absent when the field is empty.
+std::optional<std::string> Field(const val& job, const char* name) {
+  if (job[name].isUndefined() || job[name].isNull()) return std::nullopt;
+  const std::string text = job[name].as<std::string>();
+  if (text.find_first_not_of(' ') == std::string::npos) return std::nullopt;
+  return text;
+}
+
+// The page's part fields as the shop options segcalc-cli takes, read by the
+// same reader: the step, the profile, one way of dividing, the stations and
+// the area.
+std::string ReadJobRequest(const val& job, PartRequest& request) {
+  ShopOptions shop;
+  shop.ordinate_step = Field(job, "step");
+  shop.profile_depth = Field(job, "profile");
+  shop.face = Field(job, "face");
+  shop.neutral = Field(job, "neutral");
+  shop.tails = Field(job, "tails");
+  shop.trim = Field(job, "trim");
+  if (const std::optional<std::string> value = Field(job, "divideValue")) {
+    const std::string by = Field(job, "divideBy").value_or("pieces");
+    (by == "max-deviation" ? shop.max_deviation
+     : by == "max-panel"   ? shop.max_panel
+                           : shop.pieces) = value;
+  }
+  shop.stations = Field(job, "stations");
+  shop.area = !job["area"].isUndefined() && job["area"].as<bool>();
+  if (shop.profile_depth && !shop.face) return "填了型材深度,请选所给尺寸是型材的哪一面";
+  if (!shop.profile_depth && (shop.neutral || shop.tails || shop.trim)) {
+    return "中性层系数、两端直段、切割余量需与型材深度一起填";
+  }
+  const Checked<PartRequest> read = ReadPartRequest(shop, g_separators, kPageNames);
+  if (!read.ok()) return read.error;
+  request = *read.value;
   return {};
 }
 
-// job: {boxes: five texts, ticked, step, unit: "mm" | "cm" | "m" | "in"}.
+// The part's values as the page shows them: label and text, the division
+// points (i, x, y, s) and the stations (x, y, s).
+val PartArrays(const ArcPart& part, const OutputFormat& format) {
+  val values = val::array();
+  const auto add = [&](const std::vector<PartValue>& list) {
+    for (const PartValue& value : list) {
+      val pair = val::array();
+      pair.call<void>("push", value.label);
+      pair.call<void>("push", value.text);
+      values.call<void>("push", pair);
+    }
+  };
+  const ProfileBend* bend = part.profile && part.profile->ok() ? &*part.profile->value : nullptr;
+  if (bend) add(ProfileValues(bend, format));
+  val points = val::array();
+  if (part.divisions && part.divisions->ok()) {
+    const Divisions& divisions = *part.divisions->value;
+    add(DivisionValues(&divisions, bend != nullptr, format));
+    for (std::size_t i = 0; i < divisions.points.size(); ++i) {
+      const DivisionPoint& p = divisions.points[i];
+      val row = val::array();
+      row.call<void>("push", std::to_string(i));
+      for (const double v : {p.x, p.y, p.s}) row.call<void>("push", format.Length(v));
+      points.call<void>("push", row);
+    }
+  }
+  if (part.area) add(AreaValues(&*part.area, format));
+  val stations = val::array();
+  if (part.stations && part.stations->ok()) {
+    for (const Station& station : *part.stations->value) {
+      val row = val::array();
+      for (const double v : {station.x, station.y, station.s})
+        row.call<void>("push", format.Length(v));
+      stations.call<void>("push", row);
+    }
+  }
+  val errors = val::array();
+  for (const std::string& error : part.Errors()) errors.call<void>("push", error);
+  val result = val::object();
+  result.set("values", values);
+  result.set("points", points);
+  result.set("stations", stations);
+  result.set("errors", errors);
+  return result;
+}
+
+// job: {boxes: five texts, ticked, unit: "mm" | "cm" | "m" | "in", and the
+// part's fields: step, profile, face, neutral, tails, trim, divideBy
+// ("pieces" | "max-deviation" | "max-panel"), divideValue, stations, area}.
 PartJob ReadPartJob(const val& job) {
   TypedInput typed;
   const val boxes = job["boxes"];
@@ -124,7 +222,7 @@ PartJob ReadPartJob(const val& job) {
   part_job.format = {
       ParseLengthUnit(job["unit"].as<std::string>()).value_or(LengthUnit::Millimetre),
       g_separators};
-  part_job.error = ReadPartRequest(job, part_job.request);
+  part_job.error = ReadJobRequest(job, part_job.request);
   return part_job;
 }
 
@@ -149,23 +247,24 @@ val ExactPart(const val& job) {
   if (error.empty() && !record.exact.segment) error = NoExactCircleMessage(record.exact);
   if (error.empty()) {
     const ExactSegment& segment = *record.exact.segment;
-    result.set("exact", ExactArray(segment));
+    const OutputFormat& format = part_job.format;
+    result.set("exact", ExactArray(segment, format));
     if (record.exact.had_two) {
       result.set("other", "给定的两项还确定另一个圆弧(夹角 " +
-                              FormatTwoPlaces(record.exact.other.angle, g_separators) +
-                              "),此处取夹角 " + FormatTwoPlaces(segment.angle, g_separators) +
-                              " 的一个");
+                              format.Angle(record.exact.other.angle) + "),此处取夹角 " +
+                              format.Angle(segment.angle) + " 的一个");
     }
     const ArcPart part = MakePart(segment, part_job.request);
     error = part.ordinates.error;
     for (const Ordinate& row : part.ordinates.rows) {
       val pair = val::array();
-      pair.call<void>("push", FormatTwoPlaces(row.x, g_separators));
-      pair.call<void>("push", FormatTwoPlaces(row.y, g_separators));
+      pair.call<void>("push", format.Length(row.x));
+      pair.call<void>("push", format.Length(row.y));
       result["ordinates"].call<void>("push", pair);
     }
-    result.set("step", FormatTwoPlaces(part.ordinate_step, g_separators));
-    result.set("dxfName", DxfFileName(segment, g_separators));
+    result.set("step", format.Length(part.ordinate_step));
+    result.set("dxfName", DxfFileName(segment, format));
+    result.set("part", PartArrays(part, format));
   }
   result.set("error", error);
   return result;
@@ -190,7 +289,7 @@ std::string Dxf(const val& job) {
   const PartJob part_job = ReadPartJob(job);
   if (!part_job.record.exact.segment || !part_job.error.empty()) return {};
   const ArcPart part = MakePart(*part_job.record.exact.segment, part_job.request);
-  return DxfText(part, MillimetresPer(part_job.format.unit));
+  return DxfText(DrawPart(part, part_job.format));
 }
 
 // A cutting list computed a slice at a time, so that the worker running it
@@ -199,11 +298,21 @@ std::string Dxf(const val& job) {
 class CuttingList {
  public:
   // input: the list's bytes, UTF-8 or UTF-16 behind its mark, as a file holds
-  // them or as pasted; exact adds the five exact columns (--exact).
-  CuttingList(const std::string& input, bool exact) {
+  // them or as pasted; job: exact, which adds the five exact columns
+  // (--exact), and the part's fields of the 精确与放样 tab, whose columns
+  // follow (the stations vary from line to line and are not columns).
+  CuttingList(const std::string& input, const val& job) {
     ShopOptions shop;
-    shop.exact = exact;
-    columns_ = ShopBatchColumns(shop, g_separators);
+    shop.exact = job["exact"].as<bool>();
+    PartRequest request;
+    const val part = job["part"];
+    if (!part.isNull() && !part.isUndefined()) {
+      error_ = ReadJobRequest(part, request);
+      request.stations.reset();
+      request.ordinate_step.reset();
+      shop.unit = ParseLengthUnit(part["unit"].as<std::string>()).value_or(shop.unit);
+    }
+    columns_ = ShopBatchColumns(shop, request, g_separators);
     std::istringstream raw(input);
     DecodedInput decoded(raw);
     std::ostringstream text;
@@ -214,6 +323,8 @@ class CuttingList {
   }
 
   long Lines() const { return lines_; }
+  // Why the part's fields cannot be read; the list is not computed then.
+  std::string Error() const { return error_; }
   long Done() const { return number_ - 1; }
   std::string Header() const { return BatchHeaderLine(columns_); }
   // Whether the first line was the list's own header row, which is answered
@@ -243,6 +354,7 @@ class CuttingList {
 
  private:
   BatchColumns columns_;
+  std::string error_;
   std::string text_;
   std::size_t position_ = 0;
   long number_ = 1;
@@ -262,8 +374,9 @@ EMSCRIPTEN_BINDINGS(segcalc) {
   emscripten::function("report", &Report);
   emscripten::function("dxf", &Dxf);
   emscripten::class_<CuttingList>("CuttingList")
-      .constructor<const std::string&, bool>()
+      .constructor<const std::string&, const emscripten::val&>()
       .function("lines", &CuttingList::Lines)
+      .function("error", &CuttingList::Error)
       .function("done", &CuttingList::Done)
       .function("header", &CuttingList::Header)
       .function("headerSkipped", &CuttingList::HeaderSkipped)

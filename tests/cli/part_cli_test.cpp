@@ -216,9 +216,9 @@ TEST(PartCli, FitsTheCircleOfMeasuredPoints) {
 TEST(PartCli, BatchAppendsThePartsColumns) {
   const std::string list =
       "弧长\t弦长\t弦高\n2491.78\t2067.63\t\n\t8000\t1000\n100\t200\t\n\t100\t50\n";
-  const CliRun run = Invoke({"--batch", "--exact", "--profile", "70", "--face", "outer", "--pieces",
-                             "4", "--area", "-j", "2"},
-                            list);
+  const CliRun run = Invoke(
+      {"--batch", "--exact", "--profile", "70", "--face", "outer", "--pieces", "4", "--area"},
+      list);
   // The last line's radius of 50 leaves the 70 mm profile no inner face.
   EXPECT_EQ(run.status, 1) << run.err;
   EXPECT_NE(run.err.find("segcalc-cli: 第 5 行: "), std::string::npos) << run.err;

@@ -7,6 +7,7 @@
 
 #include "cli/cli_app.h"
 #include "cli/cli_options.h"
+#include "shopfloor/utf8_path.h"
 #include "tests/cli/in_process_cli.h"
 
 namespace segcalc {
@@ -167,11 +168,11 @@ TEST(ShopCli, WritesTheReportAndTheDrawingAndSaysWhenItCannot) {
       Invoke({"--arc", "2491.78", "--chord", "2067.63", "--report", report, "--dxf", drawing});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out, kStartupLines);
-  std::ifstream html(std::filesystem::u8path(report));
+  std::ifstream html(PathFromUtf8(report));
   std::stringstream text;
   text << html.rdbuf();
   EXPECT_NE(text.str().find("2067.63"), std::string::npos);
-  EXPECT_TRUE(std::filesystem::exists(std::filesystem::u8path(drawing)));
+  EXPECT_TRUE(std::filesystem::exists(PathFromUtf8(drawing)));
 
   const CliRun unwritable =
       Invoke({"--chord", "10", "--radius", "8", "--dxf", folder / "missing/folder/a.dxf"});
@@ -200,7 +201,7 @@ TEST(ShopCli, DxfDirectoryGetsOneDrawingPerSolvedLine) {
 TEST(ShopCli, DxfDirectoryThatCannotBeWrittenExitsThree) {
   TempFolder folder;
   const std::string plain_file = folder / "not-a-folder";
-  std::ofstream(std::filesystem::u8path(plain_file)) << "x";
+  std::ofstream(PathFromUtf8(plain_file)) << "x";
   const CliRun run =
       Invoke({"--batch", "--dxf-dir", plain_file + "/drawings"}, "2491.78\t2067.63\t\nbad\n");
   EXPECT_EQ(run.status, 3) << run.err;
@@ -224,8 +225,8 @@ TEST(ShopCli, BatchLineWithoutAMatchGetsItsExactCircle) {
   EXPECT_TRUE(
       lines[1].starts_with("no-solution\t18000\t\t1500\t\t\t18000\t17662.23\t1500\t26746.19"))
       << lines[1];
-  EXPECT_TRUE(std::filesystem::exists(std::filesystem::u8path(dir) / "1.dxf"));
-  EXPECT_TRUE(std::filesystem::exists(std::filesystem::u8path(dir) / "2.dxf"));
+  EXPECT_TRUE(std::filesystem::exists(PathFromUtf8(dir) / "1.dxf"));
+  EXPECT_TRUE(std::filesystem::exists(PathFromUtf8(dir) / "2.dxf"));
 }
 
 // A list saved from a spreadsheet with its header row: the output's first line
@@ -238,7 +239,7 @@ TEST(ShopCli, HeaderRowOfASpreadsheet) {
   EXPECT_EQ(plain.out,
             "结果\t弧长\t弦长\t弦高\t半径\t夹角\n"
             "solved\t2491.78\t2067.63\t591.83\t1200\t119.03\n");
-  const CliRun exact = Invoke({"--batch", "--exact", "-j", "2"}, list);
+  const CliRun exact = Invoke({"--batch", "--exact"}, list);
   EXPECT_EQ(Lines(exact.out).at(0),
             "结果\t弧长\t弦长\t弦高\t半径\t夹角\t精确弧长\t精确弦长\t精确弦高\t精确半径\t精确夹角");
   // Only a first line can be a header, and only one without a digit.

@@ -22,8 +22,8 @@ function withSeparators(decimal, thousands, body) {
 }
 
 // The whole list through CuttingList, in slices of the given size.
-function cuttingList(input, exact, slice) {
-  const list = new engine.CuttingList(input, exact);
+function cuttingList(input, exact, slice, part = null) {
+  const list = new engine.CuttingList(input, { exact, part });
   const results = [];
   const messages = [];
   try {
@@ -83,7 +83,9 @@ test("the exact circle from any two quantities, with its outputs", () => {
     [job(["", "", "", "800", ""]), /恰好给出两项/],
     [job(["", "1000", "", "abc", ""]), /半径中填入的不是有效的数字/],
     [job(["", "2000", "", "800", ""]), /^无精确解: /],
-    [job(["", "300", "80", "", ""], { step: "x" }), /放样间距不是有效的数字/],
+    [job(["", "300", "80", "", ""], { step: "x" }), /纵距间距 的值不是有效的数字/],
+    [job(["", "1200", "300", "", ""], { profile: "70" }), /哪一面/],
+    [job(["", "1200", "300", "", ""], { divideValue: "x" }), /段数 的值不是有效的数字/],
   ];
   for (const [refusedJob, reason] of refused) {
     const result = engine.exactCircle(refusedJob);
@@ -145,4 +147,33 @@ test("a cutting list's header row, empty lines and exact columns", () => {
   const empty = cuttingList("", false, 10);
   assert.equal(empty.lines, 0);
   assert.equal(empty.results, "");
+});
+
+// The 精确与放样 tab's part, read by segcalc-cli's own reader: the window
+// frame of the README, the same values under the same labels.
+test("the part of a profile in pieces, and its columns in a cutting list", () => {
+  const frame = { boxes: ["", "1200", "300", "", ""], ticked: true, step: "", unit: "mm",
+                  profile: "70", face: "outer", tails: "150", trim: "20",
+                  divideBy: "pieces", divideValue: "4", area: true, stations: "divide:2" };
+  const result = engine.exactCircle(frame);
+  assert.equal(result.error, "");
+  const values = Object.fromEntries(result.part.values);
+  assert.equal(values["内侧半径"], "680");
+  assert.equal(values["下料长度"], "1646.03");
+  assert.equal(values["段数"], "4");
+  assert.equal(result.part.points.length, 5);
+  assert.deepEqual(result.part.stations.map((row) => row[0]), ["-600", "0", "600"]);
+  assert.deepEqual(result.part.errors, []);
+  // A face that leaves no inner radius is refused, with the reason.
+  const deep = engine.exactCircle({ ...frame, profile: "800" });
+  assert.match(deep.part.errors[0], /内侧半径/);
+  const dxf = engine.dxf(frame);
+  for (const layer of ["INNER", "OUTER", "DIVISIONS", "FACETS"]) assert.match(dxf, new RegExp("\n" + layer + "\n"));
+  // In a cutting list the same fields add their columns after the six.
+  const list = cuttingList("\t1200\t300\n", false, 5, frame);
+  const header = list.header.split("\t");
+  const cells = list.results.trim().split("\t");
+  assert.equal(header.length, cells.length);
+  assert.equal(cells[header.indexOf("下料长度")], "1646.03");
+  assert.equal(cells[header.indexOf("周长")], values["周长"]);
 });

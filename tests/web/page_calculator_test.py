@@ -78,6 +78,18 @@ def check_page(checks, driver, kind, url):
     checks.equal([driver.find_element("id", b + "-exact").text for b in BOXES[2:]],
                  ["精确 590.72", "精确 1200", "精确 118.97"], what + "exact beside the results")
     checks.equal(message(driver), "", what + "message after a solve")
+    far = lambda: driver.execute_script(
+        "return [...document.querySelectorAll('#panel-calc input.far')].map(e => e.id)")
+    checks.equal(far(), [], what + "warning colour on the start-up example")
+    # A long flat arc takes the calculator's rule 75 off: its height in dark red.
+    for box, text in (("calc-arc", "15000"), ("calc-chord", "14800"), ("calc-height", "")):
+        browser.type_into(driver, kind, box, text)
+    compute(driver, kind)
+    checks.equal(far(), ["calc-height"], what + "warning colour on a long flat arc")
+    checks.equal(driver.execute_script("return getComputedStyle(document.getElementById('calc-height')).color"),
+                 "rgb(160, 0, 0)", what + "the warning colour")
+    for box, text in (("calc-arc", "2491.78"), ("calc-chord", "2067.63"), ("calc-height", "")):
+        browser.type_into(driver, kind, box, text)
 
     for arc, chord, height, ticked, after, warning in CASES:
         name = what + "%s|%s|%s|%s" % (arc, chord, height, ticked)
@@ -116,8 +128,10 @@ def check_page(checks, driver, kind, url):
           .map(e => e.id);""")
     checks.equal(unlabeled, [], what + "inputs without a Chinese label")
     numeric = driver.execute_script(
-        "return [...document.querySelectorAll('#panel-calc input:not([readonly]):not([type]), #panel-exact input:not([type])')]"
+        "return [...document.querySelectorAll('#panel-calc input:not([readonly]):not([type]), "
+        "#panel-exact input:not([type]):not(#exact-stations)')]"
         ".filter(e => e.inputMode !== 'decimal').map(e => e.id)")
+    # (The stations are a text such as from-end:250, not a number.)
     checks.equal(numeric, [], what + "boxes without inputmode=decimal")
     if kind == "phone":
         width = driver.execute_script("return document.documentElement.scrollWidth")

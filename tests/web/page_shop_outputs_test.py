@@ -16,6 +16,7 @@ import math
 import re
 import os
 import shutil
+import subprocess
 import sys
 import tempfile
 
@@ -110,20 +111,73 @@ def check_reports(checks, driver, kind, work, report_print):
         for number, (w, h) in enumerate(sizes, 1):
             checks.check(abs(w - report_print.A4_PT[0]) < 1.5 and abs(h - report_print.A4_PT[1]) < 1.5,
                          "%s: page %d is %.2f x %.2f pt, not A4" % (what, number, w, h))
-        columns, rows = report_print.expected_sheets(chord * scale, height * scale, radius * scale, major)
+        step = float(driver.find_element("id", "ordinates-step").text)
+        expected, _ = report_print.expected_sheets(chord * scale, height * scale, radius * scale,
+                                                   major, step * scale)
         labels = []
         sheet_pages = []
         for number, text in enumerate(report_print.page_texts(pdf, len(sizes)), 1):
-            found = re.findall(r"R(\d+)-C(\d+)", text)
+            found = re.findall(r"拼接页 第 (\d+) 行 · 第 (\d+) 列", text)
             if found:
                 labels.append(tuple(int(v) for v in found[0]))
                 sheet_pages.append(number)
-        checks.equal(labels, [(r, c) for r in range(1, rows + 1) for c in range(1, columns + 1)],
-                     what + ": sheets")
+        checks.equal(labels, expected, what + ": sheets")
         for page in sheet_pages[:1] + sheet_pages[-1:]:
             length = report_print.check_bar_length_mm(pdf, page, work)
             print("%s: check bar on page %d measures %.3f mm" % (what, page, length))
             checks.check(abs(length - 100) <= 0.15, "%s: check bar is %.2f mm" % (what, length))
+
+
+# The README's window frame: a 70 mm profile measured outside, four pieces,
+# the area, three stations.
+FRAME = {"chord": "1200", "height": "300"}
+FRAME_PART = {"exact-profile": "70", "exact-tails": "150", "exact-trim": "20",
+              "exact-divide-value": "4", "exact-stations": "divide:2"}
+FRAME_CLI = ["--chord", "1200", "--height", "300", "--exact", "--profile", "70", "--face", "outer",
+             "--tails", "150", "--trim", "20", "--pieces", "4", "--stations", "divide:2", "--area"]
+
+
+def check_part(checks, driver, kind, downloads, dxf_readback):
+    """The page's 下料 tables hold what segcalc-cli prints for the same
+    options, under the same labels; its drawing has the profile's layers."""
+    native = os.environ.get("SEGCALC_NATIVE_CLI")
+    for element_id, text in FRAME_PART.items():
+        browser.type_into(driver, kind, element_id, text)
+    driver.execute_script("const f = document.getElementById('exact-face'); f.value = 'outer';"
+                          "f.dispatchEvent(new Event('change', {bubbles: true}));")
+    tick = driver.find_element("id", "exact-area")
+    if not tick.is_selected():
+        browser.press(driver, kind, tick)
+    fill(driver, kind, FRAME, True, "mm")
+    table = lambda element_id: driver.execute_script(
+        "return [...document.querySelectorAll('#%s tbody tr')].map(r => [...r.cells].map(c => c.textContent))"
+        % element_id)
+    values, points, stations = table("part-values"), table("part-points"), table("part-stations")
+    if native:
+        run = subprocess.run([native, *FRAME_CLI], capture_output=True, text=True,
+                             env={**os.environ, "LC_ALL": "C.UTF-8"})
+        lines = [line.split("\t") for line in run.stdout.splitlines()]
+        labelled = [line for line in lines[10:] if len(line) == 2]
+        checks.equal(values, labelled, kind + ": the part's values as segcalc-cli prints them")
+        checks.equal(points, [line[1:] for line in lines if line[0] == "分点"], kind + ": division points")
+        checks.equal(stations, [line[1:] for line in lines if len(line) == 4 and line[0] == "放样"],
+                     kind + ": stations")
+    else:
+        checks.check(len(values) == 30 and len(points) == 5 and len(stations) == 3,
+                     kind + ": part tables %d, %d, %d rows" % (len(values), len(points), len(stations)))
+    for entry in os.listdir(downloads):
+        os.unlink(os.path.join(downloads, entry))
+    browser.press(driver, kind, driver.find_element("id", "exact-dxf"))
+    done = browser.wait_for(lambda: downloaded(downloads), 20)
+    if checks.check(done, kind + ": no frame drawing downloaded"):
+        dxf_readback.failures.clear()
+        dxf_readback.check_profile(os.path.join(downloads, done[0]), outer=750, depth=70, pieces=4)
+        for failure in dxf_readback.failures:
+            checks.check(False, "%s %s" % (kind, failure))
+    # The part's fields are left empty for the checks that follow.
+    for element_id in FRAME_PART:
+        browser.type_into(driver, kind, element_id, "")
+    browser.press(driver, kind, tick)
 
 
 def downloaded(folder):
@@ -178,6 +232,7 @@ def run():
                 if kind == "desktop":
                     check_reports(checks, driver, kind, work, report_print)
                 check_drawings(checks, driver, kind, downloads, dxf_readback)
+                check_part(checks, driver, kind, downloads, dxf_readback)
                 browser.check_nothing_left(checks, driver, url, kind)
             finally:
                 driver.quit()

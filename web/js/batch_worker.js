@@ -5,16 +5,22 @@
 // answers the page's messages, so that a long list never holds up the page.
 "use strict";
 
-// job: {input: Uint8Array, exact, maxLines, sliceLines}. post receives
+// job: {input: Uint8Array, columns: {exact, part: the part's fields or null},
+// maxLines, sliceLines}. post receives
 // {type: "start" | "slice" | "done" | "refused" | "failed", ...}. With pause
 // (the page's fallback when it cannot start a worker) each next slice waits
 // for pause(continuation); without, the slices follow one another at once.
 function runCuttingList(engine, job, post, pause) {
   let list;
   try {
-    list = new engine.CuttingList(job.input, job.exact);
+    list = new engine.CuttingList(job.input, job.columns);
   } catch (error) {
     post({ type: "failed", reason: String(error) });
+    return;
+  }
+  if (list.error()) {
+    post({ type: "failed", reason: list.error() });
+    list.delete();
     return;
   }
   const lines = list.lines();

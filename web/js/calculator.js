@@ -19,6 +19,10 @@ SC.calculator = (() => {
     });
     result.exact.forEach((text, i) => {
       exact[i].textContent = text ? "精确 " + text : "";
+      // Dark red where the calculator's value is far enough off the exact
+      // one to mislead, as in the window.
+      boxes[i].classList.toggle("far", result.far[i]);
+      exact[i].classList.toggle("far", result.far[i]);
     });
     SC.notice(message, result.message);
     SC.state.save();

@@ -16,6 +16,7 @@ SC.cuttingList = (() => {
   const fileInput = SC.$("list-file");
   const source = SC.$("list-source");
   const exact = SC.$("list-exact");
+  const part = SC.$("list-part");
   const go = SC.$("list-go");
   const stop = SC.$("list-stop");
   const downloadButton = SC.$("list-download");
@@ -191,7 +192,12 @@ SC.cuttingList = (() => {
     progressLine.hidden = false;
     progress.value = 0;
     status.textContent = "正在计算…";
-    const job = { input: bytes, exact: exact.checked, maxLines: kMaxLines, sliceLines: kSliceLines };
+    const job = {
+      input: bytes,
+      columns: { exact: exact.checked, part: part.checked ? SC.exact.partJob() : null },
+      maxLines: kMaxLines,
+      sliceLines: kSliceLines,
+    };
     if (startWorker()) {
       worker.postMessage({ job, separators: SC.separators });
     } else {
@@ -233,6 +239,7 @@ SC.cuttingList = (() => {
     engine = readyEngine;
     SC.state.add("list", text);
     SC.state.add("lx", exact);
+    SC.state.add("lp", part);
     SC.$("list-form").addEventListener("submit", (event) => {
       event.preventDefault();
       compute();

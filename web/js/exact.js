@@ -10,6 +10,18 @@ SC.exact = (() => {
   const minor = SC.$("exact-minor");
   const unit = SC.$("exact-unit");
   const step = SC.$("exact-step");
+  // The part's fields, under the names the engine reads them by.
+  const partFields = {
+    stations: SC.$("exact-stations"),
+    profile: SC.$("exact-profile"),
+    face: SC.$("exact-face"),
+    neutral: SC.$("exact-neutral"),
+    tails: SC.$("exact-tails"),
+    trim: SC.$("exact-trim"),
+    divideBy: SC.$("exact-divide-by"),
+    divideValue: SC.$("exact-divide-value"),
+  };
+  const area = SC.$("exact-area");
   const message = SC.$("exact-message");
   const note = SC.$("exact-note");
   const printButton = SC.$("exact-print");
@@ -17,15 +29,49 @@ SC.exact = (() => {
   let engine = null;
   let last = null; // the job of the last compute that found a circle
 
-  // What the engine makes everything from. The part options (segcalc_web.cpp's
-  // ReadPartRequest) are read from here too: new ones are added beside step.
+  // The part's fields alone: the cutting list takes them too.
+  function partJob() {
+    const part = { step: step.value, unit: unit.value, area: area.checked };
+    for (const [name, element] of Object.entries(partFields)) part[name] = element.value;
+    return part;
+  }
+
+  // What the engine makes everything from.
   function job() {
-    return {
-      boxes: boxes.map((box) => box.value),
-      ticked: minor.checked,
-      step: step.value,
-      unit: unit.value,
-    };
+    return { boxes: boxes.map((box) => box.value), ticked: minor.checked, ...partJob() };
+  }
+
+  function fill(id, rows) {
+    const body = SC.$(id).tBodies[0];
+    body.replaceChildren();
+    for (const cells of rows) {
+      const row = body.insertRow();
+      cells.forEach((text, i) => {
+        const cell = i === 0 && id === "part-values" ? document.createElement("th") : null;
+        if (cell) {
+          cell.scope = "row";
+          cell.textContent = text;
+          row.appendChild(cell);
+        } else {
+          row.insertCell().textContent = text;
+        }
+      });
+    }
+    SC.$(id + "-wrap").hidden = rows.length === 0;
+  }
+
+  function showPart(part) {
+    fill("part-values", part ? part.values : []);
+    fill("part-points", part ? part.points : []);
+    fill("part-stations", part ? part.stations : []);
+    const errors = SC.$("part-errors");
+    errors.replaceChildren();
+    for (const error of part ? part.errors : []) {
+      const item = document.createElement("li");
+      item.textContent = error;
+      errors.appendChild(item);
+    }
+    errors.hidden = !part || part.errors.length === 0;
   }
 
   function showOrdinates(result) {
@@ -57,6 +103,7 @@ SC.exact = (() => {
     note.hidden = notes.length === 0;
     SC.notice(message, result.error);
     showOrdinates(result);
+    showPart(result.part);
     last = result.exact ? { job: current, dxfName: result.dxfName } : null;
     printButton.disabled = dxfButton.disabled = last === null;
     SC.state.save();
@@ -90,6 +137,10 @@ SC.exact = (() => {
     SC.state.add("em", minor);
     SC.state.add("eu", unit);
     SC.state.add("es", step);
+    const keys = { stations: "ep", profile: "ed", face: "ef", neutral: "ek", tails: "et", trim: "ex",
+      divideBy: "eb", divideValue: "ev" };
+    for (const [name, key] of Object.entries(keys)) SC.state.add(key, partFields[name]);
+    SC.state.add("ez", area);
     boxes.forEach(SC.selectOnFocus);
     SC.$("exact-form").addEventListener("submit", (event) => {
       event.preventDefault();
@@ -109,5 +160,5 @@ SC.exact = (() => {
     if (SC.state.restore(params, "e")) compute();
   }
 
-  return { init, restore };
+  return { init, restore, partJob };
 })();
