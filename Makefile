@@ -32,8 +32,10 @@ run: build
 run-cli: build
 	$(BUILD_DIR)/cli/segcalc-cli --arc 2491.78 --chord 2067.63
 
+# Every test: the native build's, then the web edition's (test-web, below).
 test: deps-test build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+	$(MAKE) test-web
 
 # The Debian package, in $(BUILD_DIR): segcalc_<version>_<arch>.deb.
 package: build
