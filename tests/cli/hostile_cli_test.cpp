@@ -9,6 +9,7 @@
 #include "calc/outcome_message.h"
 #include "tests/support/child_process.h"
 #include "tests/support/hostile_texts.h"
+#include "tests/support/text_lines.h"
 
 namespace segcalc {
 namespace {
@@ -75,15 +76,7 @@ std::vector<std::string> Lines(const std::string& text) {
   return lines;
 }
 
-std::vector<std::string> Fields(const std::string& line) {
-  std::vector<std::string> fields;
-  std::size_t start = 0;
-  for (std::size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1) {
-    fields.push_back(line.substr(start, tab - start));
-  }
-  fields.push_back(line.substr(start));
-  return fields;
-}
+using testing::Fields;
 
 void ExpectCommandLineRun(const ChildRun& run, OutcomeKind kind, Quantity box,
                           const NumberReading& reading, const std::string& echo,

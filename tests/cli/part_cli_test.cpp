@@ -9,26 +9,13 @@
 #include <sstream>
 
 #include "tests/cli/in_process_cli.h"
+#include "tests/support/text_lines.h"
 
 namespace segcalc {
 namespace {
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
-
-std::vector<std::string> Fields(const std::string& line) {
-  std::vector<std::string> fields;
-  std::size_t start = 0;
-  for (std::size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1) {
-    fields.push_back(line.substr(start, tab - start));
-  }
-  fields.push_back(line.substr(start));
-  return fields;
-}
+using testing::Fields;
+using testing::Lines;
 
 // The 'label<TAB>value' lines, by label; rows that repeat a label (分点,
 // 放样) are counted instead.

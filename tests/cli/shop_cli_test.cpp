@@ -9,26 +9,13 @@
 #include "cli/cli_options.h"
 #include "shopfloor/utf8_path.h"
 #include "tests/cli/in_process_cli.h"
+#include "tests/support/text_lines.h"
 
 namespace segcalc {
 namespace {
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
-
-std::vector<std::string> Fields(const std::string& line) {
-  std::vector<std::string> fields;
-  std::size_t start = 0;
-  for (std::size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1) {
-    fields.push_back(line.substr(start, tab - start));
-  }
-  fields.push_back(line.substr(start));
-  return fields;
-}
+using testing::Fields;
+using testing::Lines;
 
 constexpr const char* kStartupLines =
     "弧长\t2491.78\n弦长\t2067.63\n弦高\t591.83\n半径\t1200\n夹角\t119.03\n";
