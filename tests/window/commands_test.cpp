@@ -11,6 +11,7 @@
 #include "app/display_check.h"
 #include "app/terminal_answer.h"
 #include "recording_services.h"
+#include "scratch_folder.h"
 #include "version.h"
 #include "window/main_form.h"
 
@@ -146,33 +147,6 @@ TEST(Command1Click, ArithmeticErrorShowsTheLastMatchBeforeTheWarning) {
   EXPECT_EQ(services.calls[0].kind, RecordingServices::Kind::Warning);
   EXPECT_NE(services.calls[0].text.find("溢出"), std::string::npos);
   EXPECT_EQ(services.texts_at_call[0], expected);
-}
-
-// A folder of its own for each test that writes files, removed afterwards.
-class ScratchFolder {
- public:
-  ScratchFolder() {
-    const auto* info = testing::UnitTest::GetInstance()->current_test_info();
-    path_ = std::filesystem::temp_directory_path() /
-            (std::string("segcalc-menu-") + info->test_suite_name() + "-" + info->name());
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
-  }
-  ~ScratchFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
-
-std::string ReadWholeFile(const std::filesystem::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream text;
-  text << file.rdbuf();
-  return text.str();
 }
 
 // The start-up state after its compute: 119.03, 1200, 591.83.

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "recording_services.h"
+#include "scratch_folder.h"
 #include "window/box_hints.h"
 #include "window/commands.h"
 
@@ -24,46 +25,20 @@ MainForm Computed(const BoxTexts& texts, int check_value, RecordingServices& ser
   return form;
 }
 
-class Scratch {
- public:
-  Scratch() {
-    const auto* info = testing::UnitTest::GetInstance()->current_test_info();
-    path_ = std::filesystem::temp_directory_path() /
-            (std::string("segcalc-exact-") + info->test_suite_name() + "-" + info->name());
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
-  }
-  ~Scratch() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
-
-std::string ReadAll(const std::filesystem::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::stringstream text;
-  text << file.rdbuf();
-  return text.str();
-}
-
 // The report of the form's last compute, through 放样图.
-std::string ReportOf(const MainForm& form, const Scratch& scratch) {
+std::string ReportOf(const MainForm& form, const ScratchFolder& scratch) {
   RecordingServices services;
   services.report_folder = scratch.path();
   LayoutDrawing_Click(form, services);
   EXPECT_EQ(services.calls.size(), 1u);
   EXPECT_EQ(services.calls.at(0).kind, RecordingServices::Kind::Browser);
-  return ReadAll(services.calls.at(0).text);
+  return ReadWholeFile(services.calls.at(0).text);
 }
 
 // Enter on the start-up boxes writes 591.83 into 弦高; the report's 给定
 // table still says what was typed there: nothing.
 TEST(WindowReport, ListsWhatWasTypedNotWhatTheComputeWrote) {
-  Scratch scratch;
+  ScratchFolder scratch;
   RecordingServices services;
   const MainForm form = Computed({"2491.78", "2067.63", "", "", ""}, 1, services);
   ASSERT_EQ(form.text(Quantity::Height), "591.83");
@@ -81,7 +56,7 @@ TEST(WindowReport, ListsWhatWasTypedNotWhatTheComputeWrote) {
 
 // Each report keeps its own file: an earlier one may still be open in a tab.
 TEST(WindowReport, EachGetsAFileOfItsOwn) {
-  Scratch scratch;
+  ScratchFolder scratch;
   RecordingServices computing;
   MainForm form = Computed({"2491.78", "2067.63", "", "", ""}, 1, computing);
   const std::string first = ReportOf(form, scratch);
@@ -89,8 +64,8 @@ TEST(WindowReport, EachGetsAFileOfItsOwn) {
   Command1_Click(form, computing);
   const std::string second = ReportOf(form, scratch);
   EXPECT_NE(first, second);
-  EXPECT_EQ(ReadAll(scratch.path() / "segcalc-report-1.html"), first);
-  EXPECT_EQ(ReadAll(scratch.path() / "segcalc-report-2.html"), second);
+  EXPECT_EQ(ReadWholeFile(scratch.path() / "segcalc-report-1.html"), first);
+  EXPECT_EQ(ReadWholeFile(scratch.path() / "segcalc-report-2.html"), second);
 }
 
 // A curtain wall's sizes: the scan's rounded height jumps over the match, so
@@ -106,7 +81,7 @@ class CalculatorFindsNone : public testing::TestWithParam<CurtainWall> {};
 
 TEST_P(CalculatorFindsNone, TheMenuWorksFromTheExactCircle) {
   const CurtainWall& c = GetParam();
-  Scratch scratch;
+  ScratchFolder scratch;
   RecordingServices services;
   const MainForm form = Computed(c.texts, 1, services);
   ASSERT_EQ(services.calls.size(), 1u);
@@ -142,7 +117,7 @@ TEST_P(CalculatorFindsNone, TheMenuWorksFromTheExactCircle) {
   EXPECT_EQ(save.calls[0].text, std::string("圆弧 R") + c.exact_radius + " " +
                                     FormatTwoPlaces(form.last_compute->exact.segment->angle, {}) +
                                     "度.dxf");
-  EXPECT_TRUE(ReadAll(*save.save_as).ends_with("0\nEOF\n"));
+  EXPECT_TRUE(ReadWholeFile(*save.save_as).ends_with("0\nEOF\n"));
 }
 
 // chord 8000, height 1000: R = (4000^2 + 1000^2) / 2000. Arc 18000 with
