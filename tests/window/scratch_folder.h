@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -10,13 +11,16 @@
 namespace segcalc {
 
 // A folder of its own for each test that writes files, named after the test
-// and removed afterwards.
+// and removed afterwards. A parameterized test's name ("Cases/Suite") stays
+// one folder.
 class ScratchFolder {
  public:
   ScratchFolder() {
     const auto* info = testing::UnitTest::GetInstance()->current_test_info();
-    path_ = std::filesystem::temp_directory_path() /
-            (std::string("segcalc-window-") + info->test_suite_name() + "-" + info->name());
+    std::string name =
+        std::string("segcalc-window-") + info->test_suite_name() + "-" + info->name();
+    std::replace(name.begin(), name.end(), '/', '-');
+    path_ = std::filesystem::temp_directory_path() / name;
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
   }

@@ -261,7 +261,9 @@ TEST_P(WorkbenchLookup, TakesTheFirstPlaceWithTheFile) {
   // The services' own lookup starts where the toolkit says the program is.
   RecordingServices services;
   services.program_folder = bin;
-  if (c.beside) EXPECT_EQ(services.WindowServices::WorkbenchPage(), bin / "segcalc.html");
+  if (c.beside) {
+    EXPECT_EQ(services.WindowServices::WorkbenchPage(), bin / "segcalc.html");
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
