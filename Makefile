@@ -17,11 +17,16 @@ deps:
 deps-test:
 	@./scripts/install-deps.sh test
 
+# The web edition's page, which the window's 工作台 opens and the packages
+# ship: the verbs that package or test it build `make web` first.
+WORKBENCH_PAGE = $(CURDIR)/$(WEB_DIR)/segcalc.html
+PAGE_FLAG = -DSEGCALC_WORKBENCH_PAGE=$(WORKBENCH_PAGE)
+
 $(BUILD_DIR)/build.ninja: | deps
-	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(PAGE_FLAG) $(CMAKE_FLAGS)
 
 configure: deps
-	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(PAGE_FLAG) $(CMAKE_FLAGS)
 
 build: deps $(BUILD_DIR)/build.ninja
 	cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -32,13 +37,14 @@ run: build
 run-cli: build
 	$(BUILD_DIR)/cli/segcalc-cli --arc 2491.78 --chord 2067.63
 
-# Every test: the native build's, then the web edition's (test-web, below).
-test: deps-test build
+# Every test: the native build's (its packaging tests check the page in the
+# install tree and the .deb), then the web edition's (test-web, below).
+test: deps-test web build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 	$(MAKE) test-web
 
 # The Debian package, in $(BUILD_DIR): segcalc_<version>_<arch>.deb.
-package: build
+package: web build
 	cd $(BUILD_DIR) && cpack -G DEB
 
 screenshot: build
@@ -52,8 +58,9 @@ SANITIZER_ENV = ASAN_OPTIONS=abort_on_error=1:detect_leaks=1:strict_string_check
 	UBSAN_OPTIONS=abort_on_error=1:halt_on_error=1:print_stacktrace=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/cmake/lsan.supp
 
-test-sanitize: deps-test
-	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSEGCALC_SANITIZE=ON $(CMAKE_FLAGS)
+test-sanitize: deps-test web
+	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSEGCALC_SANITIZE=ON \
+		$(PAGE_FLAG) $(CMAKE_FLAGS)
 	cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	cd $(SANITIZE_DIR) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
 
@@ -95,16 +102,17 @@ difftest: build
 	$(BUILD_DIR)/tests/solver_difftest $(DIFFTEST_INPUTS)
 
 # The Windows edition, cross-built with MinGW-w64 in a folder of its own: the
-# two programs, segcalc-$(version)-win64.zip and the -setup.exe installer.
+# two programs, segcalc-$(version)-win64.zip and the -setup.exe installer,
+# both with the web page beside the programs.
 # Its tests run the .exe files under Wine, on a virtual display.
 WINDOWS_DIR ?= build-windows
 
 deps-windows:
 	@./scripts/install-deps.sh windows
 
-windows: deps-windows
+windows: deps-windows web
 	cmake -S . -B $(WINDOWS_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release \
-		-DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake $(CMAKE_FLAGS)
+		-DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake $(PAGE_FLAG) $(CMAKE_FLAGS)
 	cmake --build $(WINDOWS_DIR) -j $(JOBS)
 
 test-windows: windows

@@ -2,11 +2,12 @@
 # read-me and the licence in one folder named after the package, as the zip
 # unpacks. Text files get Windows line ends, so Notepad on Windows 7 shows
 # them right. Needs STAGE (the folder), CLI, WINDOW (empty when the build has
-# no window), README (configured, UTF-8 with mark), LICENSE and ZIP.
+# no window), PAGE (the web page, segcalc.html; empty when none), README
+# (configured, UTF-8 with mark), LICENSE and ZIP.
 file(REMOVE_RECURSE ${STAGE})
 file(MAKE_DIRECTORY ${STAGE})
 
-foreach(program IN ITEMS ${WINDOW} ${CLI})
+foreach(program IN ITEMS ${WINDOW} ${CLI} ${PAGE})
   file(COPY ${program} DESTINATION ${STAGE})
 endforeach()
 

@@ -64,6 +64,7 @@ set(cli_tests_libraries segcalc_cli_app)
 set(window_commands_tests_sources
   window/commands_test.cpp
   window/exact_results_test.cpp
+  window/workbench_test.cpp
   window/form_design_test.cpp
   ../app/display_check.cpp)
 set(window_commands_tests_libraries segcalc_terminal_answer)

@@ -1,5 +1,8 @@
 #include "window/commands.h"
 
+#include <fstream>
+#include <sstream>
+
 #include "calc/outcome_message.h"
 #include "calc/result_boxes.h"
 #include "geometry/arc_part.h"
@@ -7,12 +10,31 @@
 #include "shopfloor/result_columns.h"
 #include "version.h"
 #include "window/box_hints.h"
+#include "window/workbench_page.h"
 
 namespace segcalc {
 namespace {
 
 void SelectAll(MainForm& form, Quantity box) {
   form.selection(box) = {0, Utf16Length(form.text(box))};
+}
+
+// A file already open in a browser tab keeps its contents.
+std::filesystem::path NewNumberedFile(const std::filesystem::path& folder,
+                                      const std::string& stem) {
+  for (int n = 1;; ++n) {
+    std::filesystem::path file = folder / (stem + std::to_string(n) + ".html");
+    std::error_code error;
+    if (!std::filesystem::exists(file, error) || n == 100'000) return file;
+  }
+}
+
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream text;
+  text << file.rdbuf();
+  if (!file || !text) return std::nullopt;
+  return std::move(text).str();
 }
 
 }  // namespace
@@ -61,6 +83,10 @@ std::filesystem::path WindowServices::ReportFolder() {
   return error ? std::filesystem::path() : folder;
 }
 
+std::filesystem::path WindowServices::WorkbenchPage() {
+  return FirstExistingFile(WorkbenchPageCandidates(ProgramFolder()));
+}
+
 std::string ShortcutText(const MenuEntry& entry) {
   return std::string("Ctrl+") + (entry.shift ? "Shift+" : "") + entry.key;
 }
@@ -81,12 +107,11 @@ void ExactResults_Click(const MainForm& form, WindowServices& services) {
 }
 
 std::filesystem::path NewReportFile(const std::filesystem::path& folder) {
-  // A report already open in a browser tab keeps its file.
-  for (int n = 1;; ++n) {
-    std::filesystem::path file = folder / ("segcalc-report-" + std::to_string(n) + ".html");
-    std::error_code error;
-    if (!std::filesystem::exists(file, error) || n == 100'000) return file;
-  }
+  return NewNumberedFile(folder, "segcalc-report-");
+}
+
+std::filesystem::path NewWorkbenchFile(const std::filesystem::path& folder) {
+  return NewNumberedFile(folder, "segcalc-workbench-");
 }
 
 std::string DxfFileName(const ExactSegment& segment, const OutputFormat& format) {
@@ -126,6 +151,39 @@ void ExportDxf_Click(const MainForm& form, WindowServices& services) {
   if (!file) return;
   if (!WriteDxfFile(*file, MakePart(*exact.segment, {}), form.output_format())) {
     services.ShowWarning(CannotWriteMessage(*file));
+  }
+}
+
+void Workbench_Click(const MainForm& form, WindowServices& services) {
+  const std::filesystem::path page = services.WorkbenchPage();
+  if (page.empty()) {
+    std::string message = std::string("找不到工作台的网页 ") + kWorkbenchPageName + ",已查找:";
+    for (const std::filesystem::path& place : WorkbenchPageCandidates(services.ProgramFolder())) {
+      message += '\n';
+      message += Utf8FromPath(place);
+    }
+    services.ShowWarning(message + "\n请重新安装求半径。");
+    return;
+  }
+  const std::optional<std::string> text = ReadWholeFile(page);
+  const std::optional<std::string> copy =
+      text ? PageWithJob(*text, WorkbenchJobBlock(form)) : std::nullopt;
+  if (!copy) {
+    services.ShowWarning("无法读取工作台的网页 " + Utf8FromPath(page));
+    return;
+  }
+  const std::filesystem::path folder = services.ReportFolder();
+  if (folder.empty()) {
+    services.ShowWarning("找不到临时文件夹,无法写入工作台");
+    return;
+  }
+  const std::filesystem::path file = NewWorkbenchFile(folder);
+  if (!WriteFile(file, [&](std::ostream& out) { out << *copy; })) {
+    services.ShowWarning(CannotWriteMessage(file));
+    return;
+  }
+  if (!services.OpenInBrowser(file)) {
+    services.ShowWarning("无法打开浏览器,工作台已写入 " + Utf8FromPath(file));
   }
 }
 

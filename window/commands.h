@@ -33,6 +33,11 @@ class WindowServices {
   // Where reports are written to be opened: the user's temporary folder;
   // empty when there is none.
   virtual std::filesystem::path ReportFolder();
+  // The folder of the running program, as the toolkit knows it.
+  virtual std::filesystem::path ProgramFolder() = 0;
+  // The web page 工作台 copies: the first of WorkbenchPageCandidates that
+  // holds a file; empty when none does.
+  virtual std::filesystem::path WorkbenchPage();
 };
 
 // 确 定 and Enter: compute from the three measurement boxes and the check box.
@@ -51,13 +56,17 @@ void Text3_GotFocus(MainForm& form);
 std::string AboutText();
 
 // The context menu's entries, in order, each with its shortcut (Ctrl, maybe
-// Shift, and a letter), which works without the menu too. Each needs a result
-// (MainForm::HasResult) and does nothing without one.
+// Shift, and a letter), which works without the menu too. Most need a result
+// (MainForm::HasResult) and do nothing without one.
 struct MenuEntry {
   const char* text;
   char key;
   bool shift;
   void (*click)(const MainForm& form, WindowServices& services);
+  bool needs_result = true;
+
+  // Whether the window shows the entry enabled.
+  bool AvailableFor(const MainForm& form) const { return !needs_result || form.HasResult(); }
 };
 
 // 复制结果: the last compute's five boxes as one line under a header of their
@@ -71,11 +80,19 @@ void ExactResults_Click(const MainForm& form, WindowServices& services);
 void LayoutDrawing_Click(const MainForm& form, WindowServices& services);
 // 导出 DXF: the exact arc as a drawing in millimetres, where the user says.
 void ExportDxf_Click(const MainForm& form, WindowServices& services);
+// 工作台: the web page with the three measurement boxes and the check box as
+// they stand, written into the report folder and opened in the browser. It
+// carries the boxes, not a result, so it needs no compute.
+void Workbench_Click(const MainForm& form, WindowServices& services);
 
+// 工作台 is Ctrl+B: neither Qt's line edits nor Win32's edit controls take it
+// for themselves (Qt's take Ctrl+K on X11 to delete to the line's end), and
+// unlike Ctrl+W it reads as no one's "close".
 inline constexpr MenuEntry kMenuEntries[] = {{"复制结果", 'C', true, CopyResults_Click},
                                              {"精确结果", 'R', false, ExactResults_Click},
                                              {"放样图", 'P', false, LayoutDrawing_Click},
-                                             {"导出 DXF", 'S', false, ExportDxf_Click}};
+                                             {"导出 DXF", 'S', false, ExportDxf_Click},
+                                             {"工作台", 'B', false, Workbench_Click, false}};
 
 // "Ctrl+Shift+C", as the menu shows it.
 std::string ShortcutText(const MenuEntry& entry);
@@ -84,6 +101,8 @@ std::string ShortcutText(const MenuEntry& entry);
 // segcalc-report-N.html not there yet, so an earlier report stays as its
 // browser tab shows it.
 std::filesystem::path NewReportFile(const std::filesystem::path& folder);
+// The same for 工作台: segcalc-workbench-N.html.
+std::filesystem::path NewWorkbenchFile(const std::filesystem::path& folder);
 
 // What 导出 DXF offers as the file's name: the exact circle's radius and angle.
 std::string DxfFileName(const ExactSegment& segment, const OutputFormat& format);

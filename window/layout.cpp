@@ -229,7 +229,9 @@ void MainFormDialog::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void MainFormDialog::RefreshControls() {
-  for (QAction* action : menu_actions_) action->setEnabled(form_.HasResult());
+  for (std::size_t i = 0; i < std::size(kMenuEntries); ++i) {
+    menu_actions_[i]->setEnabled(kMenuEntries[i].AvailableFor(form_));
+  }
   for (Quantity box : kQuantities) {
     QLineEdit* edit = textBox(box);
     const QString text = QString::fromStdString(form_.text(box));
@@ -307,6 +309,10 @@ void MainFormDialog::SetClipboardText(const std::string& text) {
 
 bool MainFormDialog::OpenInBrowser(const std::filesystem::path& file) {
   return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(Utf8FromPath(file))));
+}
+
+std::filesystem::path MainFormDialog::ProgramFolder() {
+  return PathFromUtf8(QCoreApplication::applicationDirPath().toStdString());
 }
 
 std::optional<std::filesystem::path> MainFormDialog::AskSaveFile(

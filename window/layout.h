@@ -45,6 +45,7 @@ class MainFormDialog : public QDialog, public WindowServices {
   void SetClipboardText(const std::string& text) override;
   bool OpenInBrowser(const std::filesystem::path& file) override;
   std::optional<std::filesystem::path> AskSaveFile(const std::string& suggested_name) override;
+  std::filesystem::path ProgramFolder() override;
 
  protected:
   void reject() override;  // Esc

@@ -45,6 +45,10 @@ std::optional<std::filesystem::path> Win32MainForm::AskSaveFile(const std::strin
   return AskSaveDxfFile(window_, suggested_name);
 }
 
+std::filesystem::path Win32MainForm::ProgramFolder() {
+  return ProgramFolderOfThisProcess();
+}
+
 void Win32MainForm::OnCommand(int id, int code) {
   // From the menu (code 0) or a shortcut (code 1).
   if (id >= kFirstMenuId && id < kFirstMenuId + static_cast<int>(std::size(kMenuEntries))) {
@@ -88,10 +92,10 @@ void Win32MainForm::ShowContextMenu(LPARAM screen_point) {
   }
   const HMENU menu = CreatePopupMenu();
   if (menu == nullptr) return;
-  const UINT state = form_.HasResult() ? MF_ENABLED : MF_GRAYED;
   for (std::size_t i = 0; i < std::size(kMenuEntries); ++i) {
     const MenuEntry& entry = kMenuEntries[i];
     const std::wstring text = WideFromUtf8(std::string(entry.text) + "\t" + ShortcutText(entry));
+    const UINT state = entry.AvailableFor(form_) ? MF_ENABLED : MF_GRAYED;
     AppendMenuW(menu, MF_STRING | state, kFirstMenuId + i, text.c_str());
   }
   // The chosen entry arrives as WM_COMMAND once the menu has closed.

@@ -34,6 +34,7 @@ class Win32MainForm final : public WindowServices {
   void SetClipboardText(const std::string& text) override;
   bool OpenInBrowser(const std::filesystem::path& file) override;
   std::optional<std::filesystem::path> AskSaveFile(const std::string& suggested_name) override;
+  std::filesystem::path ProgramFolder() override;
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);

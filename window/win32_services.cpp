@@ -39,6 +39,21 @@ bool OpenWithShell(HWND owner, const std::filesystem::path& file) {
   return result > 32;
 }
 
+std::filesystem::path ProgramFolderOfThisProcess() {
+  // A folder deep enough may need more than MAX_PATH: the buffer grows until
+  // the name fits.
+  std::wstring name(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
+    if (length == 0) return {};
+    if (length < name.size()) {
+      name.resize(length);
+      return std::filesystem::path(name).parent_path();
+    }
+    name.resize(name.size() * 2);
+  }
+}
+
 std::optional<std::filesystem::path> AskSaveDxfFile(HWND owner, const std::string& suggested_name) {
   std::wstring name = WideFromUtf8(suggested_name);
   name.resize(std::max<std::size_t>(name.size() + 1, 4096), L'\0');

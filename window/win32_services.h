@@ -21,6 +21,9 @@ bool SetWin32ClipboardText(HWND owner, const std::string& text);
 // browser. False when none could be started.
 bool OpenWithShell(HWND owner, const std::filesystem::path& file);
 
+// The folder segcalc.exe was started from; empty when Windows does not say.
+std::filesystem::path ProgramFolderOfThisProcess();
+
 // The save dialog of 导出 DXF, offering the name given; nothing when
 // cancelled. A bare name gets the .dxf extension.
 std::optional<std::filesystem::path> AskSaveDxfFile(HWND owner, const std::string& suggested_name);

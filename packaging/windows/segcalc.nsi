@@ -1,7 +1,8 @@
 ; The Windows installer, built by makensis from the staged package
 ; (packaging/windows_package.cmake defines VERSION, RC_VERSION, STAGE, ICON,
-; OUTFILE and, when the build has the window program, WITH_WINDOW).
-; Installs into Program Files, adds the Start-menu entry and registers the
+; OUTFILE, WITH_WINDOW when the build has the window program and WITH_PAGE
+; when it has the web page).
+; Installs into Program Files, adds the Start-menu entries and registers the
 ; uninstaller with Windows; /S installs and uninstalls silently, /D= chooses
 ; the folder.
 Unicode true
@@ -58,6 +59,11 @@ Section
   File "${STAGE}/segcalc.exe"
 !endif
   File "${STAGE}/segcalc-cli.exe"
+!ifdef WITH_PAGE
+  File "${STAGE}/segcalc.html"
+  ; The page opens in the browser, as a double click on it would.
+  CreateShortcut "$SMPROGRAMS\${PRODUCT} 工作台.lnk" "$INSTDIR\segcalc.html"
+!endif
   File "${STAGE}/README.txt"
   File "${STAGE}/LICENSE.txt"
   WriteUninstaller "$INSTDIR\uninstall.exe"
@@ -87,10 +93,12 @@ SectionEnd
 Section "Uninstall"
   Delete "$INSTDIR\segcalc.exe"
   Delete "$INSTDIR\segcalc-cli.exe"
+  Delete "$INSTDIR\segcalc.html"
   Delete "$INSTDIR\README.txt"
   Delete "$INSTDIR\LICENSE.txt"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
   Delete "$SMPROGRAMS\${PRODUCT}.lnk"
+  Delete "$SMPROGRAMS\${PRODUCT} 工作台.lnk"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
 SectionEnd

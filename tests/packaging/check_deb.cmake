@@ -1,6 +1,7 @@
 # Builds the .deb as `make package` does, unpacks it into a scratch folder,
 # runs the unpacked segcalc-cli and reads the package's declared fields.
-# Needs CPACK, CONFIG (CPackConfig.cmake), WORK, APP_ID and VERSION.
+# Needs CPACK, CONFIG (CPackConfig.cmake), WORK, APP_ID, VERSION and PAGE
+# (the web page the build ships; empty when none).
 include(${CMAKE_CURRENT_LIST_DIR}/installed_files.cmake)
 file(REMOVE_RECURSE ${WORK})
 
@@ -46,6 +47,9 @@ foreach(group IN LISTS groups)
   list(APPEND names "${group}")
 endforeach()
 set(needed libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins)
+if(PAGE)
+  list(APPEND needed xdg-utils)  # the page's entry opens it with xdg-open
+endif()
 foreach(name IN LISTS needed)
   list(FIND names ${name} at)
   if(at EQUAL -1)
@@ -70,3 +74,4 @@ if(NOT status EQUAL 0)
 endif()
 segcalc_expect_installed_files(${WORK}/root)
 segcalc_expect_cli_runs(${WORK}/root/usr/bin/segcalc-cli)
+segcalc_expect_workbench_page(${WORK}/root /usr)

@@ -1,11 +1,12 @@
 # Checks an installed tree beyond what the desktop-entry and AppStream
 # validators see: the exact file set, icon sizes, and that the entries point
-# at what was really installed. Needs ROOT and APP_ID.
+# at what was really installed. Needs ROOT, APP_ID and PAGE (maybe empty).
 include(${CMAKE_CURRENT_LIST_DIR}/installed_files.cmake)
 set(prefix ${ROOT}/usr)
 
 segcalc_expect_installed_files(${ROOT})
 segcalc_expect_cli_runs(${prefix}/bin/segcalc-cli)
+segcalc_expect_workbench_page(${ROOT} ${prefix})
 
 # Installed programs find libraries only where the system looks.
 foreach(program segcalc segcalc-cli)

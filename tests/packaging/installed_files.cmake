@@ -1,6 +1,7 @@
 # What a segcalc install holds under its prefix, shared by the install-tree
 # and .deb checks: a file that goes missing or lands elsewhere fails both.
-# Needs APP_ID; the prefix is usr/ in both places.
+# Needs APP_ID, and PAGE (the web page the build ships; empty when none);
+# the prefix is usr/ in both places.
 set(SEGCALC_INSTALLED_FILES
   usr/bin/segcalc
   usr/bin/segcalc-cli
@@ -14,6 +15,11 @@ set(SEGCALC_INSTALLED_FILES
   usr/share/icons/hicolor/scalable/apps/${APP_ID}.svg
   usr/share/metainfo/${APP_ID}.metainfo.xml
 )
+if(PAGE)
+  list(APPEND SEGCALC_INSTALLED_FILES
+    usr/share/applications/${APP_ID}.workbench.desktop
+    usr/share/segcalc/segcalc.html)
+endif()
 
 # Fails unless ROOT holds exactly the files above.
 function(segcalc_expect_installed_files root)
@@ -39,5 +45,25 @@ function(segcalc_expect_cli_runs cli)
   if(NOT status EQUAL 0 OR NOT out STREQUAL expected)
     message(FATAL_ERROR "${cli} on the start-up example: status ${status}\n"
                         "expected:\n${expected}got:\n${out}${err}")
+  endif()
+endfunction()
+
+# The page is the web build's, byte for byte, and its desktop entry opens
+# that installed page (prefix: where the install put usr/, as seen from the
+# entry) with xdg-open.
+function(segcalc_expect_workbench_page root prefix)
+  if(NOT PAGE)
+    return()
+  endif()
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${PAGE}
+                          ${root}/usr/share/segcalc/segcalc.html RESULT_VARIABLE differ)
+  if(NOT differ EQUAL 0)
+    message(FATAL_ERROR "the installed segcalc.html is not ${PAGE}")
+  endif()
+  set(desktop ${root}/usr/share/applications/${APP_ID}.workbench.desktop)
+  file(STRINGS ${desktop} exec REGEX "^Exec=")
+  set(expected "Exec=xdg-open \"${prefix}/share/segcalc/segcalc.html\"")
+  if(NOT exec STREQUAL expected)
+    message(FATAL_ERROR "${desktop}: ${exec}, expected ${expected}")
   endif()
 endfunction()

@@ -1,5 +1,8 @@
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDesktopServices>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -79,6 +82,36 @@ class BoxAnswerer {
 
   const Window* window_;
   QTimer poll_;
+};
+
+// Takes the file addresses the window opens, in place of the desktop's
+// browser.
+class BrowserStandIn : public QObject {
+  Q_OBJECT
+
+ public:
+  BrowserStandIn() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open"); }
+  ~BrowserStandIn() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+
+  QList<QUrl> opened;
+
+ public slots:
+  void open(const QUrl& url) { opened << url; }
+};
+
+// A page beside the test program, where the window looks for it first; gone
+// again afterwards.
+class PageBesideTheProgram {
+ public:
+  PageBesideTheProgram() : file_(QCoreApplication::applicationDirPath() + "/segcalc.html") {
+    file_.open(QIODevice::WriteOnly);
+    file_.write("<!DOCTYPE html><html><head></head><body></body></html>\n");
+    file_.close();
+  }
+  ~PageBesideTheProgram() { file_.remove(); }
+
+ private:
+  QFile file_;
 };
 
 // Whether `action` ends the program: the event loop it runs in returns 0.
@@ -392,13 +425,13 @@ class LayoutTest : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(w.dialog.get()));
     const QStringList entries{QStringLiteral("复制结果\tCtrl+Shift+C"),
                               QStringLiteral("精确结果\tCtrl+R"), QStringLiteral("放样图\tCtrl+P"),
-                              QStringLiteral("导出 DXF\tCtrl+S")};
+                              QStringLiteral("导出 DXF\tCtrl+S"), QStringLiteral("工作台\tCtrl+B")};
     for (QWidget* where :
          {static_cast<QWidget*>(w.dialog.get()), static_cast<QWidget*>(w.box(Quantity::Radius)),
           static_cast<QWidget*>(w.dialog->command3())}) {
       const MenuSeen before = RightClickMenu(where);
       QCOMPARE(before.texts, entries);
-      QCOMPARE(before.enabled, QList<bool>({false, false, false, false}));
+      QCOMPARE(before.enabled, QList<bool>({false, false, false, false, true}));
     }
     QGuiApplication::clipboard()->setText(QStringLiteral("untouched"));
     QTest::keyClick(w.dialog->windowHandle(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
@@ -408,7 +441,7 @@ class LayoutTest : public QObject {
     const QString expected =
         QStringLiteral("弧长\t弦长\t弦高\t半径\t夹角\n2491.78\t2067.63\t591.83\t1200\t119.03\n");
     const MenuSeen after = RightClickMenu(w.box(Quantity::Arc), QStringLiteral("复制结果"));
-    QCOMPARE(after.enabled, QList<bool>({true, true, true, true}));
+    QCOMPARE(after.enabled, QList<bool>({true, true, true, true, true}));
     QCOMPARE(QGuiApplication::clipboard()->text(), expected);
 
     QGuiApplication::clipboard()->setText(QStringLiteral("untouched"));
@@ -425,8 +458,35 @@ class LayoutTest : public QObject {
     QCOMPARE(answerer.seen.size(), std::size_t{1});
     QVERIFY(w.activateAgain());
     QCOMPARE(RightClickMenu(w.dialog->command1()).enabled,
-             QList<bool>({false, false, false, false}));
+             QList<bool>({false, false, false, false, true}));
     QCOMPARE(w.box(Quantity::Radius)->text(), QStringLiteral("1200"));
+  }
+
+  // 工作台 before any compute: its shortcut from inside a measurement box,
+  // whose line edit leaves Ctrl+B alone, and its menu entry each open a new
+  // copy of the page found beside the program.
+  void workbenchWithoutACompute() {
+    Window w;
+    BoxAnswerer answerer;
+    BrowserStandIn browser;
+    PageBesideTheProgram page;
+    QVERIFY(QTest::qWaitForWindowActive(w.dialog.get()));
+    QCOMPARE(QApplication::focusWidget(), w.box(Quantity::Arc));
+    QTest::keyClick(w.dialog->windowHandle(), Qt::Key_B, Qt::ControlModifier);
+    RightClickMenu(w.dialog->command3(), QStringLiteral("工作台"));
+    QTRY_COMPARE(browser.opened.size(), 2);
+    QVERIFY(answerer.seen.empty());
+    QCOMPARE(w.box(Quantity::Arc)->text(), QStringLiteral("2491.78"));
+    QCOMPARE(w.box(Quantity::Radius)->text(), QString());
+    QVERIFY(browser.opened[0] != browser.opened[1]);
+    for (const QUrl& url : browser.opened) {
+      QFile copy(url.toLocalFile());
+      QVERIFY2(QFileInfo(copy).fileName().startsWith(QStringLiteral("segcalc-workbench-")),
+               qPrintable(url.toString()));
+      QVERIFY(copy.open(QIODevice::ReadOnly));
+      QVERIFY(copy.readAll().contains(R"("ca":"2491.78","cc":"2067.63")"));
+      copy.remove();
+    }
   }
 
   // 精确结果 opens its box, and each box the compute wrote carries the exact

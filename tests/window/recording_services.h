@@ -36,10 +36,14 @@ class RecordingServices : public WindowServices {
     return save_as;
   }
   std::filesystem::path ReportFolder() override { return report_folder; }
+  std::filesystem::path ProgramFolder() override { return program_folder; }
+  std::filesystem::path WorkbenchPage() override { return workbench_page; }
 
   bool browser_opens = true;
   std::optional<std::filesystem::path> save_as;  // nothing: the dialog is cancelled
   std::filesystem::path report_folder;
+  std::filesystem::path program_folder;
+  std::filesystem::path workbench_page;  // empty: none found
 
   std::vector<Call> calls;
   // The five texts of the form at each call.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -9,13 +10,17 @@
 
 namespace segcalc {
 
-// A folder of its own for each test that writes files, removed afterwards.
+// A folder of its own for each test that writes files, named after the test
+// and removed afterwards. A parameterized test's name ("Cases/Suite") stays
+// one folder.
 class ScratchFolder {
  public:
   ScratchFolder() {
     const auto* info = testing::UnitTest::GetInstance()->current_test_info();
-    path_ = std::filesystem::temp_directory_path() /
-            (std::string("segcalc-menu-") + info->test_suite_name() + "-" + info->name());
+    std::string name =
+        std::string("segcalc-window-") + info->test_suite_name() + "-" + info->name();
+    std::replace(name.begin(), name.end(), '/', '-');
+    path_ = std::filesystem::temp_directory_path() / name;
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
   }

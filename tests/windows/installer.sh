@@ -1,15 +1,27 @@
 #!/bin/sh
 # The installer, silently, into a folder of the test's choosing: it puts the
-# programs there, which then run from there, adds the Start-menu entry when it
-# has the window program, and registers its uninstaller with Windows; the
-# registered silent uninstall then leaves nothing behind, neither files nor
-# the registry key nor the Start-menu entry.
-# Usage: installer.sh SETUP [with-window]
+# programs and the web page there, which then run from there, adds the
+# Start-menu entries (求半径 with the window program, 求半径 工作台 with the
+# page), and registers its uninstaller with Windows; the registered silent
+# uninstall then leaves nothing behind, neither files nor the registry key nor
+# a Start-menu entry.
+# Usage: installer.sh SETUP [with-window] [with-page]
 set -u
-setup=$1 with_window=${2:-}
+setup=$1
+shift
+with_window= with_page=
+for option in "$@"; do
+  case $option in
+    with-window) with_window=yes ;;
+    with-page) with_page=yes ;;
+    *) echo "installer.sh: unknown option $option"; exit 2 ;;
+  esac
+done
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\segcalc'
 folder="$WINEPREFIX/drive_c/segcalc-scratch/segcalc"
-shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/求半径.lnk"
+menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs"
+shortcut="$menu/求半径.lnk"
+page_shortcut="$menu/求半径 工作台.lnk"
 failed=0
 
 fail() {
@@ -34,6 +46,15 @@ for file in $programs README.txt LICENSE.txt uninstall.exe; do
 done
 if [ -n "$with_window" ]; then
   [ -f "$shortcut" ] || fail "no Start-menu entry 求半径"
+fi
+if [ -n "$with_page" ]; then
+  [ -f "$folder/segcalc.html" ] || fail "not installed: segcalc.html"
+  [ -f "$page_shortcut" ] || fail "no Start-menu entry 求半径 工作台"
+  # A shortcut holds its target's path in the code page, in UTF-16 or both.
+  /usr/bin/python3 -c 'import sys
+data = open(sys.argv[1], "rb").read()
+sys.exit(not any(name in data for name in (b"segcalc.html", "segcalc.html".encode("utf-16-le"))))' \
+    "$page_shortcut" || fail "the Start-menu entry 求半径 工作台 does not open segcalc.html"
 fi
 
 result=$("$WINE" 'C:\segcalc-scratch\segcalc\segcalc-cli.exe' --arc 2491.78 --chord 2067.63 2>&1)
@@ -66,6 +87,7 @@ if [ -e "$folder" ]; then
   ls -la "$folder"
 fi
 [ -e "$shortcut" ] && fail "left behind: the Start-menu entry"
+[ -e "$page_shortcut" ] && fail "left behind: the Start-menu entry 求半径 工作台"
 if "$WINE" reg query "$key" >/dev/null 2>&1; then
   fail "left behind: the registry key $key"
 fi

@@ -22,14 +22,27 @@ wm=
 desktop='HKCU\Control Panel\Desktop'
 fonts='HKCU\Software\Wine\Fonts'
 scaled=
+html_class=
+stand_in=
+opened_log=$(mktemp)
 cleanup() {
   if [ -n "$app" ]; then kill "$app" 2>/dev/null || true; fi
   if [ -n "$wm" ]; then kill "$wm" 2>/dev/null || true; fi
-  # The prefix is shared: it goes back to 96 dpi.
+  # The prefix is shared: it goes back to 96 dpi, and .html files to the
+  # program that opened them before.
   if [ -n "$scaled" ]; then
     "$WINE" reg delete "$desktop" /v LogPixels /f >/dev/null 2>&1 || true
     "$WINE" reg delete "$fonts" /v LogPixels /f >/dev/null 2>&1 || true
   fi
+  if [ -n "$stand_in" ]; then
+    if [ -n "$html_class" ]; then
+      "$WINE" reg add 'HKCR\.html' /ve /d "$html_class" /f >/dev/null 2>&1 || true
+    else
+      "$WINE" reg delete 'HKCR\.html' /ve /f >/dev/null 2>&1 || true
+    fi
+    "$WINE" reg delete 'HKCR\segcalc.test.page' /f >/dev/null 2>&1 || true
+  fi
+  rm -f "$opened_log"
 }
 trap cleanup EXIT
 step=setup
@@ -47,6 +60,25 @@ reg=$(mktemp)
   for face in SimSun NSimSun 宋体 新宋体; do
     printf '"%s"="Noto Serif CJK SC"\r\n' "$face"
   done
+} | iconv -f UTF-8 -t UTF-16 >"$reg"
+"$WINE" regedit /S "$reg"
+rm -f "$reg"
+
+# The browser: what the shell opens for a .html file the probe notes
+# instead, one line per file.
+html_class=$("$WINE" reg query 'HKCR\.html' /ve 2>/dev/null | tr -d '\r' |
+  sed -n 's/.*REG_SZ[[:space:]]*//p')
+stand_in=yes
+windows_path() {  # as the .reg file writes it: backslashes doubled
+  "$WINE" winepath -w "$1" 2>/dev/null | tr -d '\r' | sed 's/\\/\\\\/g'
+}
+reg=$(mktemp)
+{
+  printf 'Windows Registry Editor Version 5.00\r\n\r\n'
+  printf '[HKEY_CLASSES_ROOT\\.html]\r\n@="segcalc.test.page"\r\n\r\n'
+  printf '[HKEY_CLASSES_ROOT\\segcalc.test.page\\shell\\open\\command]\r\n'
+  printf '@="\\"%s\\" opened \\"%s\\" \\"%%1\\""\r\n' "$(windows_path "$probe")" \
+    "$(windows_path "$opened_log")"
 } | iconv -f UTF-8 -t UTF-16 >"$reg"
 "$WINE" regedit /S "$reg"
 rm -f "$reg"
@@ -161,6 +193,35 @@ copy_by_menu() {  # right click on the instruction line, then the first entry
 }
 copied_table='弧长\t弦长\t弦高\t半径\t夹角\r\n2491.78\t2067.63\t591.83\t1200\t119.03\r\n'
 
+# 工作台: waits until the stand-in browser was given its Nth file, then
+# checks that file is a page copy with the window's boxes in it.
+opened() {
+  for _ in $(seq 1 40); do
+    [ "$(wc -l <"$opened_log")" -ge "$1" ] && break
+    sleep 0.25
+  done
+  file=$(sed -n "$1p" "$opened_log" | tr -d '\r')
+  [ -n "$file" ] || fail "no page opened (the browser was given $(wc -l <"$opened_log") files)"
+  case $file in
+    *\\segcalc-workbench-*.html) ;;
+    *) fail "the browser was given $file" ;;
+  esac
+  copy=$("$WINE" winepath -u "$file" 2>/dev/null | tr -d '\r')
+  grep -q 'id="segcalc-job"' "$copy" && grep -q '"ca":"2491.78","cc":"2067.63"' "$copy" ||
+    fail "$file does not carry the window's boxes"
+}
+workbench_by_menu() {  # right click on the instruction line, then the last entry
+  xdotool mousemove --window "$window" 120 100 click 3
+  sleep 0.5
+  menu_open || fail "a right click opened no menu"
+  xdotool key --delay 100 End Return
+  sleep 0.5
+  if menu_open; then
+    xdotool key Escape
+    sleep 0.3
+  fi
+}
+
 # What a box carries beside its digits after a compute: the exact value in
 # its tooltip, and its text in red when the calculator's value is far off.
 tip() {
@@ -218,6 +279,16 @@ expect selection 0,7
 step="the menu before a compute"
 [ "$(copy_by_shortcut)" = "" ] || fail "Ctrl+Shift+C copied before a compute"
 [ "$(copy_by_menu)" = "" ] || fail "复制结果 was not disabled before a compute"
+look
+expect text4 ''
+click 84 34
+
+step="工作台 before a compute"
+keys ctrl+b
+opened 1
+workbench_by_menu
+opened 2
+[ "$(sed -n 1p "$opened_log")" != "$(sed -n 2p "$opened_log")" ] || fail "工作台 wrote one file twice"
 look
 expect text4 ''
 click 84 34

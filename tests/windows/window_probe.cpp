@@ -8,6 +8,7 @@
 //   window_probe clear            empties the clipboard
 //   window_probe tip N            box N's tooltip text, line feeds written \n
 //   window_probe red N            how many pixels of box N on the screen are red
+//   window_probe opened LOG FILE  stands in for the browser: adds FILE as a line to LOG
 // Prints UTF-8 lines "name=value"; exits 1 when the window is not there.
 
 // clang-format off
@@ -254,6 +255,18 @@ int Clear() {
   return 0;
 }
 
+// What the shell was asked to open, noted where the test reads it.
+int Opened(const wchar_t* log, const wchar_t* file) {
+  const HANDLE out = CreateFileW(log, FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (out == INVALID_HANDLE_VALUE) return 1;
+  const std::string line = Utf8(file) + "\n";
+  DWORD written = 0;
+  const bool done = WriteFile(out, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+  CloseHandle(out);
+  return done && written == line.size() ? 0 : 1;
+}
+
 }  // namespace
 
 // Wide arguments: a title in Chinese survives whatever the code page.
@@ -265,7 +278,9 @@ int wmain(int argc, wchar_t** argv) {
   if (argc == 2 && std::wstring(argv[1]) == L"clear") return Clear();
   if (argc == 3 && std::wstring(argv[1]) == L"tip") return Tip(argv[2]);
   if (argc == 3 && std::wstring(argv[1]) == L"red") return Red(argv[2]);
-  std::fprintf(
-      stderr, "usage: window_probe boxes | box TITLE | menu | clipboard | clear | tip N | red N\n");
+  if (argc == 4 && std::wstring(argv[1]) == L"opened") return Opened(argv[2], argv[3]);
+  std::fprintf(stderr,
+               "usage: window_probe boxes | box TITLE | menu | clipboard | clear | tip N | red N"
+               " | opened LOG FILE\n");
   return 2;
 }

@@ -1,5 +1,7 @@
 // The job lives in the address's fragment (#...), which the browser never
-// sends anywhere: a link or a bookmark brings the same inputs back.
+// sends anywhere: a link or a bookmark brings the same inputs back. A copy
+// of the page that the window's 工作台 wrote carries its job in a data block
+// instead, since a file address loses its fragment on the way to the browser.
 "use strict";
 
 SC.state = (() => {
@@ -30,11 +32,21 @@ SC.state = (() => {
     history.replaceState(null, "", "#" + params.toString());
   }
 
-  // The saved values, or null when the address holds none.
+  // The saved values, or null when there are none: the address's, else
+  // those of the page's job block.
   function read() {
     const text = location.hash.replace(/^#/, "");
-    if (!text) return null;
-    return new URLSearchParams(text);
+    if (text) return new URLSearchParams(text);
+    const block = document.getElementById("segcalc-job");
+    if (!block) return null;
+    let job;
+    try {
+      job = JSON.parse(block.textContent);
+    } catch {
+      return null;
+    }
+    if (!job || typeof job !== "object") return null;
+    return new URLSearchParams(Object.entries(job).filter(([, value]) => typeof value === "string"));
   }
 
   // Puts the saved values back into the form elements whose keys start with
