@@ -65,6 +65,7 @@ class PageServices final : public WindowServices {
   std::optional<std::filesystem::path> AskSaveFile(const std::string&) override {
     return std::nullopt;
   }
+  std::filesystem::path ProgramFolder() override { return {}; }
 
   std::string warning;
 };

@@ -64,7 +64,11 @@ std::string WorkbenchJobBlock(const MainForm& form) {
   for (const auto& [key, box] : boxes) {
     json += std::string(",\"") + key + "\":" + JsonString(form.text(box));
   }
-  json += std::string(",\"cm\":\"") + (form.check_value == 1 ? "1" : "0") + "\"}";
+  json += std::string(",\"cm\":\"") + (form.check_value == 1 ? "1" : "0") + "\"";
+  // The window's separators: the boxes hold numbers as the user's locale
+  // writes them, which a browser in another language would not read.
+  json += ",\"sd\":" + JsonString(form.separators().decimal) +
+          ",\"sg\":" + JsonString(form.separators().thousands) + "}";
   return "<script id=\"segcalc-job\" type=\"application/json\">" + json + "</script>\n";
 }
 

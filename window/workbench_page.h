@@ -28,9 +28,9 @@ std::vector<std::filesystem::path> WorkbenchPageCandidates(
 std::filesystem::path FirstExistingFile(const std::vector<std::filesystem::path>& places);
 
 // The page's job as a data block: the three measurement boxes exactly as they
-// stand and the check box, under the keys the page keeps in its address
-// fragment. A data block is never run, so the page's policy, which allows
-// only its own scripts by their hashes, does not come into it.
+// stand, the check box and the window's decimal and thousands separators,
+// under the keys the page keeps in its address fragment. A data block is never run, so the page's
+// policy, which allows only its own scripts by their hashes, does not come into it.
 std::string WorkbenchJobBlock(const MainForm& form);
 
 // The page with the block at the end of its head, before any of its scripts

@@ -40,14 +40,17 @@ def main():
     os.makedirs(work)
     checks = browser.Checks()
 
-    def copy(check, arc, chord, height):
-        done = subprocess.run([node, helper, page, work, check, arc, chord, height],
+    def copy(check, arc, chord, height, *separators):
+        done = subprocess.run([node, helper, page, work, check, arc, chord, height, *separators],
                               capture_output=True, text=True)
         checks.equal(done.returncode, 0, "workbench_copy: " + done.stderr)
         return done.stdout.strip()
 
     start_up = copy("1", "2491.78", "2067.63", "")
     hostile = copy("0", *HOSTILE)
+    # A window in a locale of decimal commas: its numbers read as it wrote
+    # them, whatever the browser's language.
+    comma = copy("1", "2491,78", "2067,63", "", ",", ".")
     with open(page, encoding="utf-8") as f:
         original = f.read()
     with open(start_up, encoding="utf-8") as f:
@@ -74,6 +77,14 @@ def main():
             checks.equal(driver.execute_script("return document.scripts.length"),
                          original.count("<script") + 1, "script elements in the hostile copy")
             browser.check_nothing_left(checks, driver, url, "hostile copy")
+
+        url = "file://" + comma
+        if checks.check(browser.open_page(driver, url), "the comma copy did not load"):
+            checks.equal(boxes(driver), ["2491,78", "2067,63", "591,83", "1200", "119,03"],
+                         "the window's comma numbers, computed in an English browser")
+            checks.check("sd=%2C" in driver.current_url, "the separators stay with the job: %s"
+                         % driver.current_url)
+            browser.check_nothing_left(checks, driver, url, "comma copy")
 
         # A job in the address is the newer one: it wins over the block.
         url = "file://" + start_up + "#t=calc&ca=&cc=2067.63&ch=591.83&cm=1"

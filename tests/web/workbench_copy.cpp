@@ -1,8 +1,9 @@
 // Writes the copy of the page that the window's 工作台 writes, through the
 // window's own command, for the page test to open in Chromium:
-//   workbench_copy PAGE FOLDER CHECK ARC CHORD HEIGHT
+//   workbench_copy PAGE FOLDER CHECK ARC CHORD HEIGHT [DECIMAL THOUSANDS]
 // CHECK is 1 (小于半圆 ticked) or 0; the three texts go into the measurement
-// boxes as typed. Prints the copy's path; a warning goes to standard error,
+// boxes as typed; the separators are the window's locale's (. and , when not
+// given). Prints the copy's path; a warning goes to standard error,
 // with exit status 1.
 #include <iostream>
 #include <string>
@@ -46,11 +47,12 @@ class CopyServices final : public segcalc::WindowServices {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 7) {
-    std::cerr << "usage: workbench_copy PAGE FOLDER CHECK ARC CHORD HEIGHT\n";
+  if (argc != 7 && argc != 9) {
+    std::cerr << "usage: workbench_copy PAGE FOLDER CHECK ARC CHORD HEIGHT [DECIMAL THOUSANDS]\n";
     return 2;
   }
-  segcalc::MainForm form(segcalc::NumberSeparators{".", ","});
+  segcalc::MainForm form(argc == 9 ? segcalc::NumberSeparators{argv[7], argv[8]}
+                                   : segcalc::NumberSeparators{".", ","});
   form.check_value = std::string(argv[3]) == "1" ? 1 : 0;
   form.text(segcalc::Quantity::Arc) = argv[4];
   form.text(segcalc::Quantity::Chord) = argv[5];

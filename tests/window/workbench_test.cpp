@@ -86,22 +86,24 @@ TEST_P(WorkbenchCopy, CarriesTheBoxesAsTyped) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, WorkbenchCopy,
     testing::Values(
-        CopyCase{"StartUpTicked",
-                 kFullStop,
-                 {"2491.78", "2067.63", "", "", ""},
-                 1,
-                 R"({"t":"calc","ca":"2491.78","cc":"2067.63","ch":"","cm":"1"})"},
-        CopyCase{"CommaLocaleClear",
-                 {",", "."},
-                 {"2491,78", "2067,63", "591,83", "1200", "119,03"},
-                 0,
-                 R"({"t":"calc","ca":"2491,78","cc":"2067,63","ch":"591,83","cm":"0"})"},
+        CopyCase{
+            "StartUpTicked",
+            kFullStop,
+            {"2491.78", "2067.63", "", "", ""},
+            1,
+            R"({"t":"calc","ca":"2491.78","cc":"2067.63","ch":"","cm":"1","sd":".","sg":","})"},
+        CopyCase{
+            "CommaLocaleClear",
+            {",", "."},
+            {"2491,78", "2067,63", "591,83", "1200", "119,03"},
+            0,
+            R"({"t":"calc","ca":"2491,78","cc":"2067,63","ch":"591,83","cm":"0","sd":",","sg":"."})"},
         CopyCase{"Hostile",
                  kFullStop,
                  {"a\"b\\c'", "</script><!--<script>", "弦高 1\t2\r\n\x01", "", ""},
                  1,
                  R"({"t":"calc","ca":"a\"b\\c'","cc":"\u003c/script>\u003c!--\u003cscript>",)"
-                 R"("ch":"弦高 1\u00092\u000d\u000a\u0001","cm":"1"})"}),
+                 R"("ch":"弦高 1\u00092\u000d\u000a\u0001","cm":"1","sd":".","sg":","})"}),
     [](const testing::TestParamInfo<CopyCase>& info) { return info.param.name; });
 
 // A copy already open in a browser tab keeps what it was written with.

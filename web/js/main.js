@@ -46,6 +46,12 @@ SC.tabs = (() => {
   SC.startEngine().then(
     (engine) => {
       const params = SC.state.read();
+      // A job from the window carries the separators its numbers are written
+      // with, which may not be the browser's language's.
+      if (params && params.has("sd")) {
+        SC.separators = { decimal: params.get("sd"), thousands: params.get("sg") || "", fromJob: true };
+        engine.setSeparators(SC.separators.decimal, SC.separators.thousands);
+      }
       SC.calculator.init(engine, params);
       SC.exact.init(engine, params);
       SC.cuttingList.init(engine, params);

@@ -22,6 +22,11 @@ SC.state = (() => {
     if (restoring) return;
     const params = new URLSearchParams();
     params.set("t", SC.tabs ? SC.tabs.current() : "calc");
+    // Separators a job brought with it stay with the job.
+    if (SC.separators.fromJob) {
+      params.set("sd", SC.separators.decimal);
+      params.set("sg", SC.separators.thousands);
+    }
     for (const [key, element] of fields) {
       if (element.type === "checkbox") {
         params.set(key, element.checked ? "1" : "0");
