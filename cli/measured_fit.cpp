@@ -9,7 +9,7 @@
 #include "cli/input_encoding.h"
 #include "geometry/circle_fit.h"
 #include "geometry/points_text.h"
-#include "shopfloor/part_values.h"
+#include "shopfloor/fit_values.h"
 
 namespace segcalc {
 namespace {
@@ -50,7 +50,7 @@ int WriteMeasuredFit(const ShopOptions& shop, const OutputFormat& format, std::o
   if (!points.ok()) return Fail(err, kExitFailed, "测量点文件 " + name + ": " + points.error);
   const Checked<CircleFit> fit = FitCircle(*points.value, target);
   if (!fit.ok()) return Fail(err, kExitFailed, "无法拟合圆: " + fit.error);
-  for (const PartValue& value : FitValues(*fit.value, format)) {
+  for (const SectionValue& value : FitValues(*fit.value, format)) {
     out << value.label << '\t' << value.text << '\n';
   }
   return kExitOk;

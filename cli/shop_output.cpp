@@ -9,7 +9,7 @@
 #include "cli/part_request.h"
 #include "geometry/arc_part.h"
 #include "shopfloor/output_files.h"
-#include "shopfloor/part_values.h"
+#include "shopfloor/part_sections.h"
 #include "shopfloor/result_columns.h"
 
 namespace segcalc {
@@ -93,26 +93,6 @@ int WriteShopOutputs(const CliOptions& options, const ComputeRecord& record, std
   return run.status;
 }
 
-// The columns the part adds to a batch line, and their names: the profile,
-// the divisions, the area, each as asked for.
-struct PartColumns {
-  bool profile = false;
-  bool divisions = false;
-  bool area = false;
-
-  std::vector<std::vector<PartValue>> Of(const ArcPart* part, const OutputFormat& format) const {
-    const ProfileBend* bend = nullptr;
-    const Divisions* divided = nullptr;
-    if (part && part->profile && part->profile->ok()) bend = &*part->profile->value;
-    if (part && part->divisions && part->divisions->ok()) divided = &*part->divisions->value;
-    std::vector<std::vector<PartValue>> lists;
-    if (profile) lists.push_back(ProfileValues(bend, format));
-    if (divisions) lists.push_back(DivisionValues(divided, profile, format));
-    if (area) lists.push_back(AreaValues(part && part->area ? &*part->area : nullptr, format));
-    return lists;
-  }
-};
-
 BatchColumns ShopBatchColumns(const ShopOptions& shop, const PartRequest& request,
                               const NumberSeparators& separators) {
   BatchColumns columns;
@@ -123,10 +103,12 @@ BatchColumns ShopBatchColumns(const ShopOptions& shop, const PartRequest& reques
   if (shop.exact) {
     for (const Quantity quantity : kQuantities) columns.names.push_back(ExactLabel(quantity));
   }
-  const PartColumns part_columns{request.profile.has_value(), request.divisions.has_value(),
-                                 request.area};
-  for (const auto& list : part_columns.Of(nullptr, format)) {
-    for (const PartValue& value : list) columns.names.push_back(value.label);
+  // The stations vary from line to line: they go into the drawings only.
+  PartRequest asked = request;
+  asked.stations.reset();
+  const SectionLayout layout = LayoutOf(std::nullopt, false, false, asked);
+  for (std::string& label : ColumnLabels(PartSections(nullptr, layout, format))) {
+    columns.names.push_back(std::move(label));
   }
   std::optional<std::filesystem::path> folder;
   if (shop.dxf_dir) {
@@ -134,7 +116,7 @@ BatchColumns ShopBatchColumns(const ShopOptions& shop, const PartRequest& reques
     std::error_code ignored;  // a folder that cannot be made fails each write, line by line
     std::filesystem::create_directories(*folder, ignored);
   }
-  columns.append = [exact_columns = shop.exact, part_columns, request, folder, format](
+  columns.append = [exact_columns = shop.exact, layout, request, folder, format](
                        long number, const ComputeRecord* record, BatchLineOutput& output) {
     if (exact_columns) {
       if (record) {
@@ -147,8 +129,9 @@ BatchColumns ShopBatchColumns(const ShopOptions& shop, const PartRequest& reques
     // drawing when the exact circle exists.
     std::optional<ArcPart> part;
     if (record && record->exact.segment) part = MakePart(*record->exact.segment, request);
-    for (const auto& list : part_columns.Of(part ? &*part : nullptr, format)) {
-      for (const PartValue& value : list) output.result += '\t' + value.text;
+    for (const std::string& text :
+         ColumnTexts(PartSections(part ? &*part : nullptr, layout, format))) {
+      output.result += '\t' + text;
     }
     const std::string line = "第 " + std::to_string(number) + " 行: ";
     if (part) {

@@ -14,24 +14,33 @@ std::vector<std::string> ArcPart::Errors() const {
   return errors;
 }
 
-ArcPart MakePart(const ExactSegment& segment, const PartRequest& request) {
+ArcPart MakePart(const ArchHead& head, const PartRequest& request) {
   ArcPart part;
-  part.segment = segment;
-  part.ordinate_step = request.ordinate_step.value_or(DefaultOrdinateStep(segment.chord));
-  part.ordinates = Ordinates(segment, part.ordinate_step);
-  if (request.area) part.area = AreaOf(segment);
-  if (request.profile) part.profile = BendProfile(segment, *request.profile);
+  part.head = head;
+  const Arch& arch = head.arch;
+  const double span = head.Span();
+  part.ordinate_step = request.ordinate_step.value_or(DefaultOrdinateStep(span));
+  part.ordinates = Ordinates(arch, part.ordinate_step);
+  if (request.area) {
+    part.area = arch.circle() ? AreaOf(*arch.circle())
+                              : SegmentArea{arch.Area(), 0.0, arch.Length() + span};
+  }
+  if (request.profile) part.profile = BendProfile(arch, *request.profile);
   if (request.divisions) {
     if (!part.profile) {
-      part.divisions = Divide(segment, *request.divisions);
+      part.divisions = Divide(arch, *request.divisions);
     } else if (part.profile->ok()) {
       part.divisions = Divide(*part.profile->value, *request.divisions);
     } else {
       part.divisions = Refused("型材参数有误,未分段:" + part.profile->error);
     }
   }
-  if (request.stations) part.stations = Stations(segment, *request.stations);
+  if (request.stations) part.stations = Stations(arch, *request.stations);
   return part;
+}
+
+ArcPart MakePart(const ExactSegment& segment, const PartRequest& request) {
+  return MakePart(SegmentHead(segment), request);
 }
 
 }  // namespace segcalc

@@ -5,14 +5,9 @@
 #include <span>
 
 #include "geometry/checked.h"
+#include "geometry/plane_point.h"
 
 namespace segcalc {
-
-// A point measured on a made part, in the user's unit.
-struct PlanePoint {
-  double x = 0.0;
-  double y = 0.0;
-};
 
 // More points than this is a file of something else; a fit of this many
 // takes well under a second.

@@ -20,38 +20,28 @@ double PieceChord(double r, double phi) {
   return 2 * r * std::sin(phi / 2);
 }
 
-std::string TooMany() {
-  return "所需分段数超过 " + std::to_string(kMaxDivisions);
-}
-
 // The least N from `first` on for which within(N) holds, when it fails below
 // that N and holds from it on. The closed-form estimate lands within a count
 // or two of it; the steps settle the boundary on the very values compared.
 template <typename Within>
 Checked<std::size_t> LeastCount(double estimate, std::size_t first, Within within) {
   constexpr std::size_t kBeyond = kMaxDivisions + 1;
-  if (!(estimate <= static_cast<double>(kBeyond))) return Refused(TooMany());
+  if (!(estimate <= static_cast<double>(kBeyond))) return Refused(TooManyDivisions());
   std::size_t n = std::clamp(static_cast<std::size_t>(std::ceil(estimate)), first, kBeyond);
   while (n > first && within(n - 1)) --n;
   while (n <= kMaxDivisions && !within(n)) ++n;
-  if (n > kMaxDivisions) return Refused(TooMany());
+  if (n > kMaxDivisions) return Refused(TooManyDivisions());
   return Accepted(n);
 }
 
 Checked<std::size_t> CountFor(const DivisionRequest& request, double given_radius,
                               double outer_radius, double theta) {
   const double value = request.value;
-  if (request.rule == DivisionRule::Count) {
-    if (!(value >= 1 && value <= static_cast<double>(kMaxDivisions) &&
-          value == std::floor(value))) {
-      return Refused("分段数应为 1 到 " + std::to_string(kMaxDivisions) + " 之间的整数");
-    }
-    return Accepted(static_cast<std::size_t>(value));
+  if (std::string problem = DivisionRequestProblem(request); !problem.empty()) {
+    return Refused(problem);
   }
+  if (request.rule == DivisionRule::Count) return Accepted(static_cast<std::size_t>(value));
   const bool deviation = request.rule == DivisionRule::MaxDeviation;
-  if (!(std::isfinite(value) && value > 0)) {
-    return Refused(deviation ? "最大偏差应为大于 0 的数" : "最大分段弦长应为大于 0 的数");
-  }
   const auto n_of = [theta](std::size_t n) { return theta / static_cast<double>(n); };
   if (deviation) {
     // The sagitta grows with the piece angle all the way to a whole circle.
@@ -70,8 +60,8 @@ Checked<std::size_t> CountFor(const DivisionRequest& request, double given_radiu
 // the inner arc's ends: (R_outer - R_inner) + R_inner (1 - cos(phi / 2)). A
 // larger piece reaches lower at its outer ends, and needs the outer sagitta.
 double StockWidth(const ProfileBend& profile, double phi) {
-  const double inner = profile.inner.radius;
-  const double outer = profile.outer.radius;
+  const double inner = profile.inner.circle()->radius;
+  const double outer = profile.outer.circle()->radius;
   if (phi <= std::numbers::pi) return (outer - inner) + Sagitta(inner, phi);
   return Sagitta(outer, phi);
 }
@@ -81,7 +71,11 @@ std::vector<DivisionPoint> PointsOn(const ExactSegment& arc, std::size_t n, doub
   points.reserve(n + 1);
   const double r = arc.radius;
   const double count = static_cast<double>(n);
-  points.push_back({-arc.chord / 2, 0.0, 0.0});
+  // The outward normal at an angle from the arc's middle.
+  const auto normal = [](double from_middle) {
+    return PlanePoint{std::sin(from_middle), std::cos(from_middle)};
+  };
+  points.push_back({-arc.chord / 2, 0.0, 0.0, normal(-theta / 2)});
   for (std::size_t i = 1; i < n; ++i) {
     const double at = static_cast<double>(i);
     // The angle from the arc's middle, and y = R (cos(from middle) - cos(half
@@ -90,9 +84,9 @@ std::vector<DivisionPoint> PointsOn(const ExactSegment& arc, std::size_t n, doub
     const double before = theta * (at / count);
     const double after = theta * ((count - at) / count);
     points.push_back({r * std::sin(from_middle), 2 * r * std::sin(before / 2) * std::sin(after / 2),
-                      arc.arc * (at / count)});
+                      arc.arc * (at / count), normal(from_middle)});
   }
-  points.push_back({arc.chord / 2, 0.0, arc.arc});
+  points.push_back({arc.chord / 2, 0.0, arc.arc, normal(theta / 2)});
   return points;
 }
 
@@ -102,7 +96,7 @@ Checked<Divisions> DivideFaces(const ExactSegment& given, const ProfileBend* pro
     return Refused("圆弧数据无效");
   }
   const double theta = Radians(given.angle);
-  const double outer_radius = profile != nullptr ? profile->outer.radius : given.radius;
+  const double outer_radius = profile != nullptr ? profile->outer.circle()->radius : given.radius;
   const Checked<std::size_t> count = CountFor(request, given.radius, outer_radius, theta);
   if (!count.ok()) return Refused(count.error);
 
@@ -118,7 +112,7 @@ Checked<Divisions> DivideFaces(const ExactSegment& given, const ProfileBend* pro
   };
   if (profile != nullptr) {
     for (const ProfileFace face : {ProfileFace::Inner, ProfileFace::Centre, ProfileFace::Outer}) {
-      add_piece(face, profile->Face(face).radius);
+      add_piece(face, profile->Face(face).circle()->radius);
     }
     d.stock_width = StockWidth(*profile, phi);
   } else {
@@ -130,12 +124,42 @@ Checked<Divisions> DivideFaces(const ExactSegment& given, const ProfileBend* pro
 
 }  // namespace
 
+std::string TooManyDivisions() {
+  return "所需分段数超过 " + std::to_string(kMaxDivisions);
+}
+
+std::string DivisionRequestProblem(const DivisionRequest& request) {
+  const double value = request.value;
+  switch (request.rule) {
+    case DivisionRule::Count:
+      if (!(value >= 1 && value <= static_cast<double>(kMaxDivisions) &&
+            value == std::floor(value))) {
+        return "分段数应为 1 到 " + std::to_string(kMaxDivisions) + " 之间的整数";
+      }
+      return {};
+    case DivisionRule::MaxDeviation:
+      if (!(std::isfinite(value) && value > 0)) return "最大偏差应为大于 0 的数";
+      return {};
+    case DivisionRule::MaxPieceChord:
+      if (!(std::isfinite(value) && value > 0)) return "最大分段弦长应为大于 0 的数";
+      return {};
+  }
+  return "分段方式无效";
+}
+
+Checked<Divisions> Divide(const Arch& arch, const DivisionRequest& request) {
+  if (const ExactSegment* circle = arch.circle()) return DivideFaces(*circle, nullptr, request);
+  return DivideAlong(arch, nullptr, request);
+}
+
 Checked<Divisions> Divide(const ExactSegment& arc, const DivisionRequest& request) {
   return DivideFaces(arc, nullptr, request);
 }
 
 Checked<Divisions> Divide(const ProfileBend& profile, const DivisionRequest& request) {
-  return DivideFaces(profile.Face(profile.given_face), &profile, request);
+  const Arch& given = profile.Face(profile.given_face);
+  if (const ExactSegment* circle = given.circle()) return DivideFaces(*circle, &profile, request);
+  return DivideAlong(given, &profile, request);
 }
 
 }  // namespace segcalc

@@ -2,8 +2,10 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <vector>
 
+#include "geometry/arch.h"
 #include "geometry/checked.h"
 #include "geometry/exact_geometry.h"
 #include "geometry/profile.h"
@@ -37,11 +39,34 @@ struct FacePiece {
 };
 
 // A division point on the given face: x along the chord from its midpoint, y up
-// from the chord, s the arc length from the left end.
+// from the chord, s the arc length from the left end; on a head of several
+// radii or an ellipse also the outward normal there, along which its division
+// line runs across the profile.
 struct DivisionPoint {
   double x = 0.0;
   double y = 0.0;
   double s = 0.0;
+  PlanePoint normal;
+};
+
+// On a head of several radii or an ellipse the pieces differ: each one's arc
+// and chord on the given face, how far its middle stands inside the arch,
+// and with a profile each face's arc and chord and the stock it is cut from.
+struct DivisionFacet {
+  double arc = 0.0;
+  double chord = 0.0;
+  double deviation = 0.0;
+  std::vector<FacePiece> faces;
+  std::optional<double> stock_width;
+};
+
+// At each division point: how far a straight member's end is cut from square
+// (at a joint half the turn between the two members, at an end the angle
+// between the member and the arch's tangent), and the angle the two members
+// make (none at the ends).
+struct DivisionJoint {
+  double mitre = 0.0;
+  std::optional<double> fold;
 };
 
 struct Divisions {
@@ -61,13 +86,32 @@ struct Divisions {
   std::optional<double> stock_width;
   std::vector<FacePiece> pieces;      // inner, centre, outer; or the arc's own
   std::vector<DivisionPoint> points;  // i = 0 .. N on the given face
+  // Pieces of equal length along a head of several radii or an ellipse: the
+  // angle, mitre, fold, deviation and stock above are then the largest of
+  // any piece, and each piece and joint is listed on its own.
+  bool uniform = true;
+  std::vector<DivisionFacet> facets;  // i = 1 .. N
+  std::vector<DivisionJoint> joints;  // i = 0 .. N
 };
 
 // Refuses N below 1, above kMaxDivisions or not whole, an S or a W that is
 // not a number above 0, and a limit that would need more than kMaxDivisions.
+// A circle is cut in equal angles; any other arch in pieces of equal length
+// along the given face.
+Checked<Divisions> Divide(const Arch& arch, const DivisionRequest& request);
 Checked<Divisions> Divide(const ExactSegment& arc, const DivisionRequest& request);
 // With a profile: every face's pieces and the stock width; the deviation and
 // the points on the face the measurements describe, W on the outer face.
 Checked<Divisions> Divide(const ProfileBend& profile, const DivisionRequest& request);
+
+// Why a request fits no arch, or empty: a count not a whole number from 1 to
+// kMaxDivisions, a deviation or a panel width not a number above 0.
+std::string DivisionRequestProblem(const DivisionRequest& request);
+// "所需分段数超过 ...": no count up to kMaxDivisions keeps within the limit.
+std::string TooManyDivisions();
+
+// Pieces of equal length along an arch that is not one circle.
+Checked<Divisions> DivideAlong(const Arch& given, const ProfileBend* profile,
+                               const DivisionRequest& request);
 
 }  // namespace segcalc

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "geometry/arch.h"
+
 namespace segcalc {
 
 // H - (R - sqrt(R^2 - x^2)), with the sagitta written so that a flat arc of a
@@ -12,9 +14,9 @@ double OrdinateAt(const ExactSegment& s, double x) {
   return s.height - x * x / (s.radius + root);
 }
 
-OrdinateTable Ordinates(const ExactSegment& segment, double step) {
+OrdinateTable Ordinates(const Arch& arch, double step) {
   if (!(std::isfinite(step) && step > 0)) return {{}, "放样间距应为大于 0 的数"};
-  const double half = segment.chord / 2;
+  const double half = arch.RightEnd().x;
   // A multiple of the step closer to an end than this is the end itself.
   const double same = half * 1e-12;
   const double inner_count = std::floor((half - same) / step);
@@ -22,18 +24,19 @@ OrdinateTable Ordinates(const ExactSegment& segment, double step) {
     return {{}, "放样间距太小,点数超过 " + std::to_string(kMaxOrdinateRows)};
   }
   const long inner = static_cast<long>(inner_count);
-  const bool beyond_semicircle = segment.angle > 180;
 
   OrdinateTable table;
-  table.rows.push_back({-half, 0.0});
-  if (beyond_semicircle) table.rows.push_back({-half, OrdinateAt(segment, half)});
+  for (const ArchPoint& p : arch.OverEnd(true)) table.rows.push_back({p.x, p.y});
   for (long k = -inner; k <= inner; ++k) {
     const double x = static_cast<double>(k) * step;
-    table.rows.push_back({x, OrdinateAt(segment, x)});
+    if (const std::optional<ArchPoint> p = arch.Above(x)) table.rows.push_back({x, p->y});
   }
-  if (beyond_semicircle) table.rows.push_back({half, OrdinateAt(segment, half)});
-  table.rows.push_back({half, 0.0});
+  for (const ArchPoint& p : arch.OverEnd(false)) table.rows.push_back({p.x, p.y});
   return table;
+}
+
+OrdinateTable Ordinates(const ExactSegment& segment, double step) {
+  return Ordinates(Arch::OfSegment(segment), step);
 }
 
 double DefaultOrdinateStep(double chord) {

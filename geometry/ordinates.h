@@ -7,6 +7,10 @@
 #include "geometry/exact_geometry.h"
 
 namespace segcalc {
+class Arch;
+}  // namespace segcalc
+
+namespace segcalc {
 
 // One station of the layout table: x along the chord from its midpoint, y the
 // perpendicular distance from the chord to the arc.
@@ -41,6 +45,10 @@ inline constexpr std::size_t kMaxOrdinateRows = 20'001;
 // table stays symmetric and starts and ends on the chord. The overhanging parts
 // beyond the chord's ends are not stations of this table; the full-size
 // template and the drawing show them.
+//
+// Any other head: x from the middle of its span, y its height over the
+// springing line (a quarter head's crown end stands at its rise).
+OrdinateTable Ordinates(const Arch& arch, double step);
 OrdinateTable Ordinates(const ExactSegment& segment, double step);
 
 // A step that gives about ten stations across the chord: 1, 2 or 5 times a

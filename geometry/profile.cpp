@@ -13,6 +13,14 @@ bool FiniteSegment(const ExactSegment& s) {
          std::isfinite(s.radius) && std::isfinite(s.angle);
 }
 
+bool Usable(const Arch& arch) {
+  if (const ExactSegment* circle = arch.circle()) {
+    return FiniteSegment(*circle) && circle->radius > 0;
+  }
+  const double length = arch.Length();
+  return std::isfinite(length) && length > 0;
+}
+
 bool NonNegative(double value) {
   return std::isfinite(value) && value >= 0;
 }
@@ -44,6 +52,28 @@ auto& FaceIn(Bend& bend, ProfileFace face) {
   return bend.inner;
 }
 
+std::string NoInnerFace(const Arch& given, const ProfileRequest& request, const std::string& why) {
+  const std::string depth = "型材深度 " + FormatNumber(request.depth, {});
+  if (const ExactSegment* circle = given.circle()) {
+    return depth + " 使内侧半径不大于 0(" + std::string(FaceName(request.face)) + "半径为 " +
+           FormatNumber(circle->radius, {}) + ")";
+  }
+  return depth + " 时内侧无法成形:" + why;
+}
+
+// Where each radius of the neutral layer begins and ends along the cut bar.
+std::vector<BendStretch> Program(const ProfileBend& bend) {
+  std::vector<BendStretch> program;
+  if (bend.neutral.pieces().size() < 2) return program;
+  double at = bend.trim / 2 + bend.tail_a;
+  for (const ArcPiece& piece : bend.neutral.pieces()) {
+    const double to = at + piece.Length();
+    program.push_back({piece.radius, at, to});
+    at = to;
+  }
+  return program;
+}
+
 }  // namespace
 
 std::string_view FaceName(ProfileFace face) {
@@ -58,12 +88,12 @@ std::string_view FaceName(ProfileFace face) {
   return "";
 }
 
-const ExactSegment& ProfileBend::Face(ProfileFace face) const {
+const Arch& ProfileBend::Face(ProfileFace face) const {
   return FaceIn(*this, face);
 }
 
-Checked<ProfileBend> BendProfile(const ExactSegment& given, const ProfileRequest& request) {
-  if (!FiniteSegment(given) || !(given.radius > 0)) return Refused("圆弧数据无效");
+Checked<ProfileBend> BendProfile(const Arch& given, const ProfileRequest& request) {
+  if (!Usable(given)) return Refused("圆弧数据无效");
   const double depth = request.depth;
   if (!(std::isfinite(depth) && depth > 0)) return Refused("型材深度应为大于 0 的数");
   const double k = request.neutral_factor;
@@ -73,32 +103,39 @@ Checked<ProfileBend> BendProfile(const ExactSegment& given, const ProfileRequest
   }
   if (!NonNegative(request.trim)) return Refused("切割余量应为不小于 0 的数");
 
-  const double inner_radius = given.radius - InnerOffset(request.face, depth);
-  if (!(inner_radius > 0)) {
-    return Refused("型材深度 " + FormatNumber(depth, {}) + " 使内侧半径不大于 0(" +
-                   std::string(FaceName(request.face)) + "半径为 " +
-                   FormatNumber(given.radius, {}) + ")");
-  }
+  // Every face from the inner one, so that each is the same distance from it
+  // whichever face was measured.
+  const Checked<Arch> inner = given.Parallel(-InnerOffset(request.face, depth));
+  if (!inner.ok()) return Refused(NoInnerFace(given, request, inner.error));
+  const Checked<Arch> centre = inner.value->Parallel(depth / 2);
+  const Checked<Arch> outer = inner.value->Parallel(depth);
+  const Checked<Arch> neutral = inner.value->Parallel(k * depth);
+  if (!centre.ok() || !outer.ok() || !neutral.ok()) return Refused("数值超出可计算的范围");
 
   ProfileBend bend;
   bend.given_face = request.face;
   bend.depth = depth;
-  bend.inner = SegmentOfRadiusAndAngle(inner_radius, given.angle);
-  bend.centre = SegmentOfRadiusAndAngle(inner_radius + depth / 2, given.angle);
-  bend.outer = SegmentOfRadiusAndAngle(inner_radius + depth, given.angle);
+  bend.inner = *inner.value;
+  bend.centre = *centre.value;
+  bend.outer = *outer.value;
   FaceIn(bend, request.face) = given;
 
   bend.neutral_factor = k;
-  bend.neutral_radius = inner_radius + k * depth;
-  bend.neutral_arc = bend.neutral_radius * Radians(given.angle);
+  bend.neutral = *neutral.value;
+  bend.neutral_arc = bend.neutral.Length();
   bend.tail_a = request.tail_a;
   bend.tail_b = request.tail_b;
   bend.trim = request.trim;
   bend.cut_length = bend.neutral_arc + bend.tail_a + bend.tail_b + bend.trim;
-  if (!FiniteSegment(bend.outer) || !std::isfinite(bend.cut_length)) {
+  if (!Usable(bend.outer) || !std::isfinite(bend.cut_length)) {
     return Refused("数值超出可计算的范围");
   }
-  return Accepted(bend);
+  bend.program = Program(bend);
+  return Accepted(std::move(bend));
+}
+
+Checked<ProfileBend> BendProfile(const ExactSegment& given, const ProfileRequest& request) {
+  return BendProfile(Arch::OfSegment(given), request);
 }
 
 }  // namespace segcalc

@@ -8,91 +8,77 @@
 namespace segcalc {
 namespace {
 
-// s of the arc's point (x, y): its angle at the centre from the arc's middle,
-// by atan2 so that the far side beyond a semicircle comes out right too, as a
-// share of the whole angle. The centre lies R - H below the chord (above it,
-// beyond a semicircle, where R - H is negative).
-double ArcLengthTo(const ExactSegment& s, double x, double y) {
-  const double from_middle = std::atan2(x, y + (s.radius - s.height));
-  return s.arc * (0.5 + from_middle / Radians(s.angle));
-}
-
-Station StationAt(const ExactSegment& s, double x) {
-  const double y = OrdinateAt(s, x);
-  return {x, y, ArcLengthTo(s, x, y)};
-}
-
-// The ends, set exactly, around the stations strictly inside the chord.
-std::vector<Station> WithEnds(const ExactSegment& s, const std::vector<double>& inside) {
-  const double half = s.chord / 2;
-  const bool beyond_semicircle = s.angle > 180;
+// The ends, set exactly, around the stations strictly inside the span.
+std::vector<Station> WithEnds(const Arch& arch, const std::vector<double>& inside) {
   std::vector<Station> rows;
   rows.reserve(inside.size() + 4);
-  rows.push_back({-half, 0.0, 0.0});
-  if (beyond_semicircle) rows.push_back(StationAt(s, -half));
-  for (const double x : inside) rows.push_back(StationAt(s, x));
-  if (beyond_semicircle) rows.push_back(StationAt(s, half));
-  rows.push_back({half, 0.0, s.arc});
+  const auto add = [&rows](const ArchPoint& p) { rows.push_back({p.x, p.y, p.s}); };
+  for (const ArchPoint& p : arch.OverEnd(true)) add(p);
+  for (const double x : inside) {
+    if (const std::optional<ArchPoint> p = arch.Above(x)) add(*p);
+  }
+  for (const ArchPoint& p : arch.OverEnd(false)) add(p);
   return rows;
 }
 
 // A station closer to an end than this is the end itself, as in the
 // ordinates table.
-double SameAsEnd(const ExactSegment& s) {
-  return s.chord / 2 * 1e-12;
+double SameAsEnd(double half) {
+  return half * 1e-12;
 }
 
 std::string TooManyRows() {
   return "测点太多,超过 " + std::to_string(kMaxOrdinateRows) + " 个";
 }
 
-Checked<std::vector<double>> CentredInside(const ExactSegment& s, double step) {
-  const OrdinateTable table = Ordinates(s, step);
+Checked<std::vector<double>> CentredInside(const Arch& arch, double half, double step) {
+  const OrdinateTable table = Ordinates(arch, step);
   if (!table.error.empty()) return Refused(table.error);
   std::vector<double> inside;
   for (const Ordinate& row : table.rows) {
-    if (std::abs(row.x) < s.chord / 2) inside.push_back(row.x);
+    if (std::abs(row.x) < half) inside.push_back(row.x);
   }
   return Accepted(std::move(inside));
 }
 
-Checked<std::vector<double>> FromEndInside(const ExactSegment& s, double step) {
-  const double limit = s.chord - SameAsEnd(s);
+Checked<std::vector<double>> FromEndInside(double half, double step) {
+  const double span = 2 * half;
+  const double limit = span - SameAsEnd(half);
   const double count = std::ceil(limit / step) - 1;
   if (!(count + 2 <= static_cast<double>(kMaxOrdinateRows))) return Refused(TooManyRows());
   std::vector<double> inside;
-  for (double k = 1; k <= count && k * step < limit; ++k) inside.push_back(k * step - s.chord / 2);
+  for (double k = 1; k <= count && k * step < limit; ++k) inside.push_back(k * step - half);
   return Accepted(std::move(inside));
 }
 
-std::vector<double> DivideInside(const ExactSegment& s, std::size_t parts) {
+std::vector<double> DivideInside(double half, std::size_t parts) {
   std::vector<double> inside;
   const double n = static_cast<double>(parts);
   // (2i - N) / N is exactly antisymmetric: the table is symmetric to the bit.
   for (std::size_t i = 1; i < parts; ++i) {
-    inside.push_back(s.chord / 2 * ((2 * static_cast<double>(i) - n) / n));
+    inside.push_back(half * ((2 * static_cast<double>(i) - n) / n));
   }
   return inside;
 }
 
-Checked<std::vector<double>> ListInside(const ExactSegment& s,
-                                        const std::vector<double>& spacings) {
-  const double same = SameAsEnd(s);
+Checked<std::vector<double>> ListInside(double half, const std::vector<double>& spacings) {
+  const double span = 2 * half;
+  const double same = SameAsEnd(half);
   std::vector<double> inside;
   double offset = 0;
-  double previous = -s.chord / 2;
+  double previous = -half;
   for (std::size_t i = 0; i < spacings.size(); ++i) {
     offset += spacings[i];
     const std::string which = "第 " + std::to_string(i + 1) + " 个间距";
-    if (offset > s.chord + same) {
+    if (offset > span + same) {
       return Refused("间距之和在" + which + "处达到 " + FormatNumber(offset, {}) + ",超出弦长 " +
-                     FormatNumber(s.chord, {}));
+                     FormatNumber(span, {}));
     }
-    if (offset >= s.chord - same) {
+    if (offset >= span - same) {
       if (i + 1 < spacings.size()) return Refused(which + "已到右端,其后的间距超出弦长");
       break;  // the right end itself, listed once
     }
-    const double x = offset - s.chord / 2;
+    const double x = offset - half;
     if (!(x > previous)) return Refused(which + "太小,测点与前一个重合");
     inside.push_back(x);
     previous = x;
@@ -127,28 +113,33 @@ std::string StationPlanProblem(const StationPlan& plan) {
   return "测点方式无效";
 }
 
-Checked<std::vector<Station>> Stations(const ExactSegment& segment, const StationPlan& plan) {
+Checked<std::vector<Station>> Stations(const Arch& arch, const StationPlan& plan) {
   if (std::string problem = StationPlanProblem(plan); !problem.empty()) return Refused(problem);
-  if (!(std::isfinite(segment.chord) && segment.chord > 0 && std::isfinite(segment.arc))) {
+  const double half = arch.RightEnd().x;
+  if (!(std::isfinite(half) && half > 0 && std::isfinite(arch.Length()))) {
     return Refused("圆弧数据无效");
   }
   Checked<std::vector<double>> inside;
   switch (plan.rule) {
     case StationRule::Centred:
-      inside = CentredInside(segment, plan.step);
+      inside = CentredInside(arch, half, plan.step);
       break;
     case StationRule::FromEnd:
-      inside = FromEndInside(segment, plan.step);
+      inside = FromEndInside(half, plan.step);
       break;
     case StationRule::Divide:
-      inside = Accepted(DivideInside(segment, plan.parts));
+      inside = Accepted(DivideInside(half, plan.parts));
       break;
     case StationRule::List:
-      inside = ListInside(segment, plan.spacings);
+      inside = ListInside(half, plan.spacings);
       break;
   }
   if (!inside.ok()) return Refused(inside.error);
-  return Accepted(WithEnds(segment, *inside.value));
+  return Accepted(WithEnds(arch, *inside.value));
+}
+
+Checked<std::vector<Station>> Stations(const ExactSegment& segment, const StationPlan& plan) {
+  return Stations(Arch::OfSegment(segment), plan);
 }
 
 }  // namespace segcalc

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "geometry/arch.h"
 #include "geometry/checked.h"
 #include "geometry/exact_geometry.h"
 
@@ -42,6 +43,9 @@ std::string StationPlanProblem(const StationPlan& plan);
 // the outside and the far side of the arc above it. Refuses, besides the
 // plan's own problems, spacings whose sum passes the right end, and more rows
 // than kMaxOrdinateRows.
+// On any other head x runs along its span from the middle, y is the height
+// over the springing line and s the length along the arch.
+Checked<std::vector<Station>> Stations(const Arch& arch, const StationPlan& plan);
 Checked<std::vector<Station>> Stations(const ExactSegment& segment, const StationPlan& plan);
 
 }  // namespace segcalc

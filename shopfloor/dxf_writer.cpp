@@ -51,6 +51,10 @@ int LayerColour(DrawingLayer layer) {
       return 1;
     case DrawingLayer::Facets:
       return 3;
+    case DrawingLayer::Legs:
+      return 7;
+    case DrawingLayer::Ellipse:
+      return 6;
   }
   return 7;
 }
@@ -74,6 +78,7 @@ std::vector<DrawingLayer> LayersOf(const PartDrawing& drawing) {
   };
   for (const DrawnArc& arc : drawing.arcs) add(arc.layer);
   for (const DrawnLine& line : drawing.lines) add(line.layer);
+  for (const DrawnPolyline& polyline : drawing.polylines) add(polyline.layer);
   return layers;
 }
 
@@ -106,6 +111,14 @@ void WriteDxf(std::ostream& out, const PartDrawing& drawing) {
   }
   for (const DrawnLine& line : drawing.lines) {
     dxf.Line(LayerName(line.layer), line.x1, line.y1, line.x2, line.y2);
+  }
+  // R12 has no LWPOLYLINE: a POLYLINE of VERTEX entities ended by SEQEND.
+  for (const DrawnPolyline& polyline : drawing.polylines) {
+    const char* layer = LayerName(polyline.layer);
+    dxf.Pair(0, "POLYLINE").Pair(8, layer).Pair(66, 1).Point(10, 0.0, 0.0).Pair(70, 0);
+    for (const PlanePoint& p : polyline.points)
+      dxf.Pair(0, "VERTEX").Pair(8, layer).Point(10, p.x, p.y);
+    dxf.Pair(0, "SEQEND").Pair(8, layer);
   }
   dxf.Pair(0, "ENDSEC");
   dxf.Pair(0, "EOF");

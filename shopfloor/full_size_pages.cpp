@@ -14,9 +14,10 @@ namespace {
 
 std::string AlignmentMark(double x, double y) {
   return "<g fill=\"none\" stroke=\"#000\" stroke-width=\"0.2\"><circle cx=\"" + SvgNumber(x) +
-         "\" cy=\"" + SvgNumber(y) + "\" r=\"3\"/><line x1=\"" + SvgNumber(x - 4) + "\" y1=\"" + SvgNumber(y) +
-         "\" x2=\"" + SvgNumber(x + 4) + "\" y2=\"" + SvgNumber(y) + "\"/><line x1=\"" + SvgNumber(x) + "\" y1=\"" +
-         SvgNumber(y - 4) + "\" x2=\"" + SvgNumber(x) + "\" y2=\"" + SvgNumber(y + 4) + "\"/></g>\n";
+         "\" cy=\"" + SvgNumber(y) + "\" r=\"3\"/><line x1=\"" + SvgNumber(x - 4) + "\" y1=\"" +
+         SvgNumber(y) + "\" x2=\"" + SvgNumber(x + 4) + "\" y2=\"" + SvgNumber(y) +
+         "\"/><line x1=\"" + SvgNumber(x) + "\" y1=\"" + SvgNumber(y - 4) + "\" x2=\"" +
+         SvgNumber(x) + "\" y2=\"" + SvgNumber(y + 4) + "\"/></g>\n";
 }
 
 // The middle of the part of a window that holds drawing: the last window in
@@ -32,8 +33,8 @@ std::string Seams(const TileGrid& grid) {
   // Styles are attributes, not classes: the sheets show this through <use>.
   const char* edge = "stroke=\"#f60\" stroke-width=\"0.2\" stroke-dasharray=\"2 2\"";
   const auto line = [&](double x1, double y1, double x2, double y2) {
-    return "<line x1=\"" + SvgNumber(x1) + "\" y1=\"" + SvgNumber(y1) + "\" x2=\"" + SvgNumber(x2) + "\" y2=\"" +
-           SvgNumber(y2) + "\" " + edge + "/>\n";
+    return "<line x1=\"" + SvgNumber(x1) + "\" y1=\"" + SvgNumber(y1) + "\" x2=\"" + SvgNumber(x2) +
+           "\" y2=\"" + SvgNumber(y2) + "\" " + edge + "/>\n";
   };
   for (int c = 0; c + 1 < grid.columns; ++c) {
     const double x = grid.left(c + 1);
@@ -50,40 +51,6 @@ std::string Seams(const TileGrid& grid) {
       svg += AlignmentMark(Middle(grid.left(c), kTileWidthMm, grid.width), y + kTileOverlapMm / 2);
     }
   }
-  return svg;
-}
-
-const char* LayerStyle(DrawingLayer layer) {
-  switch (layer) {
-    case DrawingLayer::Arc:
-      return "stroke=\"#000\" stroke-width=\"0.5\"";
-    case DrawingLayer::Chord:
-      return "stroke=\"#06c\" stroke-width=\"0.25\" stroke-dasharray=\"4 2\"";
-    case DrawingLayer::Height:
-    case DrawingLayer::Ordinates:
-      return "stroke=\"#555\" stroke-width=\"0.15\"";
-    case DrawingLayer::Inner:
-    case DrawingLayer::Outer:
-      return "stroke=\"#000\" stroke-width=\"0.35\"";
-    case DrawingLayer::Divisions:
-      return "stroke=\"#c00\" stroke-width=\"0.25\"";
-    case DrawingLayer::Facets:
-      return "stroke=\"#080\" stroke-width=\"0.25\"";
-  }
-  return "stroke=\"#000\"";
-}
-
-// The lines, then the arcs over them: what is cut along is drawn last.
-std::string DrawingSvg(const PartDrawing& drawing, const SvgFrame& frame) {
-  std::string svg;
-  for (const DrawnLine& line : drawing.lines) {
-    svg += SvgLine(frame, line.x1, line.y1, line.x2, line.y2, LayerStyle(line.layer));
-  }
-  if (drawing.centre_mark) {
-    svg += "<circle fill=\"#000\" cx=\"" + SvgNumber(frame.X(0)) + "\" cy=\"" +
-           SvgNumber(frame.Y(drawing.centre_y)) + "\" r=\"" + SvgNumber(2 * frame.scale) + "\"/>\n";
-  }
-  for (const DrawnArc& arc : drawing.arcs) svg += SvgArc(arc, frame, LayerStyle(arc.layer));
   return svg;
 }
 
@@ -156,14 +123,15 @@ bool Holds(const Window& w, const PlacedNumber& n) {
 }
 
 std::string NumberSvg(const PlacedNumber& n) {
-  return "<text font-size=\"" + SvgNumber(kLabelSize) + "\" fill=\"#c00\" text-anchor=\"middle\" x=\"" +
-         SvgNumber(n.x) + "\" y=\"" + SvgNumber(n.y + kLabelSize / 3) + "\">" + EscapeXml(n.label->text) +
-         "</text>\n";
+  return "<text font-size=\"" + SvgNumber(kLabelSize) +
+         "\" fill=\"#c00\" text-anchor=\"middle\" x=\"" + SvgNumber(n.x) + "\" y=\"" +
+         SvgNumber(n.y + kLabelSize / 3) + "\">" + EscapeXml(n.label->text) + "</text>\n";
 }
 
 std::string LabelSvg(const PlacedLabel& p) {
   return "<text font-size=\"" + SvgNumber(kLabelSize) + "\" fill=\"#333\" transform=\"translate(" +
-         SvgNumber(p.x) + " " + SvgNumber(p.start) + ") rotate(-90)\">" + EscapeXml(p.label->text) + "</text>\n";
+         SvgNumber(p.x) + " " + SvgNumber(p.start) + ") rotate(-90)\">" + EscapeXml(p.label->text) +
+         "</text>\n";
 }
 
 }  // namespace
@@ -203,8 +171,10 @@ void WriteFullSizePages(std::ostream& out, const PartDrawing& drawing, const She
          "<pattern id=\"grid\" width=\"10\" height=\"10\" patternUnits=\"userSpaceOnUse\">"
          "<path d=\"M 10 0 L 0 0 0 10\" fill=\"none\" stroke=\"#ccc\" stroke-width=\"0.1\"/>"
          "</pattern>\n<g id=\"fullsize\">\n<rect x=\"0\" y=\"0\" width=\""
-      << SvgNumber(grid.width) << "\" height=\"" << SvgNumber(grid.height) << "\" fill=\"url(#grid)\"/>\n"
-      << DrawingSvg(drawing, plan.frame) << Seams(grid) << "</g>\n</defs></svg>\n";
+      << SvgNumber(grid.width) << "\" height=\"" << SvgNumber(grid.height)
+      << "\" fill=\"url(#grid)\"/>\n"
+      << DrawingSvg(drawing, plan.frame, 2 * plan.frame.scale) << Seams(grid)
+      << "</g>\n</defs></svg>\n";
   std::vector<PlacedLabel> labels;
   for (const LineLabel& label : drawing.labels) labels.push_back(Place(label, plan));
   // Short and within the margins: each stands whole on a sheet, the sheets
@@ -226,8 +196,8 @@ void WriteFullSizePages(std::ostream& out, const PartDrawing& drawing, const She
         << check_bar << "<div class=\"hint\">蓝条打印后应量得 100 mm,否则打印比例不对。相邻页重叠 "
         << PlainNumber(kTileOverlapMm, 2) << " mm,对准十字标记后粘贴。</div>\n</div>\n"
         << "<svg class=\"tile\" width=\"" << SvgNumber(kTileWidthMm) << "mm\" height=\""
-        << SvgNumber(kTileHeightMm) << "mm\" viewBox=\"" << SvgNumber(w.left) << " " << SvgNumber(w.top) << " "
-        << SvgNumber(kTileWidthMm) << " " << SvgNumber(kTileHeightMm)
+        << SvgNumber(kTileHeightMm) << "mm\" viewBox=\"" << SvgNumber(w.left) << " "
+        << SvgNumber(w.top) << " " << SvgNumber(kTileWidthMm) << " " << SvgNumber(kTileHeightMm)
         << "\" preserveAspectRatio=\"none\"><use href=\"#fullsize\"/>\n";
     for (const PlacedLabel& label : labels) {
       if (Holds(w, label)) out << LabelSvg(label);
@@ -250,20 +220,24 @@ std::string AssemblyMapSvg(const PartDrawing& drawing, const SheetPlan& plan) {
   // The sheets' frame, scaled into the map.
   const SvgFrame frame{scale, plan.frame.offset_x * scale, plan.frame.offset_y * scale};
   std::string svg = "<svg class=\"assembly\" width=\"" + SvgNumber(kWidth) + "mm\" height=\"" +
-                    SvgNumber(height) + "mm\" viewBox=\"0 0 " + SvgNumber(kWidth) + " " + SvgNumber(height) + "\">\n";
+                    SvgNumber(height) + "mm\" viewBox=\"0 0 " + SvgNumber(kWidth) + " " +
+                    SvgNumber(height) + "\">\n";
   svg += "<g stroke-width=\"0.4\">";
   for (const DrawnArc& arc : drawing.arcs) svg += SvgArc(arc, frame, "stroke=\"#000\"");
+  for (const DrawnPolyline& polyline : drawing.polylines) {
+    svg += SvgPolyline(polyline, frame, "stroke=\"#000\"");
+  }
   svg += "</g>\n";
   const double cell_w = kTileWidthMm * scale, cell_h = kTileHeightMm * scale;
   const double font = std::min(3.0, std::min(cell_w / 4, cell_h / 2));
   for (const SheetPlan::Sheet& sheet : plan.printed) {
     const double x = grid.left(sheet.column) * scale, y = grid.top(sheet.row) * scale;
-    svg += "<rect x=\"" + SvgNumber(x) + "\" y=\"" + SvgNumber(y) + "\" width=\"" + SvgNumber(cell_w) + "\" height=\"" +
-           SvgNumber(cell_h) +
+    svg += "<rect x=\"" + SvgNumber(x) + "\" y=\"" + SvgNumber(y) + "\" width=\"" +
+           SvgNumber(cell_w) + "\" height=\"" + SvgNumber(cell_h) +
            "\" fill=\"#06c\" fill-opacity=\"0.06\" stroke=\"#06c\" stroke-width=\"0.2\"/>\n";
-    svg += "<text x=\"" + SvgNumber(x + cell_w / 2) + "\" y=\"" + SvgNumber(y + cell_h / 2 + font / 3) +
-           "\" font-size=\"" + SvgNumber(font) + "\" text-anchor=\"middle\" fill=\"#06c\">" +
-           SheetLabel(sheet) + "</text>\n";
+    svg += "<text x=\"" + SvgNumber(x + cell_w / 2) + "\" y=\"" +
+           SvgNumber(y + cell_h / 2 + font / 3) + "\" font-size=\"" + SvgNumber(font) +
+           "\" text-anchor=\"middle\" fill=\"#06c\">" + SheetLabel(sheet) + "</text>\n";
   }
   svg += "</svg>\n";
   return svg;

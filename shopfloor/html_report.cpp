@@ -5,8 +5,8 @@
 #include <ostream>
 
 #include "calc/outcome_message.h"
-#include "shopfloor/arc_geometry.h"
 #include "shopfloor/full_size_pages.h"
+#include "shopfloor/part_picture.h"
 #include "shopfloor/part_report.h"
 #include "shopfloor/plain_number.h"
 #include "shopfloor/svg_shapes.h"
@@ -110,10 +110,16 @@ void WriteResults(std::ostream& out, const ComputeRecord& record, const OutputFo
 }
 
 void WriteOrdinates(std::ostream& out, const ArcPart& part, const OutputFormat& format) {
-  out << "<h2>放样表</h2>\n<p class=\"note\">自弦的中点起,沿弦每隔 "
-      << format.Length(part.ordinate_step) << " 取一点,y 为该点到圆弧的垂直距离(单位 "
-      << UnitSymbol(format.unit) << ")。";
-  if (part.segment.angle > 180) {
+  if (part.circle()) {
+    out << "<h2>放样表</h2>\n<p class=\"note\">自弦的中点起,沿弦每隔 "
+        << format.Length(part.ordinate_step) << " 取一点,y 为该点到圆弧的垂直距离(单位 "
+        << UnitSymbol(format.unit) << ")。";
+  } else {
+    out << "<h2>放样表</h2>\n<p class=\"note\">自跨度的中点起,沿起拱线每隔 "
+        << format.Length(part.ordinate_step) << " 取一点,y 为该点在起拱线以上的高度(单位 "
+        << UnitSymbol(format.unit) << ")。";
+  }
+  if (part.circle() && part.circle()->angle > 180) {
     out << "圆弧大于半圆,两端伸出弦外:弦内各点给出到圆弧远侧的距离;弦的两端各列两行,"
            "0 为圆弧端点,另一行为同一垂线与圆弧远侧的交点。弦外伸出部分见实物尺寸图。";
   }
@@ -136,46 +142,11 @@ void WriteOrdinates(std::ostream& out, const ArcPart& part, const OutputFormat& 
   out << "</div>\n";
 }
 
-// The whole arc scaled into a 180 by 110 mm box, with its measurements.
-void WriteOverview(std::ostream& out, const ArcPart& part, const OutputFormat& format) {
-  const ExactSegment& segment = part.segment;
-  const ArcLayout arc = LayOutArc(segment, 1);
-  const double scale = std::min(150 / (arc.max_x - arc.min_x), 70 / arc.height);
-  const SvgFrame frame{scale, 90, 18 + arc.height * scale};
-  const auto text = [&](double x, double y, const std::string& words, const char* anchor) {
-    return SvgText(frame, x, y, words,
-                   std::string("font-size=\"3.5\" text-anchor=\"") + anchor + "\"");
-  };
-  const std::string unit(UnitSymbol(format.unit));
-  out << "<div class=\"keep\"><h2>总图</h2>\n<svg class=\"overview\" viewBox=\"0 0 180 110\">\n";
-  out << SvgLine(frame, -arc.half_chord, 0, arc.half_chord, 0,
-                 "stroke=\"#06c\" stroke-width=\"0.3\" stroke-dasharray=\"3 1.5\"");
-  out << SvgLine(frame, 0, 0, 0, arc.height, "stroke=\"#090\" stroke-width=\"0.3\"");
-  for (const Ordinate& o : part.ordinates.rows) {
-    if (o.y > 0) out << SvgLine(frame, o.x, 0, o.x, o.y, "stroke=\"#999\" stroke-width=\"0.15\"");
-  }
-  const double centre_on_page = frame.Y(arc.centre_y);
-  if (centre_on_page > 2 && centre_on_page < 108) {
-    const char* radius_style = "stroke=\"#c00\" stroke-width=\"0.2\" stroke-dasharray=\"1 1\"";
-    out << SvgLine(frame, 0, arc.centre_y, -arc.half_chord, 0, radius_style);
-    out << SvgLine(frame, 0, arc.centre_y, arc.half_chord, 0, radius_style);
-    out << "<circle cx=\"" << PlainNumber(frame.X(0), 4) << "\" cy=\""
-        << PlainNumber(centre_on_page, 4) << "\" r=\"0.8\" fill=\"#c00\"/>\n";
-  }
-  out << SvgArc(arc, frame, "stroke=\"#000\" stroke-width=\"0.6\"");
-  // Chord dimension below the chord, with its end ticks.
-  const double below = -8 / scale;
-  out << SvgLine(frame, -arc.half_chord, below, arc.half_chord, below,
-                 "stroke=\"#000\" stroke-width=\"0.2\"");
-  for (const double x : {-arc.half_chord, arc.half_chord}) {
-    out << SvgLine(frame, x, 0, x, below * 1.3, "stroke=\"#000\" stroke-width=\"0.2\"");
-  }
-  out << text(0, below * 1.6, "弦长 " + format.Length(segment.chord) + " " + unit, "middle");
-  out << text(1.5 / scale, arc.height / 2, "弦高 " + format.Length(segment.height), "start");
-  out << text(0, arc.height + 4 / scale, "弧长 " + format.Length(segment.arc), "middle");
-  out << "<text x=\"4\" y=\"106\" font-size=\"3.5\">半径 " << format.Length(segment.radius) << " "
-      << unit << ",夹角 " << format.Angle(segment.angle) << "°(总图不按比例尺量取)</text>\n";
-  out << "</svg></div>\n";
+// The whole part scaled into a 180 by 110 mm box, with its measurements.
+void WriteOverview(std::ostream& out, const ArcPart& part, const PartDrawing& drawing,
+                   const OutputFormat& format) {
+  out << "<div class=\"keep\"><h2>总图</h2>\n"
+      << PartPictureSvg(part, drawing, format, 180, 110, "overview") << "</div>\n";
 }
 
 bool SheetsPrinted(const SheetPlan& plan) {
@@ -225,7 +196,7 @@ void WriteReport(std::ostream& out, const ComputeRecord& record, const ArcPart* 
     WriteAssemblyMap(out, drawing, plan);
     WritePartSection(out, *part, format);
     WriteOrdinates(out, *part, format);
-    WriteOverview(out, *part, format);
+    WriteOverview(out, *part, drawing, format);
     WriteFullSize(out, drawing, plan);
   }
   out << "</body>\n</html>\n";

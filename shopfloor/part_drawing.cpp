@@ -1,5 +1,7 @@
 #include "shopfloor/part_drawing.h"
 
+#include "shopfloor/arch_drawing.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -102,13 +104,18 @@ bool ArcTouches(const DrawnArc& arc, const DrawingBox& box) {
   return false;
 }
 
-// How far a division's line reaches across an arc without a profile, and how
-// far beyond its outer end the division's number stands, in mm.
-constexpr double kDivisionTick = 5;
-constexpr double kNumberOffset = 4;
+bool PolylineTouches(const DrawnPolyline& polyline, const DrawingBox& box) {
+  for (std::size_t i = 1; i < polyline.points.size(); ++i) {
+    const PlanePoint& p = polyline.points[i - 1];
+    const PlanePoint& q = polyline.points[i];
+    if (LineTouches({polyline.layer, p.x, p.y, q.x, q.y}, box)) return true;
+  }
+  return false;
+}
 
-// The profile's faces share the arc's centre and angles; each division line
-// runs along the radius through its point, from the inner face to the outer.
+// A segment: the profile's faces share the arc's centre and angles; each
+// division line runs along the radius through its point, from the inner face
+// to the outer.
 void DrawProfileAndDivisions(const ArcPart& part, double scale, PartDrawing& drawing) {
   const DrawnArc given = drawing.arcs.front();
   const ProfileBend* bend = part.profile && part.profile->ok() ? &*part.profile->value : nullptr;
@@ -117,14 +124,14 @@ void DrawProfileAndDivisions(const ArcPart& part, double scale, PartDrawing& dra
                                       std::pair{DrawingLayer::Outer, &bend->outer}}) {
       DrawnArc arc = given;
       arc.layer = layer;
-      arc.radius = face->radius * scale;
+      arc.radius = face->circle()->radius * scale;
       drawing.arcs.push_back(arc);
     }
   }
   if (!part.divisions || !part.divisions->ok()) return;
   const std::vector<DivisionPoint>& points = part.divisions->value->points;
-  const double inner = bend ? bend->inner.radius * scale : given.radius - kDivisionTick;
-  const double outer = bend ? bend->outer.radius * scale : given.radius + kDivisionTick;
+  const double inner = bend ? bend->inner.circle()->radius * scale : given.radius - kDivisionTick;
+  const double outer = bend ? bend->outer.circle()->radius * scale : given.radius + kDivisionTick;
   for (std::size_t i = 0; i < points.size(); ++i) {
     const double x = points[i].x * scale, y = points[i].y * scale;
     const double ux = x / given.radius, uy = (y - given.centre_y) / given.radius;
@@ -158,6 +165,10 @@ const char* LayerName(DrawingLayer layer) {
       return "DIVISIONS";
     case DrawingLayer::Facets:
       return "FACETS";
+    case DrawingLayer::Legs:
+      return "LEGS";
+    case DrawingLayer::Ellipse:
+      return "ELLIPSE";
   }
   return "0";
 }
@@ -169,22 +180,28 @@ bool PartDrawing::Touches(const DrawingBox& box) const {
   for (const DrawnArc& arc : arcs) {
     if (ArcTouches(arc, box)) return true;
   }
-  return centre_mark && Inside(box, {0, centre_y});
+  for (const DrawnPolyline& polyline : polylines) {
+    if (PolylineTouches(polyline, box)) return true;
+  }
+  return std::any_of(centres.begin(), centres.end(), [&](const PlanePoint& c) {
+    return Inside(box, {c.x, c.y});
+  });
 }
 
-PartDrawing DrawPart(const ArcPart& part, const OutputFormat& format) {
-  const double scale = MillimetresPer(format.unit);
-  const ExactSegment& s = part.segment;
+namespace {
+
+void DrawSegment(const ArcPart& part, const OutputFormat& format, double scale,
+                 PartDrawing& drawing) {
+  const ExactSegment& s = *part.circle();
   const double radius = s.radius * scale;
   const double half_chord = s.chord / 2 * scale;
   const double height = s.height * scale;
-  PartDrawing drawing;
   // The centre sits R - H below the chord; from the given lengths, not from a
   // cosine, so a flat arc's centre is as exact as its height.
-  drawing.centre_y = height - radius;
+  const double centre_y = height - radius;
   double start = 90 - s.angle / 2;
   if (start < 0) start += 360;
-  drawing.arcs.push_back({DrawingLayer::Arc, 0, drawing.centre_y, radius, start, 90 + s.angle / 2});
+  drawing.arcs.push_back({DrawingLayer::Arc, 0, centre_y, radius, start, 90 + s.angle / 2});
   drawing.lines.push_back({DrawingLayer::Chord, -half_chord, 0, half_chord, 0});
   drawing.lines.push_back({DrawingLayer::Height, 0, 0, 0, height});
   for (const Ordinate& station : part.ordinates.rows) {
@@ -195,8 +212,21 @@ PartDrawing DrawPart(const ArcPart& part, const OutputFormat& format) {
     drawing.labels.push_back({"x " + format.Length(station.x) + " / y " + format.Length(station.y),
                               x, 0, station.y * scale});
   }
-  drawing.centre_mark = s.angle > 180;
+  if (s.angle > 180) drawing.centres.push_back({0, centre_y});
   DrawProfileAndDivisions(part, scale, drawing);
+}
+
+}  // namespace
+
+PartDrawing DrawPart(const ArcPart& part, const OutputFormat& format) {
+  const double scale = MillimetresPer(format.unit);
+  PartDrawing drawing;
+  if (part.circle()) {
+    DrawSegment(part, format, scale, drawing);
+  } else {
+    DrawArchHead(part, format, scale, drawing);
+  }
+  DrawLegs(part, scale, drawing);
 
   bool first = true;
   for (const DrawnArc& arc : drawing.arcs) {
@@ -209,6 +239,9 @@ PartDrawing DrawPart(const ArcPart& part, const OutputFormat& format) {
   for (const DrawnLine& line : drawing.lines) {
     Include(drawing.extent, {line.x1, line.y1}, first);
     Include(drawing.extent, {line.x2, line.y2}, first);
+  }
+  for (const DrawnPolyline& polyline : drawing.polylines) {
+    for (const PlanePoint& p : polyline.points) Include(drawing.extent, {p.x, p.y}, first);
   }
   return drawing;
 }

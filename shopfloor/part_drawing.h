@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "geometry/arc_part.h"
+#include "geometry/plane_point.h"
 #include "shopfloor/output_format.h"
 
 namespace segcalc {
@@ -12,8 +13,21 @@ namespace segcalc {
 // for CAM programs that pick what to cut by layer.
 // ARC is the face the measurements describe; INNER and OUTER the faces of a
 // profile bent to it; DIVISIONS a line across the profile (or the arc) at
-// each division point; FACETS the straight members between them.
-enum class DrawingLayer { Arc, Chord, Height, Ordinates, Inner, Outer, Divisions, Facets };
+// each division point; FACETS the straight members between them; LEGS the
+// straight sides under the springing and the sill; ELLIPSE the true curve of
+// an elliptical head, whose ARC is the circular arcs it is bent in.
+enum class DrawingLayer {
+  Arc,
+  Chord,
+  Height,
+  Ordinates,
+  Inner,
+  Outer,
+  Divisions,
+  Facets,
+  Legs,
+  Ellipse
+};
 const char* LayerName(DrawingLayer layer);  // ARC, CHORD, HEIGHT, ORDINATES, INNER, ...
 
 // An arc of a circle, counter-clockwise from start to end as CAD arcs are
@@ -27,6 +41,12 @@ struct DrawnArc {
 struct DrawnLine {
   DrawingLayer layer;
   double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+};
+
+// A curve that is no circle, as straight pieces close enough to it.
+struct DrawnPolyline {
+  DrawingLayer layer;
+  std::vector<PlanePoint> points;
 };
 
 // A label beside a vertical line from (x, bottom) to (x, top): the text runs
@@ -57,16 +77,17 @@ struct DrawingBox {
 struct PartDrawing {
   std::vector<DrawnArc> arcs;
   std::vector<DrawnLine> lines;
+  std::vector<DrawnPolyline> polylines;
   std::vector<LineLabel> labels;
   std::vector<PointLabel> numbers;
-  // A mark at the centre when the arc is more than a semicircle: the centre
-  // then lies on the template, where it helps to check the radius.
-  bool centre_mark = false;
-  double centre_y = 0;
+  // Marks at the centres that lie on the template, where they help to set
+  // out and check the radii: an arc of more than a semicircle, the centres
+  // on the springing line of a pointed or three-centred head.
+  std::vector<PlanePoint> centres;
   DrawingBox extent;
 
-  // Whether any arc or line passes through the box: a sheet showing none of
-  // them is not worth printing.
+  // Whether any arc, line or curve passes through the box: a sheet showing
+  // none of them is not worth printing.
   bool Touches(const DrawingBox& box) const;
 };
 

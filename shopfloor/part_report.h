@@ -7,9 +7,9 @@
 
 namespace segcalc {
 
-// The report's 下料 section, when any of it was asked for: the profile's three
-// faces and cut length, the divisions with each point and the mitre and fold
-// angles, the stations, the area; or why a part was refused.
+// The report's 下料 section, when any of it was asked for: the head, the
+// profile's faces and cut length, the divisions with each point and the
+// mitre and fold angles, the stations, the area; or why a part was refused.
 void WritePartSection(std::ostream& out, const ArcPart& part, const OutputFormat& format);
 
 }  // namespace segcalc

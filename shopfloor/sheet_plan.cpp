@@ -67,9 +67,20 @@ SheetPlan PlanSheets(const PartDrawing& drawing) {
     one.arcs = {arc};
     MarkWindows(plan, extent, marked, [&](const DrawingBox& box) { return one.Touches(box); });
   }
-  if (drawing.centre_mark) {
-    const DrawingBox centre{0, drawing.centre_y, 0, drawing.centre_y};
-    MarkWindows(plan, centre, marked, [](const DrawingBox&) { return true; });
+  for (const DrawnPolyline& polyline : drawing.polylines) {
+    for (std::size_t i = 1; i < polyline.points.size(); ++i) {
+      const PlanePoint& p = polyline.points[i - 1];
+      const PlanePoint& q = polyline.points[i];
+      PartDrawing one;
+      one.lines = {{polyline.layer, p.x, p.y, q.x, q.y}};
+      MarkWindows(plan,
+                  {std::min(p.x, q.x), std::min(p.y, q.y), std::max(p.x, q.x), std::max(p.y, q.y)},
+                  marked, [&](const DrawingBox& box) { return one.Touches(box); });
+    }
+  }
+  for (const PlanePoint& centre : drawing.centres) {
+    MarkWindows(plan, {centre.x, centre.y, centre.x, centre.y}, marked,
+                [](const DrawingBox&) { return true; });
   }
   for (int r = 0; r < plan.grid.rows; ++r) {
     for (int c = 0; c < plan.grid.columns; ++c) {

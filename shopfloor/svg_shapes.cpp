@@ -33,16 +33,6 @@ std::string EscapeXml(std::string_view text) {
   return escaped;
 }
 
-std::string SvgArc(const ArcLayout& arc, const SvgFrame& frame, std::string_view attributes) {
-  // From the left end over the top to the right end: clockwise on the page,
-  // which is SVG's sweep flag 1.
-  const double r = arc.radius * frame.scale;
-  return "<path d=\"M " + SvgNumber(frame.X(-arc.half_chord)) + " " + SvgNumber(frame.Y(0)) +
-         " A " + SvgNumber(r) + " " + SvgNumber(r) + " 0 " + (arc.beyond_semicircle ? "1" : "0") +
-         " 1 " + SvgNumber(frame.X(arc.half_chord)) + " " + SvgNumber(frame.Y(0)) +
-         "\" fill=\"none\" " + std::string(attributes) + "/>\n";
-}
-
 std::string SvgArc(const DrawnArc& arc, const SvgFrame& frame, std::string_view attributes) {
   // Counter-clockwise from start to end in the drawing is clockwise on the
   // page from end to start: SVG's sweep flag 1.
@@ -54,9 +44,19 @@ std::string SvgArc(const DrawnArc& arc, const SvgFrame& frame, std::string_view 
   };
   double sweep = std::fmod(arc.end_degrees - arc.start_degrees, 360.0);
   if (sweep < 0) sweep += 360;
-  return "<path d=\"M " + point(arc.end_degrees) + " A " + SvgNumber(r) + " " + SvgNumber(r) + " 0 " +
-         (sweep > 180 ? "1" : "0") + " 1 " + point(arc.start_degrees) + "\" fill=\"none\" " +
-         std::string(attributes) + "/>\n";
+  return "<path d=\"M " + point(arc.end_degrees) + " A " + SvgNumber(r) + " " + SvgNumber(r) +
+         " 0 " + (sweep > 180 ? "1" : "0") + " 1 " + point(arc.start_degrees) +
+         "\" fill=\"none\" " + std::string(attributes) + "/>\n";
+}
+
+std::string SvgPolyline(const DrawnPolyline& polyline, const SvgFrame& frame,
+                        std::string_view attributes) {
+  std::string points;
+  for (const PlanePoint& p : polyline.points) {
+    if (!points.empty()) points += ' ';
+    points += SvgNumber(frame.X(p.x)) + "," + SvgNumber(frame.Y(p.y));
+  }
+  return "<polyline points=\"" + points + "\" fill=\"none\" " + std::string(attributes) + "/>\n";
 }
 
 std::string SvgLine(const SvgFrame& frame, double x1, double y1, double x2, double y2,
@@ -64,6 +64,46 @@ std::string SvgLine(const SvgFrame& frame, double x1, double y1, double x2, doub
   return "<line x1=\"" + SvgNumber(frame.X(x1)) + "\" y1=\"" + SvgNumber(frame.Y(y1)) + "\" x2=\"" +
          SvgNumber(frame.X(x2)) + "\" y2=\"" + SvgNumber(frame.Y(y2)) + "\" " +
          std::string(attributes) + "/>\n";
+}
+
+const char* LayerStyle(DrawingLayer layer) {
+  switch (layer) {
+    case DrawingLayer::Arc:
+      return "stroke=\"#000\" stroke-width=\"0.5\"";
+    case DrawingLayer::Chord:
+      return "stroke=\"#06c\" stroke-width=\"0.25\" stroke-dasharray=\"4 2\"";
+    case DrawingLayer::Height:
+    case DrawingLayer::Ordinates:
+      return "stroke=\"#555\" stroke-width=\"0.15\"";
+    case DrawingLayer::Inner:
+    case DrawingLayer::Outer:
+      return "stroke=\"#000\" stroke-width=\"0.35\"";
+    case DrawingLayer::Divisions:
+      return "stroke=\"#c00\" stroke-width=\"0.25\"";
+    case DrawingLayer::Facets:
+      return "stroke=\"#080\" stroke-width=\"0.25\"";
+    case DrawingLayer::Legs:
+      return "stroke=\"#000\" stroke-width=\"0.35\"";
+    case DrawingLayer::Ellipse:
+      return "stroke=\"#909\" stroke-width=\"0.2\"";
+  }
+  return "stroke=\"#000\"";
+}
+
+std::string DrawingSvg(const PartDrawing& drawing, const SvgFrame& frame, double mark_radius) {
+  std::string svg;
+  for (const DrawnLine& line : drawing.lines) {
+    svg += SvgLine(frame, line.x1, line.y1, line.x2, line.y2, LayerStyle(line.layer));
+  }
+  for (const PlanePoint& centre : drawing.centres) {
+    svg += "<circle fill=\"#000\" cx=\"" + SvgNumber(frame.X(centre.x)) + "\" cy=\"" +
+           SvgNumber(frame.Y(centre.y)) + "\" r=\"" + SvgNumber(mark_radius) + "\"/>\n";
+  }
+  for (const DrawnPolyline& polyline : drawing.polylines) {
+    svg += SvgPolyline(polyline, frame, LayerStyle(polyline.layer));
+  }
+  for (const DrawnArc& arc : drawing.arcs) svg += SvgArc(arc, frame, LayerStyle(arc.layer));
+  return svg;
 }
 
 std::string SvgText(const SvgFrame& frame, double x, double y, std::string_view text,

@@ -3,7 +3,6 @@
 #include <string>
 #include <string_view>
 
-#include "shopfloor/arc_geometry.h"
 #include "shopfloor/part_drawing.h"
 
 namespace segcalc {
@@ -26,10 +25,18 @@ std::string SvgNumber(double value);
 // into markup.
 std::string EscapeXml(std::string_view text);
 
-std::string SvgArc(const ArcLayout& arc, const SvgFrame& frame, std::string_view attributes);
 std::string SvgArc(const DrawnArc& arc, const SvgFrame& frame, std::string_view attributes);
+std::string SvgPolyline(const DrawnPolyline& polyline, const SvgFrame& frame,
+                        std::string_view attributes);
 std::string SvgLine(const SvgFrame& frame, double x1, double y1, double x2, double y2,
                     std::string_view attributes);
+// The stroke a layer is drawn with at 1:1, in mm.
+const char* LayerStyle(DrawingLayer layer);
+
+// The drawing's lines, then its curves and arcs over them (what is cut along
+// is drawn last), and the centres' marks of the given radius.
+std::string DrawingSvg(const PartDrawing& drawing, const SvgFrame& frame, double mark_radius);
+
 // Text anchored at a drawing point; size and attributes in SVG user units.
 std::string SvgText(const SvgFrame& frame, double x, double y, std::string_view text,
                     std::string_view attributes);

@@ -34,20 +34,20 @@ TEST_P(Bends, FacesShareTheAngleAndTheirRadiiDifferByTheDepth) {
   ASSERT_TRUE(bend.ok()) << bend.error;
   const ProfileBend& b = *bend.value;
   const double tolerance = 1e-12 * (c.radius + c.depth);
-  EXPECT_EQ(b.Face(c.face).radius, given.radius);
-  EXPECT_EQ(b.Face(c.face).arc, given.arc);
-  for (const ExactSegment* face : {&b.inner, &b.centre, &b.outer}) {
+  EXPECT_EQ(b.Face(c.face).circle()->radius, given.radius);
+  EXPECT_EQ(b.Face(c.face).circle()->arc, given.arc);
+  for (const ExactSegment* face : {b.inner.circle(), b.centre.circle(), b.outer.circle()}) {
     const ExactSegment textbook = Circle(face->radius, face->angle);
     EXPECT_EQ(face->angle, given.angle);
     EXPECT_NEAR(face->arc, textbook.arc, tolerance);
     EXPECT_NEAR(face->chord, textbook.chord, tolerance);
     EXPECT_NEAR(face->height, textbook.height, tolerance);
   }
-  EXPECT_NEAR(b.outer.radius - b.inner.radius, c.depth, tolerance);
-  EXPECT_NEAR(b.centre.radius - b.inner.radius, c.depth / 2, tolerance);
+  EXPECT_NEAR(b.outer.circle()->radius - b.inner.circle()->radius, c.depth, tolerance);
+  EXPECT_NEAR(b.centre.circle()->radius - b.inner.circle()->radius, c.depth / 2, tolerance);
   // Arc length grows linearly with the radius at a fixed angle, so the neutral
   // arc lies between the inner and outer arcs in the proportion K.
-  EXPECT_NEAR(b.neutral_arc, b.inner.arc + 0.3 * (b.outer.arc - b.inner.arc), tolerance * 10);
+  EXPECT_NEAR(b.neutral_arc, b.inner.circle()->arc + 0.3 * (b.outer.circle()->arc - b.inner.circle()->arc), tolerance * 10);
   EXPECT_NEAR(b.cut_length - b.neutral_arc, 40 + 60 + 5, tolerance * 10);
 }
 

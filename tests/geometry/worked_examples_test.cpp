@@ -50,7 +50,7 @@ TEST(WorkedExamples, ArchOfFiveSectionsCutFromFlatStock) {
   EXPECT_NEAR(outside.arc, 142.922934, 1e-6);
   const Checked<ProfileBend> arch = BendProfile(outside, {9, ProfileFace::Outer});
   ASSERT_TRUE(arch.ok()) << arch.error;
-  EXPECT_NEAR(arch.value->inner.radius, 61.25, 1e-6);
+  EXPECT_NEAR(arch.value->inner.circle()->radius, 61.25, 1e-6);
   const Checked<Divisions> sections = Divide(*arch.value, {DivisionRule::Count, 5});
   ASSERT_TRUE(sections.ok()) << sections.error;
   const Divisions& d = *sections.value;

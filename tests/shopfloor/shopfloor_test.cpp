@@ -223,7 +223,7 @@ TEST(Report, PrintsTheSheetsThatHoldDrawingAndNoOthers) {
     const std::string html = ReportText(report);
     long long windows = 0;
     const std::set<std::string> expected = SheetsHoldingDrawing(
-        report.part->segment, report.part->ordinates, MillimetresPer(c.unit), &windows);
+        *report.part->circle(), report.part->ordinates, MillimetresPer(c.unit), &windows);
     const std::set<std::string> printed = PrintedSheets(html);
     EXPECT_EQ(printed, expected) << c.name;
     EXPECT_EQ(static_cast<long long>(printed.size()) < windows, c.drops)
