@@ -140,6 +140,7 @@ BatchLineOutput ProcessBatchLine(std::string_view text, long number,
     if (columns.append) columns.append(number, nullptr, output);
     return output;
   }
+  if (columns.compute) return columns.compute(*parsed.line, number);
   const ComputeRecord record = RecordCompute(std::move(*parsed.line), separators, columns.exact);
   BatchLineOutput output{BatchResultLine(record), {}, kExitOk};
   if (columns.append) columns.append(number, &record, output);

@@ -51,6 +51,10 @@ struct BatchColumns {
   // whichever worker computed the line, so it must be safe to call from
   // several threads at once.
   std::function<void(long number, const ComputeRecord* record, BatchLineOutput& output)> append;
+  // A head named by --shape: each valid line is worked out by this instead
+  // of the calculator (its chord and height fields are the span and rise),
+  // giving the whole output line. Safe to call from several threads at once.
+  std::function<BatchLineOutput(const TypedInput& line, long number)> compute;
 };
 
 // The output's own header line: 结果, the five quantities, the added columns.

@@ -11,6 +11,7 @@
 #include "cli/batch_file.h"
 #include "cli/cli_options.h"
 #include "cli/exit_status.h"
+#include "cli/head_output.h"
 #include "cli/measured_fit.h"
 #include "cli/part_request.h"
 #include "cli/shop_output.h"
@@ -34,6 +35,7 @@ TypedInput TypedFrom(const CliOptions& options) {
 int ComputeOnce(const CliOptions& options, std::ostream& out, std::ostream& err,
                 const NumberSeparators& separators) {
   const OutputFormat format{options.shop.unit, separators};
+  if (options.shop.NamesShape()) return WriteHeadOutputs(options, out, err, separators);
   // A bent piece checked on its own: no measurements to compute from.
   const bool measured = !options.arc.empty() || !options.chord.empty() || !options.height.empty() ||
                         options.shop.GivesRadiusOrAngle();
@@ -79,13 +81,13 @@ int RunAction(const std::vector<std::string_view>& args, std::istream& in, std::
   }
   const ParsedOptions parsed = ParseCliOptions(args);
   if (!parsed.options) {
-    err << "segcalc-cli: " << parsed.error << "\n\n" << kUsageText << kShopUsageText;
+    err << "segcalc-cli: " << parsed.error << "\n\n" << kUsageText << ShopUsageText();
     return kExitUsage;
   }
   const CliOptions& options = *parsed.options;
   switch (options.action) {
     case CliOptions::Action::Help:
-      out << kUsageText << kShopUsageText;
+      out << kUsageText << ShopUsageText();
       return kExitOk;
     case CliOptions::Action::Version:
       out << "segcalc-cli " SEGCALC_VERSION "\n";

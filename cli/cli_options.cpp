@@ -1,11 +1,14 @@
 #include "cli/cli_options.h"
 
+#include "cli/shop_option_table.h"
+
 #include <set>
 
 namespace segcalc {
 
 const char* const kUsageText =
     "用法: segcalc-cli [--major] [--arc 弧长] [--chord 弦长] [--height 弦高]\n"
+    "      segcalc-cli --shape 拱形 --span 跨度 [--rise 拱高]\n"
     "      segcalc-cli --batch [-j 线程数] [文件]\n"
     "\n"
     "填入弧长,弦长,弦高中任意二项,求出夹角,半径和第三项。\n"
@@ -113,6 +116,12 @@ ParsedOptions ParseCliOptions(const std::vector<std::string_view>& args) {
   if (batch && (seen.count("--major") || seen.count("--arc") || seen.count("--chord") ||
                 seen.count("--height"))) {
     return {std::nullopt, "--batch 不能与 --major,--arc,--chord,--height 同用"};
+  }
+  if (options.shop.NamesShape() && !options.arc.empty()) {
+    return {std::nullopt, "给定拱形时不用 --arc:用 --span、--rise(或 --chord、--height)"};
+  }
+  if (options.shop.NamesShape() && options.shop.exact) {
+    return {std::nullopt, "--exact 只用于弓形的五个量,不能与 --shape 同用"};
   }
   if (const std::string error = CheckShopOptions(options.shop, batch); !error.empty()) {
     return {std::nullopt, error};

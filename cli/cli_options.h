@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "calc/segment_solver.h"
-#include "cli/shop_options.h"
+#include "cli/shop_option_table.h"
 
 namespace segcalc {
 

@@ -11,8 +11,9 @@
 namespace segcalc {
 
 // The shop-floor outputs beside the calculator's results: exact values, the
-// ordinate table, the printable report and the drawing, and what the shop
-// makes from the arc. Values are kept as typed and read when used.
+// ordinate table, the printable report and the drawing, the head's shape,
+// and what the shop makes from it. Values are kept as typed and read when
+// used; shop_option_table.cpp says which option fills which.
 struct ShopOptions {
   bool exact = false;
   std::optional<std::string> ordinate_step;  // read like the chord and height
@@ -22,6 +23,19 @@ struct ShopOptions {
   std::optional<std::string> angle;   // scan does not run, only the exact solve
   LengthUnit unit = LengthUnit::Millimetre;
   std::optional<std::string> dxf_dir;  // batch: one drawing per line with a circle
+
+  // The head, when it is not the segment the calculator solves: its shape,
+  // span and rise (or the chord and height given for them), a pointed arch's
+  // radius (radius above), a three-centred one's small radius, legs, a
+  // quarter, and how an ellipse is bent.
+  std::optional<std::string> shape;
+  std::optional<std::string> span;
+  std::optional<std::string> rise;
+  std::optional<std::string> small_radius;
+  std::optional<std::string> legs;  // H or HL,HR, an option list
+  std::optional<std::string> quarter;
+  std::optional<std::string> bend_arcs;
+  std::optional<std::string> bend_tolerance;
 
   // A profile bent to the arc.
   std::optional<std::string> profile_depth;
@@ -39,31 +53,16 @@ struct ShopOptions {
   std::optional<std::string> fit_file;  // measured points of a bent piece
   std::optional<std::string> target;    // the radius the piece should have
 
-  bool GivesRadiusOrAngle() const { return radius || angle; }
+  bool GivesRadiusOrAngle() const { return !shape && (radius || angle); }
+  // A head other than the calculator's segment: no scan runs.
+  bool NamesShape() const { return shape.has_value(); }
   bool AsksForPart() const {
     return profile_depth || pieces || max_deviation || max_panel || stations || area;
   }
   bool WantsSingleOutput() const {
     return exact || ordinate_step || report_file || dxf_file || GivesRadiusOrAngle() ||
-           AsksForPart();
+           NamesShape() || AsksForPart();
   }
 };
-
-struct ShopOptionParse {
-  bool taken = false;  // the argument was one of the shop options
-  std::string error;   // why it was refused
-};
-
-// Takes args[i] (name, with any '=value' already split off) when it is a shop
-// option, consuming its value from inline_value or args[i + 1].
-ShopOptionParse ParseShopOption(std::string_view name, std::optional<std::string_view> inline_value,
-                                const std::vector<std::string_view>& args, std::size_t& i,
-                                ShopOptions& shop);
-
-// Which shop options go with a batch and which with a single compute, and
-// which need one another; empty when the combination is fine.
-std::string CheckShopOptions(const ShopOptions& shop, bool batch);
-
-extern const char* const kShopUsageText;
 
 }  // namespace segcalc

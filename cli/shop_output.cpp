@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "cli/exit_status.h"
+#include "cli/head_output.h"
 #include "cli/part_lines.h"
 #include "cli/part_request.h"
 #include "geometry/arc_part.h"
@@ -93,8 +94,33 @@ int WriteShopOutputs(const CliOptions& options, const ComputeRecord& record, std
   return run.status;
 }
 
+std::optional<std::filesystem::path> DrawingFolder(const ShopOptions& shop) {
+  if (!shop.dxf_dir) return std::nullopt;
+  std::filesystem::path folder = PathFromUtf8(*shop.dxf_dir);
+  std::error_code ignored;  // a folder that cannot be made fails each write, line by line
+  std::filesystem::create_directories(folder, ignored);
+  return folder;
+}
+
+void BatchPartColumns::Append(long number, const ArcPart* part, BatchLineOutput& output) const {
+  for (const std::string& text : ColumnTexts(PartSections(part, layout, format))) {
+    output.result += '\t' + text;
+  }
+  const std::string line = "第 " + std::to_string(number) + " 行: ";
+  const auto fail = [&](int status, const std::string& message) {
+    output.message += (output.message.empty() ? "" : "\n") + line + message;
+    output.status = std::max(output.status, status);
+  };
+  if (!part) return;
+  for (const std::string& error : part->Errors()) fail(kExitFailed, error);
+  if (!folder) return;
+  const std::filesystem::path path = *folder / (std::to_string(number) + ".dxf");
+  if (!WriteDxfFile(path, *part, format)) fail(kExitWriteFailed, CannotWriteMessage(path));
+}
+
 BatchColumns ShopBatchColumns(const ShopOptions& shop, const PartRequest& request,
                               const NumberSeparators& separators) {
+  if (shop.NamesShape()) return HeadBatchColumns(shop, request, separators);
   BatchColumns columns;
   const bool part_asked = request.profile || request.divisions || request.area;
   if (!shop.exact && !shop.dxf_dir && !part_asked) return columns;
@@ -106,17 +132,12 @@ BatchColumns ShopBatchColumns(const ShopOptions& shop, const PartRequest& reques
   // The stations vary from line to line: they go into the drawings only.
   PartRequest asked = request;
   asked.stations.reset();
-  const SectionLayout layout = LayoutOf(std::nullopt, false, false, asked);
-  for (std::string& label : ColumnLabels(PartSections(nullptr, layout, format))) {
+  const BatchPartColumns part_columns{LayoutOf(std::nullopt, false, false, asked), format,
+                                      DrawingFolder(shop)};
+  for (std::string& label : ColumnLabels(PartSections(nullptr, part_columns.layout, format))) {
     columns.names.push_back(std::move(label));
   }
-  std::optional<std::filesystem::path> folder;
-  if (shop.dxf_dir) {
-    folder = PathFromUtf8(*shop.dxf_dir);
-    std::error_code ignored;  // a folder that cannot be made fails each write, line by line
-    std::filesystem::create_directories(*folder, ignored);
-  }
-  columns.append = [exact_columns = shop.exact, layout, request, folder, format](
+  columns.append = [exact_columns = shop.exact, part_columns, request, format](
                        long number, const ComputeRecord* record, BatchLineOutput& output) {
     if (exact_columns) {
       if (record) {
@@ -129,23 +150,7 @@ BatchColumns ShopBatchColumns(const ShopOptions& shop, const PartRequest& reques
     // drawing when the exact circle exists.
     std::optional<ArcPart> part;
     if (record && record->exact.segment) part = MakePart(*record->exact.segment, request);
-    for (const std::string& text :
-         ColumnTexts(PartSections(part ? &*part : nullptr, layout, format))) {
-      output.result += '\t' + text;
-    }
-    const std::string line = "第 " + std::to_string(number) + " 行: ";
-    if (part) {
-      for (const std::string& error : part->Errors()) {
-        output.message += (output.message.empty() ? "" : "\n") + line + error;
-        output.status = std::max(output.status, kExitFailed);
-      }
-    }
-    if (!folder || !part) return;
-    const std::filesystem::path path = *folder / (std::to_string(number) + ".dxf");
-    if (!WriteDxfFile(path, *part, format)) {
-      output.message += (output.message.empty() ? "" : "\n") + line + CannotWriteMessage(path);
-      output.status = std::max(output.status, kExitWriteFailed);
-    }
+    part_columns.Append(number, part ? &*part : nullptr, output);
   };
   return columns;
 }

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <filesystem>
 #include <iosfwd>
+#include <optional>
 
 #include "cli/batch.h"
 #include "cli/cli_options.h"
 #include "geometry/arc_part.h"
 #include "geometry/compute_record.h"
+#include "shopfloor/part_sections.h"
 
 namespace segcalc {
 
@@ -17,6 +20,18 @@ ExactCircle SingleExactCircle(const ShopOptions& shop);
 // solution), 2 (unusable values) or 3 (a file not written).
 int WriteShopOutputs(const CliOptions& options, const ComputeRecord& record, std::ostream& out,
                      std::ostream& err, const NumberSeparators& separators);
+
+// The part's columns of a batch line, its refusals and its drawing in the
+// --dxf-dir folder (made here when it is not there yet).
+struct BatchPartColumns {
+  SectionLayout layout;
+  OutputFormat format;
+  std::optional<std::filesystem::path> folder;
+
+  // Cells for a line without a part too; messages name the line.
+  void Append(long number, const ArcPart* part, BatchLineOutput& output) const;
+};
+std::optional<std::filesystem::path> DrawingFolder(const ShopOptions& shop);
 
 // What the shop options add to each batch line; the request as
 // ReadPartRequest read it from them.

@@ -118,7 +118,8 @@ double Arch::LengthAtParameter(std::size_t piece, double parameter) const {
 
 PlanePoint Arch::PointAtParameter(std::size_t piece, double parameter) const {
   if (ellipse_) return ellipse_->PointAt(parameter);
-  return pieces_.at(piece).PointAt(parameter);
+  const ArcPiece& p = pieces_.at(piece);
+  return p.PointAt(std::clamp(parameter, p.end_degrees - p.SweepDegrees(), p.end_degrees));
 }
 
 std::optional<ArchPoint> Arch::Above(double x) const {

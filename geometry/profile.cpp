@@ -1,5 +1,6 @@
 #include "geometry/profile.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -61,10 +62,16 @@ std::string NoInnerFace(const Arch& given, const ProfileRequest& request, const 
   return depth + " 时内侧无法成形:" + why;
 }
 
-// Where each radius of the neutral layer begins and ends along the cut bar.
+// Where each radius of the neutral layer begins and ends along the cut bar;
+// nothing to set where the whole head has one radius (a pointed arch's two
+// pieces are bent alike).
 std::vector<BendStretch> Program(const ProfileBend& bend) {
   std::vector<BendStretch> program;
-  if (bend.neutral.pieces().size() < 2) return program;
+  const std::vector<ArcPiece>& pieces = bend.neutral.pieces();
+  const bool one_radius = std::all_of(pieces.begin(), pieces.end(), [&](const ArcPiece& piece) {
+    return piece.radius == pieces.front().radius;
+  });
+  if (one_radius) return program;
   double at = bend.trim / 2 + bend.tail_a;
   for (const ArcPiece& piece : bend.neutral.pieces()) {
     const double to = at + piece.Length();
@@ -123,6 +130,12 @@ Checked<ProfileBend> BendProfile(const Arch& given, const ProfileRequest& reques
   bend.neutral_factor = k;
   bend.neutral = *neutral.value;
   bend.neutral_arc = bend.neutral.Length();
+  // An ellipse is bent in circular arcs: the bar keeps their length, which
+  // the cut length and the bender's program must agree on.
+  if (bend.neutral.ellipse()) {
+    bend.neutral_arc = 0;
+    for (const ArcPiece& piece : bend.neutral.pieces()) bend.neutral_arc += piece.Length();
+  }
   bend.tail_a = request.tail_a;
   bend.tail_b = request.tail_b;
   bend.trim = request.trim;

@@ -50,7 +50,9 @@ struct ProfileBend {
   Arch outer;
   double neutral_factor = 0.5;
   Arch neutral;              // K D outside the inner face
-  double neutral_arc = 0.0;  // the length the bar keeps while it is bent
+  // The length the bar keeps while it is bent: an ellipse's, that of the
+  // circular arcs it is bent in.
+  double neutral_arc = 0.0;
   double tail_a = 0.0;
   double tail_b = 0.0;
   double trim = 0.0;

@@ -180,16 +180,16 @@ void WriteFullSize(std::ostream& out, const PartDrawing& drawing, const SheetPla
   WriteFullSizePages(out, drawing, plan);
 }
 
-}  // namespace
-
-void WriteReport(std::ostream& out, const ComputeRecord& record, const ArcPart* part,
-                 const OutputFormat& format) {
-  out << "<!DOCTYPE html>\n<html lang=\"zh-CN\">\n<head>\n<meta charset=\"utf-8\">\n"
-         "<title>圆弧放样报告</title>\n"
-      << Style() << "</head>\n<body>\n<h1>圆弧放样报告</h1>\n"
+void WriteHead(std::ostream& out, std::string_view title) {
+  out << "<!DOCTYPE html>\n<html lang=\"zh-CN\">\n<head>\n<meta charset=\"utf-8\">\n<title>"
+      << title << "</title>\n"
+      << Style() << "</head>\n<body>\n<h1>" << title << "</h1>\n"
       << CheckBarSvg() << "<p class=\"note\">蓝条打印后应量得 100 mm。</p>\n";
-  WriteGiven(out, record, format);
-  WriteResults(out, record, format);
+}
+
+// Everything after what was given: the part, its table, its picture and its
+// full-size sheets.
+void WritePartAndEnd(std::ostream& out, const ArcPart* part, const OutputFormat& format) {
   if (part) {
     const PartDrawing drawing = DrawPart(*part, format);
     const SheetPlan plan = PlanSheets(drawing);
@@ -200,6 +200,26 @@ void WriteReport(std::ostream& out, const ComputeRecord& record, const ArcPart* 
     WriteFullSize(out, drawing, plan);
   }
   out << "</body>\n</html>\n";
+}
+
+}  // namespace
+
+void WriteReport(std::ostream& out, const ComputeRecord& record, const ArcPart* part,
+                 const OutputFormat& format) {
+  WriteHead(out, "圆弧放样报告");
+  WriteGiven(out, record, format);
+  WriteResults(out, record, format);
+  WritePartAndEnd(out, part, format);
+}
+
+void WriteHeadReport(std::ostream& out, const std::vector<GivenText>& given, const ArcPart& part,
+                     const OutputFormat& format) {
+  WriteHead(out, "拱形放样报告");
+  out << "<h2>给定</h2>\n<table>\n";
+  for (const GivenText& row : given) WriteRow(out, row.label, row.text);
+  out << "</table>\n<p class=\"note\">长度单位: " << UnitSymbol(format.unit)
+      << ";所有尺寸按真 π 计算</p>\n";
+  WritePartAndEnd(out, &part, format);
 }
 
 }  // namespace segcalc

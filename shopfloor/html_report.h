@@ -1,6 +1,8 @@
 #pragma once
 
 #include <iosfwd>
+#include <string>
+#include <vector>
 
 #include "geometry/arc_part.h"
 #include "geometry/compute_record.h"
@@ -19,5 +21,16 @@ inline constexpr long long kMaxFullSizeSheets = 400;
 // from elsewhere.
 void WriteReport(std::ostream& out, const ComputeRecord& record, const ArcPart* part,
                  const OutputFormat& format);
+
+// One thing the user gave, as typed.
+struct GivenText {
+  std::string label;
+  std::string text;
+};
+
+// The report of a head the user named (a pointed arch, an ellipse, ...): what
+// was given, then the part as above; the calculator has no say in it.
+void WriteHeadReport(std::ostream& out, const std::vector<GivenText>& given, const ArcPart& part,
+                     const OutputFormat& format);
 
 }  // namespace segcalc

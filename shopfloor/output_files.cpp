@@ -36,3 +36,12 @@ bool WriteReportFile(const std::filesystem::path& path, const ComputeRecord& rec
 }
 
 }  // namespace segcalc
+
+namespace segcalc {
+
+bool WriteHeadReportFile(const std::filesystem::path& path, const std::vector<GivenText>& given,
+                         const ArcPart& part, const OutputFormat& format) {
+  return WriteFile(path, [&](std::ostream& out) { WriteHeadReport(out, given, part, format); });
+}
+
+}  // namespace segcalc

@@ -7,6 +7,7 @@
 
 #include "geometry/arc_part.h"
 #include "geometry/compute_record.h"
+#include "shopfloor/html_report.h"
 #include "shopfloor/output_format.h"
 #include "shopfloor/utf8_path.h"
 
@@ -28,5 +29,8 @@ bool WriteDxfFile(const std::filesystem::path& path, const ArcPart& part,
 // The report of a compute; part is null when there is no exact circle.
 bool WriteReportFile(const std::filesystem::path& path, const ComputeRecord& record,
                      const ArcPart* part, const OutputFormat& format);
+// The report of a named head.
+bool WriteHeadReportFile(const std::filesystem::path& path, const std::vector<GivenText>& given,
+                         const ArcPart& part, const OutputFormat& format);
 
 }  // namespace segcalc

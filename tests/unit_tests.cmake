@@ -49,7 +49,10 @@ set(geometry_tests_sources
   geometry/circle_fit_test.cpp
   geometry/points_text_test.cpp
   geometry/arc_part_test.cpp
-  geometry/worked_examples_test.cpp)
+  geometry/worked_examples_test.cpp
+  geometry/arch_test.cpp
+  geometry/bending_arcs_test.cpp
+  geometry/arch_examples_test.cpp)
 set(geometry_tests_libraries segcalc_geometry)
 
 set(cli_tests_sources
@@ -73,7 +76,8 @@ set(window_commands_tests_libraries segcalc_terminal_answer)
 set(shop_tests_sources
   shopfloor/shopfloor_test.cpp
   cli/shop_cli_test.cpp
-  cli/part_cli_test.cpp)
+  cli/part_cli_test.cpp
+  cli/shape_cli_test.cpp)
 set(shop_tests_libraries segcalc_shopfloor segcalc_cli_app)
 
 foreach(name IN LISTS SEGCALC_UNIT_TESTS)

@@ -15,14 +15,10 @@
 #include "calc/outcome_message.h"
 #include "cli/batch.h"
 #include "cli/input_encoding.h"
-#include "cli/part_request.h"
 #include "cli/shop_output.h"
-#include "geometry/arc_part.h"
 #include "geometry/compute_record.h"
-#include "shopfloor/dxf_writer.h"
-#include "shopfloor/html_report.h"
-#include "shopfloor/output_files.h"
-#include "shopfloor/part_values.h"
+#include "web/part_binding.h"
+#include "web/part_job.h"
 #include "window/box_hints.h"
 #include "window/commands.h"
 #include "window/main_form.h"
@@ -42,14 +38,6 @@ val TextArray(const BoxTexts& texts) {
   val array = val::array();
   for (const std::string& text : texts) array.call<void>("push", text);
   return array;
-}
-
-val ExactArray(const ExactSegment& segment, const OutputFormat& format) {
-  BoxTexts texts;
-  for (const Quantity quantity : kQuantities) {
-    texts[QuantityIndex(quantity)] = format.Value(quantity, ValueOf(segment, quantity));
-  }
-  return TextArray(texts);
 }
 
 // The window's services as far as its compute needs them: the page shows the
@@ -113,184 +101,16 @@ val Calculate(const val& shown, bool ticked) {
   return result;
 }
 
-// One job of the 精确与放样 tab, as the page's script hands it over.
-struct PartJob {
-  ComputeRecord record;
-  PartRequest request;
-  OutputFormat format;
-  std::string error;  // why there is nothing to make
-};
-
-// What the page's fields are called in its messages.
-const PartOptionNames kPageNames{"纵距间距", "型材深度", "所量的面", "中性层系数 K", "两端直段",
-                                 "切割余量", "段数",     "最大偏差", "最大板宽",     "放样点"};
-
-// The job's text of a field, absent when the field is empty.
-std::optional<std::string> Field(const val& job, const char* name) {
-  if (job[name].isUndefined() || job[name].isNull()) return std::nullopt;
-  const std::string text = job[name].as<std::string>();
-  if (text.find_first_not_of(' ') == std::string::npos) return std::nullopt;
-  return text;
+val ExactCircleOfJob(const val& job) {
+  return ExactPart(job, g_separators);
 }
 
-// The page's part fields as the shop options segcalc-cli takes, read by the
-// same reader: the step, the profile, one way of dividing, the stations and
-// the area.
-std::string ReadJobRequest(const val& job, PartRequest& request) {
-  ShopOptions shop;
-  shop.ordinate_step = Field(job, "step");
-  shop.profile_depth = Field(job, "profile");
-  shop.face = Field(job, "face");
-  shop.neutral = Field(job, "neutral");
-  shop.tails = Field(job, "tails");
-  shop.trim = Field(job, "trim");
-  if (const std::optional<std::string> value = Field(job, "divideValue")) {
-    const std::string by = Field(job, "divideBy").value_or("pieces");
-    (by == "max-deviation" ? shop.max_deviation
-     : by == "max-panel"   ? shop.max_panel
-                           : shop.pieces) = value;
-  }
-  shop.stations = Field(job, "stations");
-  shop.area = !job["area"].isUndefined() && job["area"].as<bool>();
-  if (shop.profile_depth && !shop.face) return "填了型材深度,请选所给尺寸是型材的哪一面";
-  if (!shop.profile_depth && (shop.neutral || shop.tails || shop.trim)) {
-    return "中性层系数、两端直段、切割余量需与型材深度一起填";
-  }
-  const Checked<PartRequest> read = ReadPartRequest(shop, g_separators, kPageNames);
-  if (!read.ok()) return read.error;
-  request = *read.value;
-  return {};
-}
-
-// The part's values as the page shows them: label and text, the division
-// points (i, x, y, s) and the stations (x, y, s).
-val PartArrays(const ArcPart& part, const OutputFormat& format) {
-  val values = val::array();
-  const auto add = [&](const std::vector<PartValue>& list) {
-    for (const PartValue& value : list) {
-      val pair = val::array();
-      pair.call<void>("push", value.label);
-      pair.call<void>("push", value.text);
-      values.call<void>("push", pair);
-    }
-  };
-  const ProfileBend* bend = part.profile && part.profile->ok() ? &*part.profile->value : nullptr;
-  if (bend) add(ProfileValues(bend, format));
-  val points = val::array();
-  if (part.divisions && part.divisions->ok()) {
-    const Divisions& divisions = *part.divisions->value;
-    add(DivisionValues(&divisions, bend != nullptr, format));
-    for (std::size_t i = 0; i < divisions.points.size(); ++i) {
-      const DivisionPoint& p = divisions.points[i];
-      val row = val::array();
-      row.call<void>("push", std::to_string(i));
-      for (const double v : {p.x, p.y, p.s}) row.call<void>("push", format.Length(v));
-      points.call<void>("push", row);
-    }
-  }
-  if (part.area) add(AreaValues(&*part.area, format));
-  val stations = val::array();
-  if (part.stations && part.stations->ok()) {
-    for (const Station& station : *part.stations->value) {
-      val row = val::array();
-      for (const double v : {station.x, station.y, station.s})
-        row.call<void>("push", format.Length(v));
-      stations.call<void>("push", row);
-    }
-  }
-  val errors = val::array();
-  for (const std::string& error : part.Errors()) errors.call<void>("push", error);
-  val result = val::object();
-  result.set("values", values);
-  result.set("points", points);
-  result.set("stations", stations);
-  result.set("errors", errors);
-  return result;
-}
-
-// job: {boxes: five texts, ticked, unit: "mm" | "cm" | "m" | "in", and the
-// part's fields: step, profile, face, neutral, tails, trim, divideBy
-// ("pieces" | "max-deviation" | "max-panel"), divideValue, stations, area}.
-PartJob ReadPartJob(const val& job) {
-  TypedInput typed;
-  const val boxes = job["boxes"];
-  for (const Quantity quantity : kQuantities) {
-    typed.text(quantity) = boxes[QuantityIndex(quantity)].as<std::string>();
-  }
-  typed.mode = ModeOfCheckValue(job["ticked"].as<bool>() ? 1 : 0);
-  PartJob part_job;
-  part_job.record = RecordCompute(std::move(typed), g_separators);
-  part_job.format = {
-      ParseLengthUnit(job["unit"].as<std::string>()).value_or(LengthUnit::Millimetre),
-      g_separators};
-  part_job.error = ReadJobRequest(job, part_job.request);
-  return part_job;
-}
-
-val ExactPart(const val& job) {
-  const PartJob part_job = ReadPartJob(job);
-  const ComputeRecord& record = part_job.record;
-  val result = val::object();
-  result.set("calculator", val::null());
-  if (record.calculator) {
-    if (record.calculator->texts) {
-      BoxTexts boxes;
-      for (const Quantity quantity : kQuantities) {
-        boxes[QuantityIndex(quantity)] = record.BoxText(quantity);
-      }
-      result.set("calculator", TextArray(boxes));
-    }
-    result.set("calculatorMessage", OutcomeMessage(*record.calculator));
-  }
-  result.set("exact", val::null());
-  result.set("ordinates", val::array());
-  std::string error = !record.input_error.empty() ? record.input_error : part_job.error;
-  if (error.empty() && !record.exact.segment) error = NoExactCircleMessage(record.exact);
-  if (error.empty()) {
-    const ExactSegment& segment = *record.exact.segment;
-    const OutputFormat& format = part_job.format;
-    result.set("exact", ExactArray(segment, format));
-    if (record.exact.had_two) {
-      result.set("other", "给定的两项还确定另一个圆弧(夹角 " +
-                              format.Angle(record.exact.other.angle) + "),此处取夹角 " +
-                              format.Angle(segment.angle) + " 的一个");
-    }
-    const ArcPart part = MakePart(segment, part_job.request);
-    error = part.ordinates.error;
-    for (const Ordinate& row : part.ordinates.rows) {
-      val pair = val::array();
-      pair.call<void>("push", format.Length(row.x));
-      pair.call<void>("push", format.Length(row.y));
-      result["ordinates"].call<void>("push", pair);
-    }
-    result.set("step", format.Length(part.ordinate_step));
-    result.set("dxfName", DxfFileName(segment, format));
-    result.set("part", PartArrays(part, format));
-  }
-  result.set("error", error);
-  return result;
-}
-
-// The report segcalc-cli --report writes, as one page of text; without an
-// exact circle it still shows what was typed and what the calculator found.
 std::string Report(const val& job) {
-  const PartJob part_job = ReadPartJob(job);
-  std::ostringstream out;
-  if (part_job.record.exact.segment && part_job.error.empty()) {
-    const ArcPart part = MakePart(*part_job.record.exact.segment, part_job.request);
-    WriteReport(out, part_job.record, &part, part_job.format);
-  } else {
-    WriteReport(out, part_job.record, nullptr, part_job.format);
-  }
-  return out.str();
+  return PartReport(job, g_separators);
 }
 
-// The drawing segcalc-cli --dxf writes; empty without an exact circle.
 std::string Dxf(const val& job) {
-  const PartJob part_job = ReadPartJob(job);
-  if (!part_job.record.exact.segment || !part_job.error.empty()) return {};
-  const ArcPart part = MakePart(*part_job.record.exact.segment, part_job.request);
-  return DxfText(DrawPart(part, part_job.format));
+  return PartDxf(job, g_separators);
 }
 
 // A cutting list computed a slice at a time, so that the worker running it
@@ -304,15 +124,15 @@ class CuttingList {
   // follow (the stations vary from line to line and are not columns).
   CuttingList(const std::string& input, const val& job) {
     ShopOptions shop;
-    shop.exact = job["exact"].as<bool>();
     PartRequest request;
     const val part = job["part"];
     if (!part.isNull() && !part.isUndefined()) {
-      error_ = ReadJobRequest(part, request);
+      shop = ShopFromJob(part);
+      error_ = ReadJobRequest(part, g_separators, request);
       request.stations.reset();
       request.ordinate_step.reset();
-      shop.unit = ParseLengthUnit(part["unit"].as<std::string>()).value_or(shop.unit);
     }
+    shop.exact = job["exact"].as<bool>() && !shop.NamesShape();
     columns_ = ShopBatchColumns(shop, request, g_separators);
     std::istringstream raw(input);
     DecodedInput decoded(raw);
@@ -371,7 +191,8 @@ EMSCRIPTEN_BINDINGS(segcalc) {
   emscripten::function("setSeparators", &SetSeparators);
   emscripten::function("startUp", &StartUp);
   emscripten::function("calculate", &Calculate);
-  emscripten::function("exactCircle", &ExactPart);
+  emscripten::function("exactCircle", &ExactCircleOfJob);
+  emscripten::function("shopFields", &ShopFields);
   emscripten::function("report", &Report);
   emscripten::function("dxf", &Dxf);
   emscripten::class_<CuttingList>("CuttingList")

@@ -130,6 +130,83 @@ def check_profile(path, outer, depth, pieces):
         check(doc.layers.has_entry(layer), "profile: layer %s not in the layer table" % layer)
 
 
+def ends_of(arc):
+    return [(p.x, p.y) for p in (arc.end_point, arc.start_point)]
+
+
+def check_heads(cli, work, env):
+    """Named heads: each circular piece a true ARC about its own centre, the
+    pieces meeting end to end from one springing to the other, tangent where
+    the shape is smooth; an ellipse's true curve a polyline on ELLIPSE within
+    0.01 mm of it; a profile's faces about the same centres."""
+    def draw(name, args):
+        path = os.path.join(work, name + ".dxf")
+        run = subprocess.run([cli, *args, "--dxf", path], capture_output=True, text=True, env=env)
+        check(run.returncode == 0, "%s: exit %d %s" % (name, run.returncode, run.stderr))
+        doc, auditor = read(path)
+        check(not auditor.has_errors and not doc.audit().has_errors, "%s: DXF errors" % name)
+        return doc.modelspace()
+
+    def chain(name, msp, layer, span, rise, smooth):
+        arcs = sorted(msp.query('ARC[layer=="%s"]' % layer), key=lambda a: ends_of(a)[0][0])
+        points = [ends_of(a) for a in arcs]
+        # Left to right over the top: each arc's left end is the last one's right.
+        check(close(points[0][0][0], -span / 2) and abs(points[0][0][1]) < 1e-6,
+              "%s: starts at %r" % (name, points[0][0]))
+        check(close(points[-1][1][0], span / 2) and abs(points[-1][1][1]) < 1e-6,
+              "%s: ends at %r" % (name, points[-1][1]))
+        for (_, right), (left, _), a, b in zip(points, points[1:], arcs, arcs[1:]):
+            check(math.dist(right, left) < 1e-6, "%s: pieces part at %r" % (name, right))
+            # Tangent: the joint lies on the line through both centres.
+            ca, cb = a.dxf.center, b.dxf.center
+            cross = (cb.x - ca.x) * (left[1] - ca.y) - (cb.y - ca.y) * (left[0] - ca.x)
+            check((abs(cross) < 1e-6 * span * span) == smooth, "%s: joint at %r" % (name, left))
+        tops = [a.dxf.center.y + a.dxf.radius for a in arcs
+                if (90 - a.dxf.start_angle) % 360 <= (a.dxf.end_angle - a.dxf.start_angle) % 360]
+        top = max(tops + [p[1][1] for p in points])
+        check(close(top, rise, 1e-6), "%s: top at %r, expected %r" % (name, top, rise))
+        return arcs
+
+    # A Gothic arch: two arcs of R = (S^2/4 + H^2) / S struck from the springing line.
+    msp = draw("pointed", ["--shape", "pointed", "--span", "1000", "--rise", "1200"])
+    arcs = chain("pointed", msp, "ARC", 1000, 1200, smooth=False)
+    radius = (500 ** 2 + 1200 ** 2) / 1000
+    for arc in arcs:
+        check(close(arc.dxf.radius, radius) and abs(arc.dxf.center.y) < 1e-9,
+              "pointed: arc of %r about %r" % (arc.dxf.radius, arc.dxf.center))
+    # A basket handle and its 50 mm profile, measured inside.
+    msp = draw("three_centred", ["--shape", "three-centred", "--span", "2400", "--rise", "700",
+                                 "--profile", "50", "--face", "inner"])
+    given = chain("three_centred", msp, "ARC", 2400, 700, smooth=True)
+    check(len(given) == 3, "three_centred: %d arcs" % len(given))
+    for layer, offset in (("INNER", 0), ("OUTER", 50)):
+        face = sorted(msp.query('ARC[layer=="%s"]' % layer), key=lambda a: a.dxf.center.x)
+        mine = sorted(given, key=lambda a: a.dxf.center.x)
+        check(len(face) == 3, "three_centred: %d %s arcs" % (len(face), layer))
+        for f, g in zip(face, mine):
+            check(f.dxf.center.distance(g.dxf.center) < 1e-9 and
+                  close(f.dxf.radius - g.dxf.radius, offset, 1e-9),
+                  "three_centred: %s arc about %r of %r" % (layer, f.dxf.center, f.dxf.radius))
+    # An ellipse: its bending arcs, and its true curve within 0.01 mm.
+    msp = draw("ellipse", ["--shape", "ellipse", "--span", "2000", "--rise", "600"])
+    chain("ellipse", msp, "ARC", 2000, 600, smooth=True)
+    curves = msp.query('POLYLINE[layer=="ELLIPSE"]')
+    check(len(curves) == 1, "ellipse: %d curves on ELLIPSE" % len(curves))
+    if curves:
+        vertices = [(v.dxf.location.x, v.dxf.location.y) for v in curves[0].vertices]
+        check(close(vertices[0][0], -1000) and close(vertices[-1][0], 1000), "ellipse: ends")
+        worst = 0.0
+        for (x, y) in vertices:
+            check(abs((x / 1000) ** 2 + (y / 600) ** 2 - 1) < 1e-9, "ellipse: vertex off the curve")
+        for p, q in zip(vertices, vertices[1:]):
+            mx, my = (p[0] + q[0]) / 2, (p[1] + q[1]) / 2
+            # The chord's middle lies inside; the curve along the same ray from
+            # the centre is where (x/a)^2 + (y/b)^2 = 1.
+            scale = 1 / math.sqrt((mx / 1000) ** 2 + (my / 600) ** 2)
+            worst = max(worst, math.hypot(mx, my) * (scale - 1))
+        check(worst <= 0.0101, "ellipse: the polyline strays %r mm" % worst)
+
+
 def main():
     cli = sys.argv[1]
     work = tempfile.mkdtemp(prefix="segcalc-dxf-")
@@ -164,6 +241,8 @@ def main():
                              capture_output=True, text=True, env=env)
         check(run.returncode == 0, "profile: exit %d %s" % (run.returncode, run.stderr))
         check_profile(path, outer=(600 ** 2 + 300 ** 2) / 600, depth=70, pieces=4)
+
+        check_heads(cli, work, env)
 
         # A batch writes one drawing per solved line, named by its line number.
         folder = os.path.join(work, "batch")

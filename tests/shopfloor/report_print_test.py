@@ -86,6 +86,83 @@ def expected_sheets(chord_mm, height_mm, radius_mm, major, step_mm, depth_mm=0.0
     return sorted(held), rows * columns
 
 
+def expected_from_drawing(dxf):
+    """The sheets worth printing for any head, from its DXF drawing read by
+    ezdxf: every ARC, LINE and POLYLINE walked at a fifth of a millimetre,
+    the windows laid over the drawing with its margins."""
+    import ezdxf
+    points = []
+    for entity in ezdxf.readfile(dxf).modelspace():
+        kind = entity.dxftype()
+        if kind == "ARC":
+            c, r = entity.dxf.center, entity.dxf.radius
+            start = math.radians(entity.dxf.start_angle)
+            sweep = math.radians((entity.dxf.end_angle - entity.dxf.start_angle) % 360)
+            steps = int(sweep * r / 0.2) + 2
+            points += [(c.x + r * math.cos(start + sweep * i / steps),
+                        c.y + r * math.sin(start + sweep * i / steps)) for i in range(steps + 1)]
+        elif kind in ("LINE", "POLYLINE"):
+            ends = ([(entity.dxf.start.x, entity.dxf.start.y), (entity.dxf.end.x, entity.dxf.end.y)]
+                    if kind == "LINE" else [(v.dxf.location.x, v.dxf.location.y)
+                                            for v in entity.vertices])
+            for (ax, ay), (bx, by) in zip(ends, ends[1:]):
+                steps = int(math.hypot(bx - ax, by - ay) / 0.2) + 1
+                points += [(ax + (bx - ax) * i / steps, ay + (by - ay) * i / steps)
+                           for i in range(steps + 1)]
+    min_x, max_x = min(p[0] for p in points), max(p[0] for p in points)
+    min_y, max_y = min(p[1] for p in points), max(p[1] for p in points)
+    columns = windows(max_x - min_x + 2 * MARGIN, TILE_W)
+    rows = windows(max_y - min_y + 2 * MARGIN, TILE_H)
+    held = set()
+    for x, y in points:
+        px, py = MARGIN + x - min_x, MARGIN + max_y - y
+        for c in range(columns):
+            for r in range(rows):
+                if c * 180 <= px <= c * 180 + TILE_W and r * 240 <= py <= r * 240 + TILE_H:
+                    held.add((r + 1, c + 1))
+    return sorted(held), rows * columns
+
+
+def check_head_reports(cli, chromium, work):
+    """Named heads print like arcs: A4 pages, a sheet for every window that
+    holds some of the drawing and none other, the check bar 100 mm, and
+    every ordinate's label whole on some sheet."""
+    heads = [
+        ("gothic", ["--shape", "pointed", "--span", "700", "--rise", "900", "--profile", "50",
+                    "--face", "outer", "--pieces", "4", "--ordinates", "100"]),
+        ("ellipse_on_legs", ["--shape", "ellipse", "--span", "600", "--rise", "200", "--legs",
+                             "150", "--ordinates", "100"]),
+    ]
+    env = {**os.environ, "LC_ALL": "C.UTF-8"}
+    for name, args in heads:
+        html, pdf = os.path.join(work, name + ".html"), os.path.join(work, name + ".pdf")
+        dxf = os.path.join(work, name + ".dxf")
+        run = subprocess.run([cli, *args, "--report", html, "--dxf", dxf], capture_output=True,
+                             text=True, env=env)
+        check(run.returncode == 0, "%s: segcalc-cli exit %d: %s" % (name, run.returncode, run.stderr))
+        print_pdf(chromium, html, pdf, os.path.join(work, "profile-" + name))
+        sizes = page_sizes(pdf)
+        for number, (w, h) in enumerate(sizes, 1):
+            check(abs(w - A4_PT[0]) < 1.5 and abs(h - A4_PT[1]) < 1.5,
+                  "%s: page %d is not A4" % (name, number))
+        texts = page_texts(pdf, len(sizes))
+        labels = [tuple(int(v) for v in found[0]) for found in
+                  (re.findall(r"拼接页 第 (\d+) 行 · 第 (\d+) 列", t) for t in texts) if found]
+        expected, grid = expected_from_drawing(dxf)
+        check(labels == expected, "%s: sheets %s, expected %s" % (name, labels, expected))
+        print("%s: %d of %d sheets printed" % (name, len(labels), grid))
+        # The labels run up the page: the text comes out read backwards.
+        sheets = "\n".join(t for t in texts if "拼接页" in t)
+        for line in run.stdout.splitlines():
+            fields = line.split("\t")
+            if fields[0] == "放样" and len(fields) == 3 and float(fields[2]) > 0:
+                label = "x %s / y %s" % (fields[1], fields[2])
+                check(label[::-1] in sheets or label in sheets,
+                      "%s: label %r not whole on any sheet" % (name, label))
+        length = check_bar_length_mm(pdf, len(sizes), work)
+        check(abs(length - 100) <= 0.15, "%s: check bar is %.2f mm" % (name, length))
+
+
 def print_pdf(chromium, html, pdf, profile):
     subprocess.run(
         [chromium, "--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
@@ -221,6 +298,7 @@ def main():
                 length = check_bar_length_mm(pdf, page, work)
                 print("%s: check bar on page %d measures %.3f mm" % (name, page, length))
                 check(abs(length - 100) <= 0.15, "%s: check bar is %.2f mm" % (name, length))
+        check_head_reports(cli, chromium, work)
     finally:
         shutil.rmtree(work, ignore_errors=True)
     if failures:

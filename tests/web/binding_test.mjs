@@ -85,7 +85,7 @@ test("the exact circle from any two quantities, with its outputs", () => {
     [job(["", "2000", "", "800", ""]), /^无精确解: /],
     [job(["", "300", "80", "", ""], { step: "x" }), /纵距间距 的值不是有效的数字/],
     [job(["", "1200", "300", "", ""], { profile: "70" }), /哪一面/],
-    [job(["", "1200", "300", "", ""], { divideValue: "x" }), /段数 的值不是有效的数字/],
+    [job(["", "1200", "300", "", ""], { pieces: "x" }), /段数 的值不是有效的数字/],
   ];
   for (const [refusedJob, reason] of refused) {
     const result = engine.exactCircle(refusedJob);
@@ -149,24 +149,41 @@ test("a cutting list's header row, empty lines and exact columns", () => {
   assert.equal(empty.results, "");
 });
 
-// The 精确与放样 tab's part, read by segcalc-cli's own reader: the window
-// frame of the README, the same values under the same labels.
+// The part's sections as the page renders them: each value with its label,
+// each table by the label segcalc-cli prints its rows under.
+function sectionsOf(result) {
+  const values = {};
+  const tables = {};
+  for (const section of result.sections) {
+    for (const block of section.blocks) {
+      for (const [label, text] of block.values) values[label] = text;
+      if (block.table) tables[block.table.line] = block.table.rows;
+    }
+  }
+  return { values, tables };
+}
+
+// The 精确与放样 tab's part, read by segcalc-cli's own reader under the keys
+// of its option table: the window frame of the README, the same values
+// under the same labels.
 test("the part of a profile in pieces, and its columns in a cutting list", () => {
+  assert.deepEqual(engine.shopFields().find(([key]) => key === "profile"), ["profile", "型材深度", false]);
   const frame = { boxes: ["", "1200", "300", "", ""], ticked: true, step: "", unit: "mm",
                   profile: "70", face: "outer", tails: "150", trim: "20",
-                  divideBy: "pieces", divideValue: "4", area: true, stations: "divide:2" };
+                  pieces: "4", area: true, stations: "divide:2" };
   const result = engine.exactCircle(frame);
   assert.equal(result.error, "");
-  const values = Object.fromEntries(result.part.values);
+  const { values, tables } = sectionsOf(result);
   assert.equal(values["内侧半径"], "680");
   assert.equal(values["下料长度"], "1646.03");
   assert.equal(values["段数"], "4");
-  assert.equal(result.part.points.length, 5);
-  assert.deepEqual(result.part.stations.map((row) => row[0]), ["-600", "0", "600"]);
-  assert.deepEqual(result.part.errors, []);
+  assert.equal(values["两端直段"], "150 + 150");
+  assert.equal(tables["分点"].length, 5);
+  assert.deepEqual(tables["放样"].map((row) => row[0]), ["-600", "0", "600"]);
+  assert.deepEqual(result.errors, []);
   // A face that leaves no inner radius is refused, with the reason.
   const deep = engine.exactCircle({ ...frame, profile: "800" });
-  assert.match(deep.part.errors[0], /内侧半径/);
+  assert.match(deep.errors[0], /内侧半径/);
   const dxf = engine.dxf(frame);
   for (const layer of ["INNER", "OUTER", "DIVISIONS", "FACETS"]) assert.match(dxf, new RegExp("\n" + layer + "\n"));
   // In a cutting list the same fields add their columns after the six.
@@ -176,4 +193,30 @@ test("the part of a profile in pieces, and its columns in a cutting list", () =>
   assert.equal(header.length, cells.length);
   assert.equal(cells[header.indexOf("下料长度")], "1646.03");
   assert.equal(cells[header.indexOf("周长")], values["周长"]);
+});
+
+// A head the job names: the chord and height boxes are its span and rise,
+// its 拱形 section lists its pieces, and a cutting list of such heads reads
+// each line's chord and height the same way.
+test("a named head, its report and drawing, and a cutting list of them", () => {
+  const gothic = { boxes: ["", "900", "", "900", ""], ticked: true, step: "", unit: "mm",
+                   shape: "pointed", legs: "2100" };
+  const result = engine.exactCircle(gothic);
+  assert.equal(result.error, "");
+  assert.equal(result.named, true);
+  assert.equal(result.exact, null);
+  const { values, tables } = sectionsOf(result);
+  assert.equal(values["拱形"], "尖拱");
+  assert.equal(values["总高"], "2879.42");
+  assert.equal(tables["圆弧段"].length, 2);
+  assert.match(result.dxfName, /^尖拱 跨度900/);
+  assert.match(engine.report(gothic), /拱形放样报告/);
+  assert.match(engine.dxf(gothic), /\nLEGS\n/);
+  assert.match(engine.exactCircle({ ...gothic, boxes: ["", "900", "", "400", ""] }).error,
+    /尖拱的半径应大于跨度之半/);
+  const list = cuttingList("\t900\t1200\n\t900\t300\n", false, 5, { unit: "mm", shape: "pointed" });
+  const lines = list.results.trim().split("\n");
+  assert.equal(lines[0].split("\t")[0], "solved");
+  assert.equal(lines[1].split("\t")[0], "no-solution");
+  assert.match(list.messages, /第 2 行: 尖拱的拱高应大于跨度之半/);
 });

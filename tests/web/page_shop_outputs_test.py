@@ -149,10 +149,14 @@ def check_part(checks, driver, kind, downloads, dxf_readback):
     if not tick.is_selected():
         browser.press(driver, kind, tick)
     fill(driver, kind, FRAME, True, "mm")
-    table = lambda element_id: driver.execute_script(
-        "return [...document.querySelectorAll('#%s tbody tr')].map(r => [...r.cells].map(c => c.textContent))"
-        % element_id)
-    values, points, stations = table("part-values"), table("part-points"), table("part-stations")
+    rows = lambda selector: driver.execute_script(
+        "return [...document.querySelectorAll(%r)].map(r => [...r.cells].map(c => c.textContent))"
+        % selector)
+    # The values segcalc-cli prints, in its order; the tables by the label it
+    # prints their rows under.
+    values = rows("#part-sections table.values tr[data-line]")
+    points = rows("#part-sections table[data-line='分点'] tbody tr")
+    stations = rows("#part-sections table[data-line='放样'] tbody tr")
     if native:
         run = subprocess.run([native, *FRAME_CLI], capture_output=True, text=True,
                              env={**os.environ, "LC_ALL": "C.UTF-8"})

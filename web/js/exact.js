@@ -1,77 +1,145 @@
 // 精确与放样: any two of the five quantities give the exact circle (true pi),
-// its ordinate table, the 1:1 report for printing and the DXF drawing, all
-// made by the engine from the same job.
+// or the chord and height boxes give the span and rise of another head; its
+// ordinates, the part's sections, the 1:1 report for printing and the DXF
+// drawing, all made by the engine from the same job.
 "use strict";
 
 SC.exact = (() => {
   const names = ["arc", "chord", "height", "radius", "angle"];
   const boxes = names.map((name) => SC.$("exact-" + name));
   const values = names.map((name) => SC.$("exact-" + name + "-value"));
+  const labels = names.map((name) => document.querySelector("label[for='exact-" + name + "']"));
+  const segmentLabels = labels.map((label) => label.textContent);
   const minor = SC.$("exact-minor");
-  const unit = SC.$("exact-unit");
-  const step = SC.$("exact-step");
-  // The part's fields, under the names the engine reads them by.
-  const partFields = {
-    stations: SC.$("exact-stations"),
-    profile: SC.$("exact-profile"),
-    face: SC.$("exact-face"),
-    neutral: SC.$("exact-neutral"),
-    tails: SC.$("exact-tails"),
-    trim: SC.$("exact-trim"),
-    divideBy: SC.$("exact-divide-by"),
-    divideValue: SC.$("exact-divide-value"),
-  };
-  const area = SC.$("exact-area");
+  const divideBy = SC.$("exact-divide-by");
+  const divideValue = SC.$("exact-divide-value");
+  const shapes = [...document.querySelectorAll("input[name='exact-shape']")];
   const message = SC.$("exact-message");
   const note = SC.$("exact-note");
   const printButton = SC.$("exact-print");
   const dxfButton = SC.$("exact-dxf");
   let engine = null;
-  let last = null; // the job of the last compute that found a circle
+  let fields = []; // [key, the page's name, flag] of the option table
+  let last = null; // the job of the last compute that found a head
 
-  // The part's fields alone: the cutting list takes them too.
+  function shape() {
+    const checked = shapes.find((input) => input.checked);
+    return checked ? checked.value : "segment";
+  }
+
+  // The part's fields alone, under the option table's keys: the cutting
+  // list takes them too. The division's way names the key its value goes to.
   function partJob() {
-    const part = { step: step.value, unit: unit.value, area: area.checked };
-    for (const [name, element] of Object.entries(partFields)) part[name] = element.value;
+    const part = { shape: shape() };
+    for (const [key, , flag] of fields) {
+      const element = SC.$("exact-" + key);
+      if (!element) continue;
+      part[key] = flag ? element.checked : element.value;
+    }
+    part[divideBy.value] = divideValue.value;
     return part;
   }
 
-  // What the engine makes everything from.
+  // What the engine makes everything from; a named head reads its span,
+  // rise and radius from the chord, height and radius boxes.
   function job() {
     return { boxes: boxes.map((box) => box.value), ticked: minor.checked, ...partJob() };
   }
 
-  function fill(id, rows) {
-    const body = SC.$(id).tBodies[0];
-    body.replaceChildren();
-    for (const cells of rows) {
-      const row = body.insertRow();
-      cells.forEach((text, i) => {
-        const cell = i === 0 && id === "part-values" ? document.createElement("th") : null;
-        if (cell) {
-          cell.scope = "row";
-          cell.textContent = text;
-          row.appendChild(cell);
-        } else {
-          row.insertCell().textContent = text;
-        }
-      });
+  // A head other than the segment: the boxes say span and rise, and only
+  // the fields that shape takes are shown.
+  function showShape() {
+    const current = shape();
+    const named = current !== "segment";
+    const shown = named ? [false, true, true, current === "pointed", false] : [true, true, true, true, true];
+    boxes.forEach((box, i) => {
+      box.closest(".field").hidden = !shown[i];
+      labels[i].textContent = named ? { 1: "跨度", 2: "拱高", 3: "半径" }[i] || segmentLabels[i] : segmentLabels[i];
+    });
+    minor.closest(".check").hidden = named;
+    SC.$("head-options").hidden = !named;
+    for (const field of SC.$("head-options").querySelectorAll("[data-shapes]")) {
+      field.hidden = !field.dataset.shapes.split(" ").includes(current);
     }
-    SC.$(id + "-wrap").hidden = rows.length === 0;
+    SC.$("exact-hint").textContent = named
+      ? "填跨度和拱高" + (current === "pointed" ? "(或跨度和半径)" : "") + (current === "semicircle" ? "(半圆只需跨度)" : "") +
+        ",按真 π 求拱的各段圆弧、纵距表、放样图和 DXF 图;尺寸为“所量的面”所指的一面。"
+      : "弧长、弦长、弦高、半径、夹角任填两项,求真 π 下的圆弧、纵距表、放样图和 DXF 图。";
   }
 
-  function showPart(part) {
-    fill("part-values", part ? part.values : []);
-    fill("part-points", part ? part.points : []);
-    fill("part-stations", part ? part.stations : []);
+  function tableOf(table) {
+    const wrap = document.createElement("div");
+    wrap.className = "table-wrap";
+    const element = document.createElement("table");
+    element.dataset.line = table.line;
+    const caption = element.createCaption();
+    caption.textContent = table.title;
+    const head = element.createTHead().insertRow();
+    for (const column of table.columns) {
+      const th = document.createElement("th");
+      th.scope = "col";
+      th.textContent = column;
+      head.appendChild(th);
+    }
+    const body = element.createTBody();
+    for (const row of table.rows) {
+      const tr = body.insertRow();
+      for (const cell of row) tr.insertCell().textContent = cell;
+    }
+    wrap.appendChild(element);
+    return wrap;
+  }
+
+  function valuesOf(list) {
+    const wrap = document.createElement("div");
+    wrap.className = "table-wrap";
+    const element = document.createElement("table");
+    element.className = "values";
+    const body = element.createTBody();
+    for (const [label, text, , , inLines] of list) {
+      const tr = body.insertRow();
+      if (inLines) tr.dataset.line = "1";
+      const th = document.createElement("th");
+      th.scope = "row";
+      th.textContent = label;
+      tr.appendChild(th);
+      tr.insertCell().textContent = text;
+    }
+    wrap.appendChild(element);
+    return wrap;
+  }
+
+  // Each section of the part as the report shows it: its values, then its
+  // tables of points and pieces.
+  function showSections(result) {
+    const holder = SC.$("part-sections");
+    holder.replaceChildren();
+    for (const section of result.sections) {
+      const block = document.createElement("div");
+      block.className = "part-section";
+      const title = document.createElement("h3");
+      title.textContent = section.title;
+      block.appendChild(title);
+      if (section.note) {
+        const text = document.createElement("p");
+        text.className = "note";
+        text.textContent = section.note;
+        block.appendChild(text);
+      }
+      for (const part of section.blocks) {
+        if (part.values.length) block.appendChild(valuesOf(part.values));
+        if (part.table) block.appendChild(tableOf(part.table));
+      }
+      holder.appendChild(block);
+    }
     const errors = SC.$("part-errors");
     errors.replaceChildren();
-    for (const error of part ? part.errors : []) {
+    for (const error of result.errors) {
       const item = document.createElement("li");
       item.textContent = error;
       errors.appendChild(item);
     }
-    errors.hidden = !part || part.errors.length === 0;
+    errors.hidden = result.errors.length === 0;
   }
 
   function showOrdinates(result) {
@@ -103,8 +171,8 @@ SC.exact = (() => {
     note.hidden = notes.length === 0;
     SC.notice(message, result.error);
     showOrdinates(result);
-    showPart(result.part);
-    last = result.exact ? { job: current, dxfName: result.dxfName } : null;
+    showSections(result);
+    last = result.dxfName && !result.error ? { job: current, dxfName: result.dxfName } : null;
     printButton.disabled = dxfButton.disabled = last === null;
     SC.state.save();
   }
@@ -131,17 +199,25 @@ SC.exact = (() => {
     SC.download(last.dxfName, [engine.dxf(last.job)], "application/dxf");
   }
 
+  // Fragment keys: the first ones as the page has always saved them, the
+  // later fields under e and their own key.
+  const kKeys = { step: "es", stations: "ep", profile: "ed", face: "ef", neutral: "ek", tails: "et",
+    trim: "ex", area: "ez", unit: "eu" };
+
   function init(readyEngine, params) {
     engine = readyEngine;
+    fields = engine.shopFields();
     ["ea", "ec", "eh", "er", "eg"].forEach((key, i) => SC.state.add(key, boxes[i]));
     SC.state.add("em", minor);
-    SC.state.add("eu", unit);
-    SC.state.add("es", step);
-    const keys = { stations: "ep", profile: "ed", face: "ef", neutral: "ek", tails: "et", trim: "ex",
-      divideBy: "eb", divideValue: "ev" };
-    for (const [name, key] of Object.entries(keys)) SC.state.add(key, partFields[name]);
-    SC.state.add("ez", area);
+    for (const [key] of fields) {
+      const element = SC.$("exact-" + key);
+      if (element) SC.state.add(kKeys[key] || "e" + key, element);
+    }
+    SC.state.add("eb", divideBy);
+    SC.state.add("ev", divideValue);
+    SC.state.addGroup("eshape", shapes);
     boxes.forEach(SC.selectOnFocus);
+    for (const input of shapes) input.addEventListener("change", showShape);
     SC.$("exact-form").addEventListener("submit", (event) => {
       event.preventDefault();
       compute();
@@ -153,11 +229,14 @@ SC.exact = (() => {
       last = null;
       printButton.disabled = dxfButton.disabled = true;
     });
+    showShape();
     if (params) restore(params);
   }
 
   function restore(params) {
-    if (SC.state.restore(params, "e")) compute();
+    const any = SC.state.restore(params, "e");
+    showShape();
+    if (any) compute();
   }
 
   return { init, restore, partJob };

@@ -18,6 +18,24 @@ SC.state = (() => {
     element.addEventListener(element.type === "checkbox" || element.tagName === "SELECT" ? "change" : "input", save);
   }
 
+  // A group of radio buttons saved as the value of the one checked.
+  function addGroup(key, inputs) {
+    const group = {
+      type: "radio-group",
+      // The first is the default, saved as nothing.
+      get value() {
+        const checked = inputs.find((input) => input.checked);
+        return checked && checked !== inputs[0] ? checked.value : "";
+      },
+      set value(text) {
+        for (const input of inputs) input.checked = input.value === text;
+        if (!inputs.some((input) => input.checked) && inputs.length) inputs[0].checked = true;
+      },
+    };
+    fields.set(key, group);
+    for (const input of inputs) input.addEventListener("change", save);
+  }
+
   function save() {
     if (restoring) return;
     const params = new URLSearchParams();
@@ -65,6 +83,8 @@ SC.state = (() => {
         const value = params.get(key);
         if (element.type === "checkbox") {
           if (value !== null) element.checked = value === "1";
+        } else if (element.type === "radio-group") {
+          element.value = value === null ? "" : value;
         } else if (element.tagName === "SELECT") {
           if (value !== null) element.value = value;
         } else {
@@ -76,5 +96,5 @@ SC.state = (() => {
     return any;
   }
 
-  return { add, save, read, restore };
+  return { add, addGroup, save, read, restore };
 })();
