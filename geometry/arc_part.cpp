@@ -1,5 +1,7 @@
 #include "geometry/arc_part.h"
 
+#include <utility>
+
 namespace segcalc {
 
 std::vector<std::string> ArcPart::Errors() const {
@@ -14,11 +16,11 @@ std::vector<std::string> ArcPart::Errors() const {
   return errors;
 }
 
-ArcPart MakePart(const ArchHead& head, const PartRequest& request) {
+ArcPart MakePart(ArchHead head, const PartRequest& request) {
   ArcPart part;
-  part.head = head;
-  const Arch& arch = head.arch;
-  const double span = head.Span();
+  part.head = std::move(head);
+  const Arch& arch = part.head.arch;
+  const double span = part.head.Span();
   part.ordinate_step = request.ordinate_step.value_or(DefaultOrdinateStep(span));
   part.ordinates = Ordinates(arch, part.ordinate_step);
   if (request.area) {

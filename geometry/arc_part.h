@@ -48,7 +48,7 @@ struct ArcPart {
   std::vector<std::string> Errors() const;
 };
 
-ArcPart MakePart(const ArchHead& head, const PartRequest& request);
+ArcPart MakePart(ArchHead head, const PartRequest& request);
 ArcPart MakePart(const ExactSegment& segment, const PartRequest& request);
 
 }  // namespace segcalc

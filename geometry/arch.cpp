@@ -32,9 +32,9 @@ Arch Arch::OfSegment(const ExactSegment& segment) {
   arch.circle_ = segment;
   double start = 90 - segment.angle / 2;
   if (start < 0) start += 360;
-  arch.pieces_ = {
-      {0, segment.height - segment.radius, segment.radius, start, 90 + segment.angle / 2}};
-  arch.MeasurePieces();
+  arch.single_ = {0, segment.height - segment.radius, segment.radius, start,
+                  90 + segment.angle / 2};
+  // One piece from s = 0: no table of where each piece starts.
   return arch;
 }
 
@@ -69,6 +69,7 @@ void Arch::MeasurePieces() {
 }
 
 std::size_t Arch::PieceAt(double s) const {
+  if (starts_.empty()) return 0;
   const auto after = std::upper_bound(starts_.begin(), starts_.end(), s);
   return after == starts_.begin() ? 0 : static_cast<std::size_t>(after - starts_.begin()) - 1;
 }
@@ -103,22 +104,22 @@ ArchFrame Arch::At(double s) const {
     return {ellipse_->PointAt(t), ellipse_->NormalAt(t), 0, t};
   }
   const std::size_t i = PieceAt(s);
-  const ArcPiece& piece = pieces_[i];
-  const double degrees = piece.end_degrees - Degrees((s - starts_[i]) / piece.radius);
+  const ArcPiece& piece = pieces()[i];
+  const double degrees = piece.end_degrees - Degrees((s - StartOf(i)) / piece.radius);
   const double a = Radians(degrees);
   return {piece.PointAt(degrees), {std::cos(a), std::sin(a)}, i, degrees};
 }
 
 double Arch::LengthAtParameter(std::size_t piece, double parameter) const {
   if (ellipse_) return ellipse_->LengthTo(parameter);
-  const ArcPiece& p = pieces_.at(piece);
+  const ArcPiece& p = pieces()[piece];
   const double degrees = std::clamp(parameter, p.end_degrees - p.SweepDegrees(), p.end_degrees);
-  return starts_[piece] + p.radius * Radians(p.end_degrees - degrees);
+  return StartOf(piece) + p.radius * Radians(p.end_degrees - degrees);
 }
 
 PlanePoint Arch::PointAtParameter(std::size_t piece, double parameter) const {
   if (ellipse_) return ellipse_->PointAt(parameter);
-  const ArcPiece& p = pieces_.at(piece);
+  const ArcPiece& p = pieces()[piece];
   return p.PointAt(std::clamp(parameter, p.end_degrees - p.SweepDegrees(), p.end_degrees));
 }
 
@@ -133,12 +134,20 @@ std::optional<ArchPoint> Arch::Above(double x) const {
   return ChainAbove(pieces_, starts_, x);
 }
 
-std::vector<ArchPoint> Arch::OverEnd(bool left) const {
+std::optional<double> Arch::HeightAbove(double x) const {
+  if (!(x > LeftEnd().x && x < RightEnd().x)) return std::nullopt;
+  if (circle_) return OrdinateAt(*circle_, x);
+  const std::optional<ArchPoint> point = Above(x);
+  if (!point) return std::nullopt;
+  return point->y;
+}
+
+ArchEnd Arch::OverEnd(bool left) const {
   const PlanePoint end = left ? LeftEnd() : RightEnd();
   const ArchPoint own{end.x, end.y, left ? 0.0 : Length()};
-  if (!circle_ || !(circle_->angle > 180)) return {own};
+  if (!circle_ || !(circle_->angle > 180)) return {{own}, 1};
   const ArchPoint far = CircleAbove(*circle_, end.x);
-  return left ? std::vector<ArchPoint>{own, far} : std::vector<ArchPoint>{far, own};
+  return left ? ArchEnd{{own, far}, 2} : ArchEnd{{far, own}, 2};
 }
 
 Checked<Arch> Arch::Parallel(double d) const {
@@ -157,7 +166,7 @@ Checked<Arch> Arch::Parallel(double d) const {
     for (const ArcPiece& piece : pieces_) arcs.pieces.push_back(piece.WithRadius(piece.radius + d));
     for (std::size_t i = 0; i < pieces_.size(); ++i) {
       if (!(arcs.pieces[i].radius > 0))
-        return Refused(ClosesUpMessage(i + 1, pieces_[i].radius, d));
+        return Refused(ClosesUpMessage(i + 1, pieces()[i].radius, d));
     }
     return Accepted(OfEllipse(curve, std::move(arcs)));
   }

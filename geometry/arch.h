@@ -1,7 +1,9 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "geometry/arc_piece.h"
@@ -18,6 +20,16 @@ struct ArchPoint {
   double x = 0.0;
   double y = 0.0;
   double s = 0.0;
+};
+
+// The arch over one end of its span: one point or two, kept without an
+// allocation since every table asks for both ends.
+struct ArchEnd {
+  std::array<ArchPoint, 2> points{};
+  std::size_t count = 0;
+
+  const ArchPoint* begin() const { return points.data(); }
+  const ArchPoint* end() const { return points.data() + count; }
 };
 
 // Where the arch is at a length s from its left end, with its outward unit
@@ -53,7 +65,9 @@ class Arch {
   const ExactSegment* circle() const { return circle_ ? &*circle_ : nullptr; }
   const EllipseArc* ellipse() const { return ellipse_ ? &*ellipse_ : nullptr; }
   // The circle's one piece, a chain's pieces, an ellipse's bending arcs.
-  const std::vector<ArcPiece>& pieces() const { return pieces_; }
+  std::span<const ArcPiece> pieces() const {
+    return circle_ ? std::span<const ArcPiece>(&single_, 1) : std::span<const ArcPiece>(pieces_);
+  }
   bool CornerAfter(std::size_t piece) const { return corners_.at(piece); }
   // An ellipse's bending arcs' largest distance from it.
   double bending_deviation() const { return bending_deviation_; }
@@ -71,9 +85,11 @@ class Arch {
   // The arch's points above x, strictly between its ends: one, the top of a
   // convex head. (A circle beyond a semicircle has only its far side there.)
   std::optional<ArchPoint> Above(double x) const;
+  // Only its height there, without the length along it.
+  std::optional<double> HeightAbove(double x) const;
   // The arch over one end of its span, from the springing upwards: the end
   // itself, and above it the far side of a circle beyond a semicircle.
-  std::vector<ArchPoint> OverEnd(bool left) const;
+  ArchEnd OverEnd(bool left) const;
   // The parallel arch at distance d, outside when d > 0: a chain keeps its
   // centres, each radius d more, its corners moved to where the new pieces
   // meet. Refused where it closes up: a radius not above 0, a corner whose
@@ -86,6 +102,7 @@ class Arch {
   Kind kind_ = Kind::Circle;
   std::optional<ExactSegment> circle_;
   std::optional<EllipseArc> ellipse_;
+  ArcPiece single_;  // a circle's piece: no allocation for the arch of every segment
   std::vector<ArcPiece> pieces_;
   std::vector<bool> corners_;
   std::vector<double> starts_;  // each piece's s at its left end
@@ -93,6 +110,7 @@ class Arch {
 
   void MeasurePieces();
   std::size_t PieceAt(double s) const;
+  double StartOf(std::size_t piece) const { return starts_.empty() ? 0.0 : starts_[piece]; }
 };
 
 }  // namespace segcalc

@@ -71,11 +71,7 @@ std::vector<DivisionPoint> PointsOn(const ExactSegment& arc, std::size_t n, doub
   points.reserve(n + 1);
   const double r = arc.radius;
   const double count = static_cast<double>(n);
-  // The outward normal at an angle from the arc's middle.
-  const auto normal = [](double from_middle) {
-    return PlanePoint{std::sin(from_middle), std::cos(from_middle)};
-  };
-  points.push_back({-arc.chord / 2, 0.0, 0.0, normal(-theta / 2)});
+  points.push_back({-arc.chord / 2, 0.0, 0.0, {}});
   for (std::size_t i = 1; i < n; ++i) {
     const double at = static_cast<double>(i);
     // The angle from the arc's middle, and y = R (cos(from middle) - cos(half
@@ -83,10 +79,12 @@ std::vector<DivisionPoint> PointsOn(const ExactSegment& arc, std::size_t n, doub
     const double from_middle = theta * ((2 * at - count) / (2 * count));
     const double before = theta * (at / count);
     const double after = theta * ((count - at) / count);
-    points.push_back({r * std::sin(from_middle), 2 * r * std::sin(before / 2) * std::sin(after / 2),
-                      arc.arc * (at / count), normal(from_middle)});
+    points.push_back({r * std::sin(from_middle),
+                      2 * r * std::sin(before / 2) * std::sin(after / 2),
+                      arc.arc * (at / count),
+                      {}});
   }
-  points.push_back({arc.chord / 2, 0.0, arc.arc, normal(theta / 2)});
+  points.push_back({arc.chord / 2, 0.0, arc.arc, {}});
   return points;
 }
 

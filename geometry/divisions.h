@@ -41,7 +41,8 @@ struct FacePiece {
 // A division point on the given face: x along the chord from its midpoint, y up
 // from the chord, s the arc length from the left end; on a head of several
 // radii or an ellipse also the outward normal there, along which its division
-// line runs across the profile.
+// line runs across the profile (a circle's runs along its radius, and is
+// left 0).
 struct DivisionPoint {
   double x = 0.0;
   double y = 0.0;

@@ -29,7 +29,7 @@ OrdinateTable Ordinates(const Arch& arch, double step) {
   for (const ArchPoint& p : arch.OverEnd(true)) table.rows.push_back({p.x, p.y});
   for (long k = -inner; k <= inner; ++k) {
     const double x = static_cast<double>(k) * step;
-    if (const std::optional<ArchPoint> p = arch.Above(x)) table.rows.push_back({x, p->y});
+    if (const std::optional<double> y = arch.HeightAbove(x)) table.rows.push_back({x, *y});
   }
   for (const ArchPoint& p : arch.OverEnd(false)) table.rows.push_back({p.x, p.y});
   return table;

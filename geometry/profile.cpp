@@ -67,7 +67,7 @@ std::string NoInnerFace(const Arch& given, const ProfileRequest& request, const 
 // pieces are bent alike).
 std::vector<BendStretch> Program(const ProfileBend& bend) {
   std::vector<BendStretch> program;
-  const std::vector<ArcPiece>& pieces = bend.neutral.pieces();
+  const std::span<const ArcPiece> pieces = bend.neutral.pieces();
   const bool one_radius = std::all_of(pieces.begin(), pieces.end(), [&](const ArcPiece& piece) {
     return piece.radius == pieces.front().radius;
   });
@@ -112,23 +112,23 @@ Checked<ProfileBend> BendProfile(const Arch& given, const ProfileRequest& reques
 
   // Every face from the inner one, so that each is the same distance from it
   // whichever face was measured.
-  const Checked<Arch> inner = given.Parallel(-InnerOffset(request.face, depth));
+  Checked<Arch> inner = given.Parallel(-InnerOffset(request.face, depth));
   if (!inner.ok()) return Refused(NoInnerFace(given, request, inner.error));
-  const Checked<Arch> centre = inner.value->Parallel(depth / 2);
-  const Checked<Arch> outer = inner.value->Parallel(depth);
-  const Checked<Arch> neutral = inner.value->Parallel(k * depth);
+  Checked<Arch> centre = inner.value->Parallel(depth / 2);
+  Checked<Arch> outer = inner.value->Parallel(depth);
+  Checked<Arch> neutral = inner.value->Parallel(k * depth);
   if (!centre.ok() || !outer.ok() || !neutral.ok()) return Refused("数值超出可计算的范围");
 
   ProfileBend bend;
   bend.given_face = request.face;
   bend.depth = depth;
-  bend.inner = *inner.value;
-  bend.centre = *centre.value;
-  bend.outer = *outer.value;
+  bend.inner = std::move(*inner.value);
+  bend.centre = std::move(*centre.value);
+  bend.outer = std::move(*outer.value);
   FaceIn(bend, request.face) = given;
 
   bend.neutral_factor = k;
-  bend.neutral = *neutral.value;
+  bend.neutral = std::move(*neutral.value);
   bend.neutral_arc = bend.neutral.Length();
   // An ellipse is bent in circular arcs: the bar keeps their length, which
   // the cut length and the bender's program must agree on.

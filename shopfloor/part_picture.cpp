@@ -25,7 +25,7 @@ std::string Summary(const ArcPart& part, const OutputFormat& format) {
            format.Angle(circle->angle) + "°";
   }
   std::string words = part.head.Name();
-  const std::vector<ArcPiece>& pieces = part.arch().pieces();
+  const std::span<const ArcPiece> pieces = part.arch().pieces();
   if (!part.arch().ellipse() && !pieces.empty()) {
     words += ",半径";
     for (std::size_t i = 0; i < pieces.size() && i < 4; ++i) {

@@ -50,7 +50,7 @@ void ArchFaces(SectionBuilder& section, const ProfileBend* bend, const OutputFor
   for (const ProfileFace face : kProfileFaces) {
     const std::string name(FaceName(face));
     SectionTable pieces{name + "圆弧段", name + "圆弧段", PieceColumns(), {}};
-    const std::vector<ArcPiece>& list = bend->Face(face).pieces();
+    const std::span<const ArcPiece> list = bend->Face(face).pieces();
     for (std::size_t i = 0; i < list.size(); ++i) {
       pieces.rows.push_back(PieceRow(i + 1, list[i], format));
     }

@@ -93,15 +93,15 @@ double Angle360(double degrees) {
 
 TEST_P(Heads, PiecesMeetAndAreTangentButAtAnApex) {
   const ArchHead head = Made();
-  const std::vector<ArcPiece>& pieces = head.arch.pieces();
+  const std::span<const ArcPiece> pieces = head.arch.pieces();
   ASSERT_FALSE(pieces.empty());
   for (std::size_t i = 0; i + 1 < pieces.size(); ++i) {
     const PlanePoint end = pieces[i].RightEnd(), start = pieces[i + 1].LeftEnd();
     EXPECT_NEAR(end.x, start.x, Tolerance()) << "joint " << i;
     EXPECT_NEAR(end.y, start.y, Tolerance()) << "joint " << i;
     // Tangent where the radius of one runs on into the other's.
-    const double turn = std::abs(Angle360(pieces[i].start_degrees) -
-                                 Angle360(pieces[i + 1].end_degrees));
+    const double turn =
+        std::abs(Angle360(pieces[i].start_degrees) - Angle360(pieces[i + 1].end_degrees));
     if (head.arch.CornerAfter(i)) {
       EXPECT_GT(turn, 1e-3) << "apex " << i;
     } else {
@@ -169,9 +169,9 @@ TEST_P(Heads, FacesShareTheCentresTheirRadiiApartByTheDepth) {
   constexpr double kDepth = 40;
   const Checked<ProfileBend> bend = BendProfile(head.arch, {kDepth, ProfileFace::Centre, 0.4});
   ASSERT_TRUE(bend.ok()) << bend.error;
-  const std::vector<ArcPiece>& given = head.arch.pieces();
-  for (const auto& [face, offset] : {std::pair{ProfileFace::Inner, -kDepth / 2},
-                                     std::pair{ProfileFace::Outer, kDepth / 2}}) {
+  const std::span<const ArcPiece> given = head.arch.pieces();
+  for (const auto& [face, offset] :
+       {std::pair{ProfileFace::Inner, -kDepth / 2}, std::pair{ProfileFace::Outer, kDepth / 2}}) {
     const Arch& arch = bend.value->Face(face);
     if (const ExactSegment* circle = arch.circle()) {
       // A segment's face is a segment of the same angle, in its own frame.
@@ -179,7 +179,7 @@ TEST_P(Heads, FacesShareTheCentresTheirRadiiApartByTheDepth) {
       EXPECT_EQ(circle->angle, head.arch.circle()->angle);
       continue;
     }
-    const std::vector<ArcPiece>& pieces = arch.pieces();
+    const std::span<const ArcPiece> pieces = arch.pieces();
     ASSERT_EQ(pieces.size(), given.size());
     for (std::size_t i = 0; i < pieces.size(); ++i) {
       EXPECT_DOUBLE_EQ(pieces[i].centre_x, given[i].centre_x);
@@ -275,7 +275,8 @@ TEST(HeadRefusals, GiveAReason) {
       {"span of -1", Shape(ArchShape::Semicircle, -1, std::nullopt)},
       {"pointed no taller than half its span", Shape(ArchShape::Pointed, 1000, 400)},
       {"three-centred no lower", Shape(ArchShape::ThreeCentred, 1000, 600)},
-      {"pointed radius not above half the span", Shape(ArchShape::Pointed, 1000, std::nullopt, 500)},
+      {"pointed radius not above half the span",
+       Shape(ArchShape::Pointed, 1000, std::nullopt, 500)},
       {"small radius above the rise", WithSmall(Shape(ArchShape::ThreeCentred, 1000, 300), 350)},
       {"quarter of a segment beyond a half circle",
        Quarter(Shape(ArchShape::Segment, 500, 700), QuarterSide::Left)},
@@ -299,7 +300,8 @@ TEST(HeadRefusals, FacesThatCloseUp) {
     HeadRequest request;
     double depth;
   } cases[] = {
-      {"small arcs of a basket handle", WithSmall(Shape(ArchShape::ThreeCentred, 2000, 500), 60), 80},
+      {"small arcs of a basket handle", WithSmall(Shape(ArchShape::ThreeCentred, 2000, 500), 60),
+       80},
       {"a drop arch's apex", Shape(ArchShape::Pointed, 1000, std::nullopt, 520), 600},
       {"a flat ellipse's springing", Shape(ArchShape::Ellipse, 2000, 200), 50},
   };
