@@ -103,13 +103,7 @@ void DrawArchHead(const ArcPart& part, const OutputFormat& format, double scale,
   drawing.lines.push_back({DrawingLayer::Chord, left.x * scale, 0, right.x * scale, 0});
   drawing.lines.push_back(
       {DrawingLayer::Height, crown.x * scale, 0, crown.x * scale, crown.y * scale});
-  for (const Ordinate& station : part.ordinates.rows) {
-    if (station.y <= 0) continue;
-    const double x = station.x * scale;
-    drawing.lines.push_back({DrawingLayer::Ordinates, x, 0, x, station.y * scale});
-    drawing.labels.push_back({"x " + format.Length(station.x) + " / y " + format.Length(station.y),
-                              x, 0, station.y * scale});
-  }
+  DrawOrdinates(part, format, scale, drawing);
   // Centres on or above the springing line lie on the template.
   for (const ArcPiece& piece : arch.pieces()) {
     if (arch.ellipse() || piece.centre_y < 0) continue;
@@ -122,6 +116,18 @@ void DrawArchHead(const ArcPart& part, const OutputFormat& format, double scale,
   const ProfileBend* bend = part.profile && part.profile->ok() ? &*part.profile->value : nullptr;
   if (bend) DrawFaces(*bend, scale, drawing);
   DrawDivisions(part, bend, scale, drawing);
+}
+
+void DrawOrdinates(const ArcPart& part, const OutputFormat& format, double scale,
+                   PartDrawing& drawing) {
+  for (const Ordinate& station : part.ordinates.rows) {
+    // An end point on the springing line: nothing to draw there.
+    if (station.y <= 0) continue;
+    const double x = station.x * scale;
+    drawing.lines.push_back({DrawingLayer::Ordinates, x, 0, x, station.y * scale});
+    drawing.labels.push_back({"x " + format.Length(station.x) + " / y " + format.Length(station.y),
+                              x, 0, station.y * scale});
+  }
 }
 
 void DrawLegs(const ArcPart& part, double scale, PartDrawing& drawing) {

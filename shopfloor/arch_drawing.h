@@ -18,6 +18,11 @@ inline constexpr double kNumberOffset = 4;
 void DrawArchHead(const ArcPart& part, const OutputFormat& format, double scale,
                   PartDrawing& drawing);
 
+// Each ordinate a line from the springing (the chord) up to the arch, with
+// its label.
+void DrawOrdinates(const ArcPart& part, const OutputFormat& format, double scale,
+                   PartDrawing& drawing);
+
 // The legs under the springing and the sill between their feet.
 void DrawLegs(const ArcPart& part, double scale, PartDrawing& drawing);
 

@@ -204,14 +204,7 @@ void DrawSegment(const ArcPart& part, const OutputFormat& format, double scale,
   drawing.arcs.push_back({DrawingLayer::Arc, 0, centre_y, radius, start, 90 + s.angle / 2});
   drawing.lines.push_back({DrawingLayer::Chord, -half_chord, 0, half_chord, 0});
   drawing.lines.push_back({DrawingLayer::Height, 0, 0, 0, height});
-  for (const Ordinate& station : part.ordinates.rows) {
-    // An end point of the arc lies on the chord: nothing to draw there.
-    if (station.y <= 0) continue;
-    const double x = station.x * scale;
-    drawing.lines.push_back({DrawingLayer::Ordinates, x, 0, x, station.y * scale});
-    drawing.labels.push_back({"x " + format.Length(station.x) + " / y " + format.Length(station.y),
-                              x, 0, station.y * scale});
-  }
+  DrawOrdinates(part, format, scale, drawing);
   if (s.angle > 180) drawing.centres.push_back({0, centre_y});
   DrawProfileAndDivisions(part, scale, drawing);
 }

@@ -104,28 +104,30 @@ std::vector<PartSection> PartSections(const ArcPart* part, const SectionLayout& 
   return sections;
 }
 
-std::vector<std::string> ColumnLabels(const std::vector<PartSection>& sections) {
-  std::vector<std::string> labels;
+namespace {
+
+// One member of every value a batch has a column for, in order.
+std::vector<std::string> OfColumns(const std::vector<PartSection>& sections,
+                                   std::string SectionValue::*member) {
+  std::vector<std::string> cells;
   for (const PartSection& section : sections) {
     for (const SectionBlock& block : section.blocks) {
       for (const SectionValue& value : block.values) {
-        if (value.in_columns) labels.push_back(value.label);
+        if (value.in_columns) cells.push_back(value.*member);
       }
     }
   }
-  return labels;
+  return cells;
+}
+
+}  // namespace
+
+std::vector<std::string> ColumnLabels(const std::vector<PartSection>& sections) {
+  return OfColumns(sections, &SectionValue::label);
 }
 
 std::vector<std::string> ColumnTexts(const std::vector<PartSection>& sections) {
-  std::vector<std::string> texts;
-  for (const PartSection& section : sections) {
-    for (const SectionBlock& block : section.blocks) {
-      for (const SectionValue& value : block.values) {
-        if (value.in_columns) texts.push_back(value.text);
-      }
-    }
-  }
-  return texts;
+  return OfColumns(sections, &SectionValue::text);
 }
 
 std::string SectionLines(const std::vector<PartSection>& sections) {

@@ -34,6 +34,19 @@ def windows(length, window):
     return 1 + math.ceil((length - window) / (window - OVERLAP))
 
 
+def held_windows(points, min_x, max_y, rows, columns):
+    """The (row, column) of every window that holds one of the points, whose
+    top left corner with the margins is at (min_x, max_y)."""
+    held = set()
+    for x, y in points:
+        px, py = MARGIN + x - min_x, MARGIN + max_y - y
+        for c in range(columns):
+            for r in range(rows):
+                if c * 180 <= px <= c * 180 + TILE_W and r * 240 <= py <= r * 240 + TILE_H:
+                    held.add((r + 1, c + 1))
+    return sorted(held)
+
+
 def expected_sheets(chord_mm, height_mm, radius_mm, major, step_mm, depth_mm=0.0, pieces=0):
     """The (row, column) of every window that holds a point of the arc, the
     chord or an ordinate line (at 0, +-step, ... and the chord's ends), walking
@@ -76,14 +89,7 @@ def expected_sheets(chord_mm, height_mm, radius_mm, major, step_mm, depth_mm=0.0
     for x in stations:
         top = centre + math.sqrt(max(0.0, radius_mm ** 2 - x * x))
         points += [(x, 0.2 * i) for i in range(int(top / 0.2) + 1)]
-    held = set()
-    for x, y in points:
-        px, py = MARGIN + x - min_x, MARGIN + max_y - y
-        for c in range(columns):
-            for r in range(rows):
-                if c * 180 <= px <= c * 180 + TILE_W and r * 240 <= py <= r * 240 + TILE_H:
-                    held.add((r + 1, c + 1))
-    return sorted(held), rows * columns
+    return held_windows(points, min_x, max_y, rows, columns), rows * columns
 
 
 def expected_from_drawing(dxf):
@@ -113,14 +119,7 @@ def expected_from_drawing(dxf):
     min_y, max_y = min(p[1] for p in points), max(p[1] for p in points)
     columns = windows(max_x - min_x + 2 * MARGIN, TILE_W)
     rows = windows(max_y - min_y + 2 * MARGIN, TILE_H)
-    held = set()
-    for x, y in points:
-        px, py = MARGIN + x - min_x, MARGIN + max_y - y
-        for c in range(columns):
-            for r in range(rows):
-                if c * 180 <= px <= c * 180 + TILE_W and r * 240 <= py <= r * 240 + TILE_H:
-                    held.add((r + 1, c + 1))
-    return sorted(held), rows * columns
+    return held_windows(points, min_x, max_y, rows, columns), rows * columns
 
 
 def check_head_reports(cli, chromium, work):
