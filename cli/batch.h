@@ -8,6 +8,7 @@
 
 #include <vector>
 
+#include "cli/cutting_list.h"
 #include "geometry/compute_record.h"
 
 namespace segcalc {
@@ -18,19 +19,15 @@ struct ParsedBatchLine {
   std::string error;  // why the line is invalid, when line is empty
 };
 
-// Splits 'arc<TAB>chord<TAB>height[<TAB>check]'; a trailing carriage return is
-// dropped first.
+// Splits a line of a plain list, 'arc<TAB>chord<TAB>height[<TAB>check
+// [<TAB>quantity]]'; a trailing carriage return is dropped first.
 ParsedBatchLine ParseBatchLine(std::string_view text);
-
-// A cutting list saved from a spreadsheet starts with a row of column names: a
-// first line of three or four fields, none of which holds a digit.
-bool IsHeaderLine(std::string_view text);
 
 // The output line for a computed input line, without the line end.
 std::string BatchResultLine(const ComputeRecord& record);
 
 // The output line for an invalid input line: its first three fields as given.
-std::string InvalidLineResult(std::string_view text);
+std::string InvalidLineResult(std::string_view text, const ListLayout& layout = {});
 
 // What one input line gives: the output line (empty for an empty line) and,
 // for an invalid line or an output file not written, the message for standard
@@ -51,23 +48,29 @@ struct BatchColumns {
   // whichever worker computed the line, so it must be safe to call from
   // several threads at once.
   std::function<void(long number, const ComputeRecord* record, BatchLineOutput& output)> append;
-  // A head named by --shape: each valid line is worked out by this instead
-  // of the calculator (its chord and height fields are the span and rise),
-  // giving the whole output line. Safe to call from several threads at once.
-  std::function<BatchLineOutput(const TypedInput& line, long number)> compute;
+  // Heads named by --shape or a 拱形 column: each line is worked out by this
+  // instead of the calculator (its chord and height fields are the span and
+  // rise), giving the whole output line; an invalid line (null) gets its
+  // empty cells. Safe to call from several threads at once.
+  std::function<void(const ListLine* line, long number, BatchLineOutput& output)> compute;
 };
 
-// The output's own header line: 结果, the five quantities, the added columns.
-std::string BatchHeaderLine(const BatchColumns& columns);
+// The columns for a list, once its first line has said how it is written.
+using ColumnsFor = std::function<BatchColumns(const ListLayout& layout)>;
+
+// The output's own header line: 结果, the five quantities, the added columns,
+// and those a named list's line echoes.
+std::string BatchHeaderLine(const BatchColumns& columns, const ListLayout& layout = {});
 
 // Writes one line's output: the message, if any, to err, then the result line
 // to out. The caller flushes out once no further line is ready.
 void WriteBatchLineOutput(const BatchLineOutput& output, std::ostream& out, std::ostream& err);
 
-// number is the line's 1-based position in the input.
+// number is the line's 1-based position in the input; layout, as its first
+// line says the list is written.
 BatchLineOutput ProcessBatchLine(std::string_view text, long number,
                                  const NumberSeparators& separators,
-                                 const BatchColumns& columns = {});
+                                 const BatchColumns& columns = {}, const ListLayout& layout = {});
 
 // Computes every line of the input with the given number of worker threads,
 // writing each result, in input order, as soon as it and all before it are
@@ -78,6 +81,6 @@ BatchLineOutput ProcessBatchLine(std::string_view text, long number,
 // which has everything above, leaves it out.
 int RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
              const NumberSeparators& separators, unsigned jobs = 1,
-             const BatchColumns& columns = {});
+             const ColumnsFor& columns_for = {});
 
 }  // namespace segcalc

@@ -14,15 +14,26 @@
 namespace segcalc {
 
 int RunBatch(std::istream& raw_in, std::ostream& out, std::ostream& err,
-             const NumberSeparators& separators, unsigned jobs, const BatchColumns& columns) {
+             const NumberSeparators& separators, unsigned jobs, const ColumnsFor& columns_for) {
   DecodedInput decoded(raw_in);
   std::istream& in = decoded.stream();
-  if (jobs > 1) return RunParallelBatch(in, out, err, separators, jobs, columns);
-  int status = kExitOk;
+  // The first line says how the list is written, and so which columns
+  // every line gets.
   std::string text;
+  if (!std::getline(in, text)) return kExitOk;
+  const ListLayout layout = ReadListLayout(text);
+  const BatchColumns columns = columns_for ? columns_for(layout) : BatchColumns{};
+  const BatchLineOutput first = ProcessBatchLine(text, 1, separators, columns, layout);
+  WriteBatchLineOutput(first, out, err);
+  if (in.rdbuf()->in_avail() <= 0) out.flush();
+  if (jobs > 1) {
+    return std::max(first.status,
+                    RunParallelBatch(in, out, err, separators, jobs, columns, layout, 2));
+  }
+  int status = first.status;
   // Results that can no longer be written are not worth computing.
-  for (long number = 1; out && std::getline(in, text); ++number) {
-    const BatchLineOutput output = ProcessBatchLine(text, number, separators, columns);
+  for (long number = 2; out && std::getline(in, text); ++number) {
+    const BatchLineOutput output = ProcessBatchLine(text, number, separators, columns, layout);
     status = std::max(status, output.status);
     WriteBatchLineOutput(output, out, err);
     // Each result reaches its reader as soon as the next line is not there

@@ -66,7 +66,7 @@ int ComputeOnce(const CliOptions& options, std::ostream& out, std::ostream& err,
 
 // A read that fails part-way must not pass for the end of the list.
 int BatchFrom(std::istream& in, const std::string& name, std::ostream& out, std::ostream& err,
-              const NumberSeparators& separators, unsigned jobs, const BatchColumns& columns) {
+              const NumberSeparators& separators, unsigned jobs, const ColumnsFor& columns) {
   const int status = RunBatch(in, out, err, separators, jobs, columns);
   if (!in.bad()) return status;
   err << "segcalc-cli: 读取 " << name << " 时出错,结果不完整\n";
@@ -103,7 +103,9 @@ int RunAction(const std::vector<std::string_view>& args, std::istream& in, std::
     err << "segcalc-cli: " << request.error << '\n';
     return kExitUsage;
   }
-  const BatchColumns columns = ShopBatchColumns(options.shop, *request.value, separators);
+  const ColumnsFor columns = [&](const ListLayout& layout) {
+    return ShopBatchColumns(options.shop, *request.value, separators, layout);
+  };
   if (!options.batch_file) return BatchFrom(in, "标准输入", out, err, separators, jobs, columns);
   std::ifstream file;
   const std::string why = OpenBatchFile(*options.batch_file, file);

@@ -107,27 +107,39 @@ int WriteHeadOutputs(const CliOptions& options, std::ostream& out, std::ostream&
 }
 
 BatchColumns HeadBatchColumns(const ShopOptions& shop, const PartRequest& request,
-                              const NumberSeparators& separators) {
+                              const NumberSeparators& separators, bool shapes_per_line) {
   BatchColumns columns;
   const OutputFormat format{shop.unit, separators};
   PartRequest asked = request;
   asked.stations.reset();
-  const std::optional<ArchShape> shape = ShapeOf(*shop.shape);
-  const BatchPartColumns part_columns{
-      LayoutOf(shape.value_or(ArchShape::Segment), shop.quarter.has_value(), shop.legs.has_value(),
-               asked),
-      format, DrawingFolder(shop)};
+  // Heads of any shape, line by line: the columns of the 拱形 section and
+  // of every shape's faces, each line filling those it has.
+  SectionLayout layout =
+      LayoutOf(ShapeOf(shop.shape.value_or("segment")).value_or(ArchShape::Segment),
+               shop.quarter.has_value(), shop.legs.has_value(), asked);
+  if (shapes_per_line) {
+    layout.segment_values = false;
+    layout.uniform_pieces = false;
+    layout.ellipse = true;
+  }
+  const BatchPartColumns part_columns{layout, format, DrawingFolder(shop)};
   columns.names = ColumnLabels(PartSections(nullptr, part_columns.layout, format));
-  columns.compute = [shop, request, separators, format, part_columns](const TypedInput& line,
-                                                                      long number) {
-    BatchLineOutput output;
-    const std::string& arc = line.text(Quantity::Arc);
-    const HeadTexts texts{line.text(Quantity::Chord), line.text(Quantity::Height)};
+  columns.compute = [shop, request, separators, format, part_columns](
+                        const ListLine* line, long number, BatchLineOutput& output) {
+    if (!line) {
+      part_columns.Append(number, nullptr, output);
+      return;
+    }
+    const std::string& arc = line->typed.text(Quantity::Arc);
+    const HeadTexts texts{line->typed.text(Quantity::Chord), line->typed.text(Quantity::Height)};
+    ShopOptions own = shop;
+    if (line->shape) own.shape = *line->shape;
+    if (!own.shape) own.shape = "segment";
     Outcome outcome;
     if (arc.find_first_not_of(' ') != std::string::npos) {
       outcome = {std::nullopt, "给定拱形时,弧长一栏应为空(弦长、弦高即跨度、拱高)", kExitUsage};
     } else {
-      outcome = WorkOut(shop, texts, request, separators);
+      outcome = WorkOut(own, texts, request, separators);
     }
     if (outcome.part) {
       output.result = "solved" + BoxCells(*outcome.part, format);
@@ -139,7 +151,6 @@ BatchColumns HeadBatchColumns(const ShopOptions& shop, const PartRequest& reques
       if (outcome.status == kExitUsage) output.status = kExitFailed;
     }
     part_columns.Append(number, outcome.part ? &*outcome.part : nullptr, output);
-    return output;
   };
   return columns;
 }

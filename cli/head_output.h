@@ -19,7 +19,9 @@ int WriteHeadOutputs(const CliOptions& options, std::ostream& out, std::ostream&
 // its span and rise, its output `solved` (or `no-solution` with the reason)
 // with the arch's length, span, rise, its radius and angle where it has one
 // circle, then the 拱形 section and the part's columns.
+// With shapes_per_line each line's 拱形 column names its shape (--shape, or
+// the segment, where it is empty) and the columns suit any shape.
 BatchColumns HeadBatchColumns(const ShopOptions& shop, const PartRequest& request,
-                              const NumberSeparators& separators);
+                              const NumberSeparators& separators, bool shapes_per_line);
 
 }  // namespace segcalc

@@ -27,12 +27,14 @@ class ChunkedBatch {
  public:
   ChunkedBatch(std::istream& in, std::ostream& out, std::ostream& err,
                const NumberSeparators& separators, const BatchColumns& columns,
-               std::size_t window_lines)
+               const ListLayout& layout, long first_number, std::size_t window_lines)
       : in_(in),
         out_(out),
         err_(err),
         separators_(separators),
         columns_(columns),
+        layout_(layout),
+        first_number_(first_number),
         window_lines_(window_lines) {}
 
   void Work() {
@@ -40,8 +42,9 @@ class ChunkedBatch {
     while (Read(chunk)) {
       chunk.outputs.clear();
       for (std::size_t i = 0; i < chunk.lines.size(); ++i) {
-        const long number = static_cast<long>(chunk.first + i) + 1;
-        chunk.outputs.push_back(ProcessBatchLine(chunk.lines[i], number, separators_, columns_));
+        const long number = static_cast<long>(chunk.first + i) + first_number_;
+        chunk.outputs.push_back(
+            ProcessBatchLine(chunk.lines[i], number, separators_, columns_, layout_));
       }
       chunk.lines.clear();
       Complete(std::move(chunk));
@@ -124,6 +127,8 @@ class ChunkedBatch {
   std::ostream& err_;
   const NumberSeparators& separators_;
   const BatchColumns& columns_;
+  const ListLayout& layout_;
+  const long first_number_;
   const std::size_t window_lines_;
 
   std::mutex read_mutex_;  // one reader at a time, so chunks follow input order
@@ -142,9 +147,10 @@ class ChunkedBatch {
 }  // namespace
 
 int RunParallelBatch(std::istream& in, std::ostream& out, std::ostream& err,
-                     const NumberSeparators& separators, unsigned jobs,
-                     const BatchColumns& columns) {
-  ChunkedBatch batch(in, out, err, separators, columns, kBatchLinesPerWorker * jobs);
+                     const NumberSeparators& separators, unsigned jobs, const BatchColumns& columns,
+                     const ListLayout& layout, long first_number) {
+  ChunkedBatch batch(in, out, err, separators, columns, layout, first_number,
+                     kBatchLinesPerWorker * jobs);
   // Standard input is tied to standard output: every read would flush it from
   // one worker while another writes to it.
   std::ostream* const tied = in.tie(nullptr);

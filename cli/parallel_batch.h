@@ -16,8 +16,11 @@ inline constexpr std::size_t kBatchLinesPerWorker = 64;
 // results in input order, each as soon as it and all before it are done. At
 // most a fixed window of lines, and of bytes, is in flight, so memory stays
 // bounded however long the input is.
+// The lines are numbered from first_number on, the list written as layout
+// says.
 int RunParallelBatch(std::istream& in, std::ostream& out, std::ostream& err,
                      const NumberSeparators& separators, unsigned jobs,
-                     const BatchColumns& columns = {});
+                     const BatchColumns& columns = {}, const ListLayout& layout = {},
+                     long first_number = 1);
 
 }  // namespace segcalc

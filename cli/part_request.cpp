@@ -17,8 +17,9 @@ std::string Name(std::optional<std::string> ShopOptions::*member, OptionVoice vo
 }
 
 // A number given to an option, or the reason it is none.
-Checked<double> OptionValue(std::optional<std::string> ShopOptions::*member, const std::string& text,
-                            const NumberSeparators& separators, OptionVoice voice) {
+Checked<double> OptionValue(std::optional<std::string> ShopOptions::*member,
+                            const std::string& text, const NumberSeparators& separators,
+                            OptionVoice voice) {
   const NumberReading reading = StrictNumber(text, separators);
   if (!reading.ok()) return Refused(Name(member, voice) + " 的值不是有效的数字");
   return Accepted(reading.value);
@@ -47,7 +48,8 @@ Checked<ProfileRequest> ReadProfile(const ShopOptions& shop, const NumberSeparat
   if (!depth.ok()) return Refused(depth.error);
   profile.depth = *depth.value;
   const std::optional<ProfileFace> face = FaceOf(shop.face.value_or(""));
-  if (!face) return Refused(Name(&S::face, voice) + " 只能是 inner,centre 或 outer(内侧,中心线,外侧)");
+  if (!face)
+    return Refused(Name(&S::face, voice) + " 只能是 inner,centre 或 outer(内侧,中心线,外侧)");
   profile.face = *face;
   const Checked<std::optional<double>> k = MaybeValue(shop, &S::neutral, separators, voice);
   if (!k.ok()) return Refused(k.error);
@@ -99,7 +101,8 @@ std::optional<ProfileFace> FaceOf(std::string_view text) {
 Checked<PartRequest> ReadPartRequest(const ShopOptions& shop, const NumberSeparators& separators,
                                      OptionVoice voice) {
   PartRequest request;
-  const Checked<std::optional<double>> step = MaybeValue(shop, &S::ordinate_step, separators, voice);
+  const Checked<std::optional<double>> step =
+      MaybeValue(shop, &S::ordinate_step, separators, voice);
   if (!step.ok()) return Refused(step.error);
   request.ordinate_step = *step.value;
   if (shop.profile_depth) {
@@ -159,8 +162,8 @@ Checked<HeadRequest> ReadHeadRequest(const ShopOptions& shop, const HeadTexts& t
     const Checked<double> count = ReadOptionNumber(*shop.bend_arcs);
     if (!count.ok() || !(*count.value >= 1 && *count.value <= kMaxBendingArcs) ||
         *count.value != std::floor(*count.value)) {
-      return Refused(Name(&S::bend_arcs, voice) + " 应为 1 到 " +
-                     std::to_string(kMaxBendingArcs) + " 之间的整数");
+      return Refused(Name(&S::bend_arcs, voice) + " 应为 1 到 " + std::to_string(kMaxBendingArcs) +
+                     " 之间的整数");
     }
     head.bend_arcs = static_cast<std::size_t>(*count.value);
   }

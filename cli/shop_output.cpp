@@ -119,8 +119,10 @@ void BatchPartColumns::Append(long number, const ArcPart* part, BatchLineOutput&
 }
 
 BatchColumns ShopBatchColumns(const ShopOptions& shop, const PartRequest& request,
-                              const NumberSeparators& separators) {
-  if (shop.NamesShape()) return HeadBatchColumns(shop, request, separators);
+                              const NumberSeparators& separators, const ListLayout& layout) {
+  const bool shapes = std::find(layout.columns.begin(), layout.columns.end(), ListColumn::Shape) !=
+                      layout.columns.end();
+  if (shop.NamesShape() || shapes) return HeadBatchColumns(shop, request, separators, shapes);
   BatchColumns columns;
   const bool part_asked = request.profile || request.divisions || request.area;
   if (!shop.exact && !shop.dxf_dir && !part_asked) return columns;

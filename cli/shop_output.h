@@ -35,7 +35,8 @@ std::optional<std::filesystem::path> DrawingFolder(const ShopOptions& shop);
 
 // What the shop options add to each batch line; the request as
 // ReadPartRequest read it from them.
+// A list that names a 拱形 column gets a named head's columns.
 BatchColumns ShopBatchColumns(const ShopOptions& shop, const PartRequest& request,
-                              const NumberSeparators& separators);
+                              const NumberSeparators& separators, const ListLayout& layout = {});
 
 }  // namespace segcalc

@@ -52,7 +52,7 @@ void PieceByPiece(SectionBuilder& section, const Divisions* d, const SectionLayo
                   const OutputFormat& format) {
   const auto text = [&](auto value) { return d ? value() : std::string(); };
   section.Value("段数", text([&] { return std::to_string(d->count); }));
-  section.Value("每段弧长", text([&] { return format.Length(d->facets.front().arc); }));
+  section.Value("每段弧长", text([&] { return format.Length(d->points[1].s - d->points[0].s); }));
   section.Value("最大偏差", text([&] { return format.Length(d->max_deviation); }));
   if (layout.profile) {
     section.Value("板料宽度", text([&] { return format.Length(d->stock_width.value_or(0)); }));
@@ -92,7 +92,9 @@ void PieceByPiece(SectionBuilder& section, const Divisions* d, const SectionLayo
 
 PartSection DivisionSection(const Divisions* divisions, const SectionLayout& layout,
                             const OutputFormat& format) {
-  const bool uniform = divisions ? divisions->uniform : layout.uniform_pieces;
+  // A batch of heads of any shape lists every line's divisions piece by
+  // piece, a circle's too.
+  const bool uniform = layout.uniform_pieces && (!divisions || divisions->uniform);
   SectionBuilder section(
       "分段", uniform ? "斜切角为每段两端各自偏离直角的角度;折角为相邻两块平板之间的夹角;"
                         "最大偏差为平板中部到圆弧的距离。"

@@ -60,7 +60,8 @@ set(cli_tests_sources
   cli/batch_test.cpp
   cli/parallel_batch_test.cpp
   cli/cli_app_test.cpp
-  cli/input_encoding_test.cpp)
+  cli/input_encoding_test.cpp
+  cli/cutting_list_test.cpp)
 set(cli_tests_libraries segcalc_cli_app)
 
 # The window's state and commands, without any toolkit.

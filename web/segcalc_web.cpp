@@ -133,12 +133,14 @@ class CuttingList {
       request.ordinate_step.reset();
     }
     shop.exact = job["exact"].as<bool>() && !shop.NamesShape();
-    columns_ = ShopBatchColumns(shop, request, g_separators);
     std::istringstream raw(input);
     DecodedInput decoded(raw);
     std::ostringstream text;
     text << decoded.stream().rdbuf();
     text_ = std::move(text).str();
+    // The first line says how the list is written, and so its columns.
+    layout_ = ReadListLayout(std::string_view(text_).substr(0, text_.find('\n')));
+    columns_ = ShopBatchColumns(shop, request, g_separators, layout_);
     lines_ = std::count(text_.begin(), text_.end(), '\n');
     if (!text_.empty() && text_.back() != '\n') ++lines_;
   }
@@ -147,7 +149,7 @@ class CuttingList {
   // Why the part's fields cannot be read; the list is not computed then.
   std::string Error() const { return error_; }
   long Done() const { return number_ - 1; }
-  std::string Header() const { return BatchHeaderLine(columns_); }
+  std::string Header() const { return BatchHeaderLine(columns_, layout_); }
   // Whether the first line was the list's own header row, which is answered
   // with the header line rather than computed.
   bool HeaderSkipped() const { return header_skipped_; }
@@ -161,8 +163,9 @@ class CuttingList {
       std::size_t end = text_.find('\n', position_);
       if (end == std::string::npos) end = text_.size();
       const std::string_view line(text_.data() + position_, end - position_);
-      if (number_ == 1 && IsHeaderLine(line)) header_skipped_ = true;
-      const BatchLineOutput output = ProcessBatchLine(line, number_, g_separators, columns_);
+      if (number_ == 1 && layout_.named) header_skipped_ = true;
+      const BatchLineOutput output =
+          ProcessBatchLine(line, number_, g_separators, columns_, layout_);
       results += output.result + '\n';
       if (!output.message.empty()) messages += output.message + '\n';
       position_ = end + 1;
@@ -174,6 +177,7 @@ class CuttingList {
   }
 
  private:
+  ListLayout layout_;
   BatchColumns columns_;
   std::string error_;
   std::string text_;

@@ -9,36 +9,46 @@ namespace {
 
 const NumberSeparators kFullStop{".", ","};
 
+// The check field takes 1, 0 or nothing; any other value (a quantity in
+// the wrong column, say) makes the line invalid rather than clear the box.
 TEST(ParseBatchLine, FieldsAndCheckValue) {
   const struct {
     const char* text;
     bool valid;
-    int check;
-  } cases[] = {{"1\t2\t3", true, 1},
-               {"1\t2\t3\t0", true, 0},
-               {"1\t2\t3\t1\r", true, 1},
-               {"\t\t", true, 1},
-               {"1\t2\t3\t+1", true, 1},
-               {"1\t2\t3\t-1", true, -1},
-               {"1\t2\t3\t 2 ", true, 2},
-               {"1\t2\t3\t007", true, 7},
-               {"1\t2\t3\t99999999999999999999", true, 2},
-               {"1\t2\t3\t-99999999999999999999", true, -1},
-               {"", false, 0},
-               {"1\t2", false, 0},
-               {"1\t2\t3\t4\t5", false, 0},
-               {"1\t2\t3\tx", false, 0},
-               {"1\t2\t3\t", true, 1},
-               {"1\t2\t3\t  \r", true, 1},
-               {"1\t2\t3\t1.0", false, 0},
-               {"1\t2\t3\t-", false, 0}};
+    SolveMode mode = SolveMode::MinorArc;
+    const char* problem = "";
+  } cases[] = {{"1\t2\t3", true},
+               {"1\t2\t3\t0", true, SolveMode::MajorArc},
+               {"1\t2\t3\t1\r", true},
+               {"\t\t", true},
+               {"1\t2\t3\t", true},
+               {"1\t2\t3\t  \r", true},
+               {"1\t2\t3\t\xef\xbc\x90", true, SolveMode::MajorArc},  // a full-width 0
+               {"1\t2\t3\t0\t12", true, SolveMode::MajorArc},
+               {"1\t2\t3\t\t", true},
+               {"1\t2\t3\t 1 \t 1000000 ", true},
+               {"1\t2\t3\t2", false, {}, "小于半圆"},
+               {"1\t2\t3\t+1", false, {}, "小于半圆"},
+               {"1\t2\t3\t-1", false, {}, "小于半圆"},
+               {"1\t2\t3\t007", false, {}, "小于半圆"},
+               {"1\t2\t3\t99999999999999999999", false, {}, "小于半圆"},
+               {"1\t2\t3\tx", false, {}, "小于半圆"},
+               {"1\t2\t3\t1.0", false, {}, "小于半圆"},
+               {"1\t2\t3\t1\t0", false, {}, "数量"},
+               {"1\t2\t3\t1\t1000001", false, {}, "数量"},
+               {"1\t2\t3\t1\t1000000000000", false, {}, "数量"},
+               {"1\t2\t3\t1\t2.5", false, {}, "数量"},
+               {"1\t2\t3\t1\t-3", false, {}, "数量"},
+               {"", false, {}, "字段"},
+               {"1\t2", false, {}, "字段"},
+               {"1\t2\t3\t4\t5\t6", false, {}, "字段"}};
   for (const auto& c : cases) {
     const ParsedBatchLine parsed = ParseBatchLine(c.text);
-    ASSERT_EQ(parsed.line.has_value(), c.valid) << '"' << c.text << '"';
+    ASSERT_EQ(parsed.line.has_value(), c.valid) << '"' << c.text << '"' << parsed.error;
     if (c.valid) {
-      EXPECT_EQ(parsed.line->mode, ModeOfCheckValue(c.check)) << c.text;
+      EXPECT_EQ(parsed.line->mode, c.mode) << c.text;
     } else {
-      EXPECT_FALSE(parsed.error.empty());
+      EXPECT_NE(parsed.error.find(c.problem), std::string::npos) << c.text << ": " << parsed.error;
     }
   }
 }
@@ -74,7 +84,7 @@ TEST(RunBatch, OneResultLinePerInputLineInOrder) {
             "conversion-error\t\t1000\tabc\t\t\n"
             "arithmetic-error\t1e305\t0\t1.59235668789809E+304\t1.59235668789809E+304\t360\n"
             "solved\t1000\t83.34\t340\t172.55\t332.22\n");
-  EXPECT_EQ(err.str(), "segcalc-cli: 第 3 行无效: 应有 3 或 4 个以制表符分隔的字段,实有 2 个\n");
+  EXPECT_EQ(err.str(), "segcalc-cli: 第 3 行无效: 应有 3 到 5 个以制表符分隔的字段,实有 2 个\n");
 }
 
 // The fields of an invalid line come back as given, however many there are.
