@@ -76,8 +76,7 @@ std::string EachRow(std::string_view text, const NumberSeparators& separators, R
     if (line.ends_with('\r')) line.remove_suffix(1);
     const std::vector<std::string_view> fields = Fields(line);
     if (fields.empty()) continue;
-    const bool header =
-        first && ReadField(fields.front(), separators).status == ConversionStatus::TypeMismatch;
+    const bool header = first && IsHeading(fields.front());
     first = false;
     if (header) continue;
     if (std::string problem = row(fields, line_number); !problem.empty()) return problem;
