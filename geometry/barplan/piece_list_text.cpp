@@ -64,7 +64,7 @@ std::string CountProblem(const NumberReading& reading, long long least, long lon
 // Calls `row` with each row's fields and line number; a header first row is
 // skipped. Stops at the first refusal `row` gives.
 template <typename Row>
-std::string EachRow(std::string_view text, const NumberSeparators& separators, Row row) {
+std::string EachRow(std::string_view text, Row row) {
   if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
   bool first = true;
   std::size_t line_number = 0;
@@ -91,7 +91,7 @@ Checked<std::vector<PieceLine>> ReadPieceList(std::string_view text,
   std::vector<PieceLine> pieces;
   long long total = 0;
   const std::string problem =
-      EachRow(text, separators, [&](const std::vector<std::string_view>& fields, std::size_t line) {
+      EachRow(text, [&](const std::vector<std::string_view>& fields, std::size_t line) {
         if (fields.size() < 2 || fields.size() > 3) {
           return LineName(line) + "应为以制表符分隔的长度、数量和(可省略的)标记";
         }
@@ -123,7 +123,7 @@ Checked<std::vector<RackLine>> ReadRackList(std::string_view text,
   std::vector<RackLine> rack;
   long long total = 0;
   const std::string problem =
-      EachRow(text, separators, [&](const std::vector<std::string_view>& fields, std::size_t line) {
+      EachRow(text, [&](const std::vector<std::string_view>& fields, std::size_t line) {
         if (fields.size() != 2) return LineName(line) + "应为以制表符分隔的长度和根数";
         const NumberReading length = ReadField(fields[0], separators);
         if (!length.ok() || !std::isfinite(length.value) || length.value <= 0) {
