@@ -1,6 +1,5 @@
 #pragma once
 
-#include <compare>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -16,7 +15,13 @@ struct Pattern {
   std::size_t stock = 0;
   std::vector<std::pair<std::uint32_t, std::int64_t>> items;
 
-  auto operator<=>(const Pattern&) const = default;
+  // Written out: the web build's standard library has no <=> for vectors.
+  bool operator<(const Pattern& other) const {
+    return stock != other.stock ? stock < other.stock : items < other.items;
+  }
+  bool operator==(const Pattern& other) const {
+    return stock == other.stock && items == other.items;
+  }
   bool Empty() const { return items.empty(); }
 };
 
