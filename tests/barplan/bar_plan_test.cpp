@@ -224,7 +224,8 @@ class Lists {
     const std::uint64_t lengths = 1 + Next(12);
     for (std::uint64_t i = 0; i < lengths; ++i) {
       request.pieces.push_back({static_cast<double>(200 + Next(260000)) / 100.0,
-                                static_cast<long long>(1 + Next(9)), kMarks[Next(4)], i + 1});
+                                static_cast<long long>(1 + Next(9)), kMarks[Next(4)],
+                                static_cast<std::size_t>(i + 1)});
     }
     if (Next(2)) request.kerf = static_cast<double>(Next(6));
     if (Next(3) == 0) request.end_a = request.end_b = 10;
