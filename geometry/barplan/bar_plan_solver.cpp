@@ -12,9 +12,13 @@
 namespace segcalc::barplan {
 namespace {
 
-// Rounding up from these shares of a bar, one after the other while the
-// bound is not met: each gives another plan.
-constexpr double kRoundUpFrom[] = {0.5, 0.75, 0.3};
+// Ways of rounding, one after the other while the bound is not met, each
+// giving another plan: the share of a bar from which a pattern is rounded
+// up, and how many times the LP is solved (again for what is left).
+constexpr struct {
+  double round_up_from;
+  int lp_rounds;
+} kRoundings[] = {{0.5, 1}, {0.75, 1}, {0.3, 1}, {0.5, 3}};
 constexpr double kRelaxationShare = 0.75;
 
 // The bound every plan meets without any LP: the pieces the rack cannot take
@@ -90,14 +94,29 @@ Checked<BarPlan> SolveBarPlan(const PlanRequest& request, const SolveOptions& op
   if (rows <= kMaxLpRows) {
     // The first LP may take most of the work, not all: rounding needs some.
     meter.SetStage("线性松弛", kRelaxationShare);
+    // A quick plan first: a plan to fall back on, and its patterns start the
+    // LP near its end, which saves it most of its rounds.
     std::vector<Pattern> pool;
+    {
+      std::vector<std::int64_t> d = demand, a = available;
+      CutList cuts;
+      if (FillLongestFirst(instance, d, a, cuts, meter)) {
+        for (const BarCount& cut : cuts) pool.push_back(cut.pattern);
+        search.Offer(Merged(cuts));
+      }
+    }
     const Relaxation relaxation = SolveRelaxation(instance, demand, available, pool, meter);
     search.bound = std::max(search.bound, relaxation.lower_bound);
     meter.SetStage("取整");
-    for (const double round_up_from : kRoundUpFrom) {
-      if (search.Proven() || (search.found && meter.Exhausted())) break;
+    // The LP's own plan always: a quick plan that meets the bound may still
+    // cut more bars than it.
+    bool first = true;
+    for (const auto& rounding : kRoundings) {
+      if (!first && (search.Proven() || (search.found && meter.Exhausted()))) break;
+      first = false;
       CutList cuts;
-      if (RoundRelaxation(instance, relaxation, pool, round_up_from, cuts, meter)) {
+      if (RoundRelaxation(instance, relaxation, pool, rounding.round_up_from, rounding.lp_rounds,
+                          cuts, meter)) {
         search.Offer(Merged(cuts));
       }
       meter.SetStage("改进");

@@ -197,7 +197,7 @@ std::int64_t RoundUpToStock(const BarInstance& instance, double bound) {
 
 Relaxation SolveRelaxation(const BarInstance& instance, const std::vector<std::int64_t>& demand,
                            const std::vector<std::int64_t>& available, std::vector<Pattern>& pool,
-                           WorkMeter& meter) {
+                           WorkMeter& meter, std::size_t max_rounds) {
   Master master(instance, demand, available);
   for (const Pattern& pattern : pool) master.Add(pattern);
   for (std::size_t i = 0; i < demand.size(); ++i) {
@@ -208,7 +208,7 @@ Relaxation SolveRelaxation(const BarInstance& instance, const std::vector<std::i
   }
   const std::size_t known = master.patterns().size();
   Relaxation relaxation;
-  const std::size_t rounds = 100 + 20 * demand.size();
+  const std::size_t rounds = max_rounds > 0 ? max_rounds : 100 + 20 * demand.size();
   std::vector<double> best(master.usable().size());
   // Wentges' smoothing: the patterns are priced at duals between those of
   // the best bound so far and the LP's, which takes far fewer rounds than

@@ -30,9 +30,10 @@ struct Relaxation {
 // stock): the LP over the patterns, priced by a bounded knapsack for each
 // stock kind, one new pattern per kind and round. Starts from the patterns
 // of `pool` and the one-length patterns, and adds those it makes to `pool`.
+// At most `max_rounds` rounds of pricing, 0 for as many as it takes.
 Relaxation SolveRelaxation(const BarInstance& instance, const std::vector<std::int64_t>& demand,
                            const std::vector<std::int64_t>& available, std::vector<Pattern>& pool,
-                           WorkMeter& meter);
+                           WorkMeter& meter, std::size_t max_rounds = 0);
 
 // The least new length a plan can buy that is at least `bound`: the lengths
 // bought are whole multiples of the stock lengths' greatest common divisor.

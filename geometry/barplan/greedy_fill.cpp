@@ -14,15 +14,17 @@ constexpr std::int64_t kKnapsackNodes = 50'000;
 using BarFiller = std::function<Pattern(std::size_t stock)>;
 
 // Whether `a` is the better new bar: the one its pieces fill the larger part
-// of; ties to the earlier (shorter) stock length.
+// of; on a tie the longer, as fewer bars then cut the same pieces.
 bool Better(const BarInstance& instance, const Pattern& a, std::int64_t used_a, const Pattern& b,
             std::int64_t used_b) {
   if (b.Empty()) return !a.Empty();
   if (a.Empty()) return false;
   const StockKind& ka = instance.stock[a.stock];
   const StockKind& kb = instance.stock[b.stock];
-  return static_cast<double>(used_a) / static_cast<double>(ka.length) >
-         static_cast<double>(used_b) / static_cast<double>(kb.length);
+  const double fill_a = static_cast<double>(used_a) / static_cast<double>(ka.length);
+  const double fill_b = static_cast<double>(used_b) / static_cast<double>(kb.length);
+  if (fill_a != fill_b) return fill_a > fill_b;
+  return ka.length > kb.length;
 }
 
 // Takes as many copies of the bar as the demand (and the rack) allows.

@@ -9,9 +9,8 @@
 namespace segcalc::barplan {
 namespace {
 
-// Rounds of the LP at most: each takes at least one bar, and the bars that
-// rounding leaves are few, so the last are better filled by hand.
-constexpr int kMaxRounds = 4;
+// The pool holds the first LP's patterns: what is left needs few new ones.
+constexpr std::size_t kResolveRounds = 40;
 
 struct State {
   const BarInstance& instance;
@@ -80,16 +79,20 @@ std::size_t Rows(const State& state) {
 }  // namespace
 
 bool RoundRelaxation(const BarInstance& instance, const Relaxation& first,
-                     std::vector<Pattern>& pool, double round_up_from, CutList& cuts,
+                     std::vector<Pattern>& pool, double round_up_from, int lp_rounds, CutList& cuts,
                      WorkMeter& meter) {
   State state{instance, {}, {}, cuts};
   for (const PieceType& type : instance.types) state.demand.push_back(type.demand);
   for (const StockKind& kind : instance.stock) state.available.push_back(kind.available);
   Relaxation relaxation = first;
-  for (int round = 0; round < kMaxRounds && Wanted(state.demand); ++round) {
+  for (int round = 0; round < lp_rounds && Wanted(state.demand); ++round) {
     if (!relaxation.covered || !TakeRound(state, relaxation, round_up_from)) break;
-    if (!Wanted(state.demand) || meter.Exhausted() || Rows(state) > kMaxLpRows) break;
-    relaxation = SolveRelaxation(instance, state.demand, state.available, pool, meter);
+    if (round + 1 == lp_rounds || !Wanted(state.demand) || meter.Exhausted() ||
+        Rows(state) > kMaxLpRows) {
+      break;
+    }
+    relaxation =
+        SolveRelaxation(instance, state.demand, state.available, pool, meter, kResolveRounds);
   }
   return FillFullestBars(instance, state.demand, state.available, cuts, meter);
 }
