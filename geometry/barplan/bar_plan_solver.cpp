@@ -121,7 +121,7 @@ Checked<BarPlan> SolveBarPlan(const PlanRequest& request, const SolveOptions& op
       }
       meter.SetStage("改进");
     }
-    if (!search.Proven()) {
+    if (!search.Proven() && !meter.Exhausted()) {
       std::vector<std::int64_t> d = demand, a = available;
       CutList cuts;
       if (FillFullestBars(instance, d, a, cuts, meter)) search.Offer(Merged(cuts));

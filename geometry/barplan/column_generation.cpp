@@ -230,7 +230,7 @@ Relaxation SolveRelaxation(const BarInstance& instance, const std::vector<std::i
       for (std::size_t k = 0; k < master.usable().size(); ++k) {
         Pattern pattern;
         const KnapsackFill fill = master.Price(priced, master.usable()[k], pattern);
-        meter.Add(fill.nodes + static_cast<std::int64_t>(demand.size()));
+        meter.Add(fill.nodes * kStepsPerKnapsackNode + static_cast<std::int64_t>(demand.size()));
         best[k] = fill.upper_bound;
         if (master.ReducedCost(pattern) < kImproving && master.Add(pattern)) improved = true;
       }

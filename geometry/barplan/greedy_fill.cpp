@@ -72,11 +72,57 @@ bool Fill(const BarInstance& instance, std::vector<std::int64_t>& demand,
   return true;
 }
 
+// Fills a bar with the longest piece that still fits, again and again.
+class LongestFirst {
+ public:
+  LongestFirst(const BarInstance& instance, const std::vector<std::int64_t>& demand,
+               WorkMeter& meter)
+      : instance_(instance), demand_(demand), meter_(meter) {
+    // Types are distinct lengths, so their weights are distinct too.
+    for (std::size_t i = 0; i < demand.size(); ++i) {
+      if (demand[i] > 0) wanted_[instance.Weight(i)] = static_cast<std::uint32_t>(i);
+    }
+  }
+
+  Pattern operator()(std::size_t stock) {
+    Pattern pattern{stock, {}};
+    std::int64_t left = instance_.stock[stock].capacity;
+    std::int64_t below = left;  // the longest weight still worth a look
+    for (;;) {
+      auto it = wanted_.upper_bound(below);
+      if (it == wanted_.begin()) break;
+      --it;
+      const auto [weight, type] = *it;
+      if (demand_[type] == 0) {  // cut in full by an earlier bar
+        wanted_.erase(it);
+        continue;
+      }
+      const std::int64_t count = std::min(demand_[type], left / weight);
+      if (count > 0) pattern.items.push_back({type, count});
+      left -= count * weight;
+      below = std::min(left, weight - 1);
+      meter_.Add(1);
+    }
+    std::sort(pattern.items.begin(), pattern.items.end());
+    return pattern;
+  }
+
+ private:
+  const BarInstance& instance_;
+  const std::vector<std::int64_t>& demand_;
+  WorkMeter& meter_;
+  std::map<std::int64_t, std::uint32_t> wanted_;
+};
+
 }  // namespace
 
 bool FillFullestBars(const BarInstance& instance, std::vector<std::int64_t>& demand,
                      std::vector<std::int64_t>& available, CutList& cuts, WorkMeter& meter) {
+  // Once the work is spent, the rest of the bars are filled longest first:
+  // a knapsack a bar for each stock length is too much for a long list.
+  LongestFirst longest_first(instance, demand, meter);
   const BarFiller fill_bar = [&](std::size_t stock) {
+    if (meter.Exhausted()) return longest_first(stock);
     const StockKind& kind = instance.stock[stock];
     std::vector<KnapsackItem> items;
     for (std::size_t i = 0; i < demand.size(); ++i) {
@@ -85,11 +131,12 @@ bool FillFullestBars(const BarInstance& instance, std::vector<std::int64_t>& dem
           {static_cast<double>(weight), weight, std::min(demand[i], kind.capacity / weight)});
     }
     const KnapsackFill fill = FillMostValuable(items, kind.capacity, kKnapsackNodes);
-    meter.Add(fill.nodes + static_cast<std::int64_t>(items.size()));
+    meter.Add(fill.nodes * kStepsPerKnapsackNode + static_cast<std::int64_t>(items.size()));
     Pattern pattern{stock, {}};
     for (std::size_t i = 0; i < items.size(); ++i) {
-      if (fill.counts[i] > 0)
+      if (fill.counts[i] > 0) {
         pattern.items.push_back({static_cast<std::uint32_t>(i), fill.counts[i]});
+      }
     }
     return pattern;
   };
@@ -98,35 +145,9 @@ bool FillFullestBars(const BarInstance& instance, std::vector<std::int64_t>& dem
 
 bool FillLongestFirst(const BarInstance& instance, std::vector<std::int64_t>& demand,
                       std::vector<std::int64_t>& available, CutList& cuts, WorkMeter& meter) {
-  // The types still wanted by weight; types are distinct lengths, so
-  // weights are distinct too.
-  std::map<std::int64_t, std::uint32_t> wanted;
-  for (std::size_t i = 0; i < demand.size(); ++i) {
-    if (demand[i] > 0) wanted[instance.Weight(i)] = static_cast<std::uint32_t>(i);
-  }
-  const BarFiller fill_bar = [&](std::size_t stock) {
-    Pattern pattern{stock, {}};
-    std::int64_t left = instance.stock[stock].capacity;
-    std::int64_t below = left;  // the longest weight still worth a look
-    for (;;) {
-      auto it = wanted.upper_bound(below);
-      if (it == wanted.begin()) break;
-      --it;
-      const auto [weight, type] = *it;
-      if (demand[type] == 0) {  // cut in full by an earlier bar
-        wanted.erase(it);
-        continue;
-      }
-      const std::int64_t count = std::min(demand[type], left / weight);
-      if (count > 0) pattern.items.push_back({type, count});
-      left -= count * weight;
-      below = std::min(left, weight - 1);
-      meter.Add(1);
-    }
-    std::sort(pattern.items.begin(), pattern.items.end());
-    return pattern;
-  };
-  return Fill(instance, demand, available, cuts, meter, fill_bar);
+  LongestFirst longest_first(instance, demand, meter);
+  return Fill(instance, demand, available, cuts, meter,
+              [&](std::size_t stock) { return longest_first(stock); });
 }
 
 }  // namespace segcalc::barplan

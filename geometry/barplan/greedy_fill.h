@@ -15,8 +15,9 @@ namespace segcalc::barplan {
 // bar is cut as many times as the demand still takes it. Both return false
 // when a piece is left that no bar left can hold.
 
-// Each bar filled as full as it goes (a bounded knapsack on the lengths).
-// For lists of up to kMaxLpRows lengths.
+// Each bar filled as full as it goes (a bounded knapsack on the lengths),
+// longest first once the meter's work is spent. For lists of up to
+// kMaxLpRows lengths.
 bool FillFullestBars(const BarInstance& instance, std::vector<std::int64_t>& demand,
                      std::vector<std::int64_t>& available, CutList& cuts, WorkMeter& meter);
 

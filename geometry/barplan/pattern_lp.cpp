@@ -192,8 +192,9 @@ bool PatternLp::Solve(WorkMeter& meter) {
       if (!(direction[r] > kPivotTolerance)) continue;
       const double ratio = basic_values_[r] / direction[r];
       // Ties: under Bland's rule to the first column, else to the largest pivot.
-      const bool better_tie = ratio == best_ratio && (bland ? basis_[r] < basis_[leaving]
-                                                            : direction[r] > direction[leaving]);
+      const bool better_tie =
+          leaving != n && ratio == best_ratio &&
+          (bland ? basis_[r] < basis_[leaving] : direction[r] > direction[leaving]);
       if (leaving == n || ratio < best_ratio || better_tie) {
         leaving = r;
         best_ratio = ratio;

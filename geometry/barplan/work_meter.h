@@ -17,7 +17,11 @@ using ProgressCallback = std::function<void(const PlanProgress&)>;
 
 // Under a second of work on a desktop: beyond it a plan stops where it is,
 // with its best plan and the gap to the bound.
-inline constexpr std::int64_t kDefaultWorkLimit = 1'000'000'000;
+inline constexpr std::int64_t kDefaultWorkLimit = 3'000'000'000;
+
+// A node of the knapsack's search takes about as long as this many steps of
+// the LP's arithmetic.
+inline constexpr std::int64_t kStepsPerKnapsackNode = 40;
 
 // Counts the solver's work in piece-pattern steps (a row of the LP against a
 // pattern, a piece tried on a bar, a node of the knapsack), so that where a
