@@ -345,6 +345,16 @@ TEST(BarPlan, AMillionPiecesArePlannedInCountsNotOneByOne) {
   }
   const BarPlan spread = Solved(many);
   EXPECT_GE(spread.new_length, spread.bound_length);
+  // Many stock lengths too: past its work the plan fills the rest longest
+  // first instead of a knapsack a bar for each length.
+  PlanRequest stocks = Pieces({}, {});
+  for (int s = 0; s < 50; ++s) stocks.bar_lengths.push_back(3000 + 97 * s);
+  for (int i = 0; i < 500; ++i) {
+    stocks.pieces.push_back({200 + i * 5.3, 2000, "", static_cast<std::size_t>(i + 1)});
+  }
+  SolveOptions options;
+  options.work_limit = 100'000'000;
+  EXPECT_TRUE(Solved(stocks, options).stopped);
   PlanRequest too_many = Pieces({6000}, {});
   for (int i = 0; i < 10'001; ++i) {
     too_many.pieces.push_back({100 + i * 0.01, 1, "", static_cast<std::size_t>(i + 1)});
