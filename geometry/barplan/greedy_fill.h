@@ -10,9 +10,10 @@
 namespace segcalc::barplan {
 
 // Two ways of finishing a plan bar by bar, for the pieces rounding left and
-// for lists too large for the LP. Both take the rack's bars first (they cost
-// no new length), then the new stock length that the bar fills best; each
-// bar is cut as many times as the demand still takes it. Both return false
+// for lists too large for the LP. Both take the rack's bars first, longest
+// first (they cost no new length), then the new stock length that the bar
+// fills best, on a tie the longer; each bar is cut as many times as the
+// demand still takes it. Both return false
 // when a piece is left that no bar left can hold.
 
 // Each bar filled as full as it goes (a bounded knapsack on the lengths),
