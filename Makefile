@@ -91,11 +91,11 @@ DIFFTEST_INPUTS ?= 1000000
 # one, the page's first result in headless Chromium, the page's size.
 bench: deps deps-web
 	cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF $(CMAKE_FLAGS)
-	cmake --build $(BENCH_DIR) -j $(JOBS) --target solver_bench solve_timing part_bench
+	cmake --build $(BENCH_DIR) -j $(JOBS) --target solver_bench solve_timing barplan_timing part_bench
 	$(BENCH_DIR)/bench/solver_bench
 	$(BENCH_DIR)/bench/part_bench
 	$(MAKE) web
-	$(WEB_ENV) cmake --build $(WEB_DIR) -j $(JOBS) --target solve_timing
+	$(WEB_ENV) cmake --build $(WEB_DIR) -j $(JOBS) --target solve_timing barplan_timing
 	/usr/bin/python3 bench/web_bench.py $(BENCH_DIR)/bench/solve_timing $(WEB_DIR)
 
 # The fast solve against the plain scan on a million random inputs; takes hours.

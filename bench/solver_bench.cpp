@@ -1,7 +1,8 @@
 // The fast solve against the reference scan, pair by pair and mode by mode,
 // the first solve of a fresh process, and batch throughput on one and two
-// threads against a plain scan of the same lines. A summary with the ratios
-// follows the usual report.
+// threads against a plain scan of the same lines, and the bar plan of a
+// published list and of 2,000 pieces. A summary with the ratios follows the
+// usual report.
 //
 //   solver_bench [benchmark options]
 //   solver_bench --first-solve PAIR MODE FIRST SECOND   (used by the bench itself)
@@ -20,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "barplan_bench.h"
 #include "bench_summary.h"
 #include "calc/fast_solver.h"
 #include "calc/scan_ranges.h"
@@ -329,9 +331,11 @@ int main(int argc, char** argv) {
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   RegisterSolves();
   RegisterBatch();
+  RegisterBarPlans();
   SummaryReporter report;
   benchmark::RunSpecifiedBenchmarks(&report);
   PrintSummary(report);
+  PrintBarPlanSummary(report);
   benchmark::Shutdown();
   return 0;
 }

@@ -9,6 +9,9 @@
 2. The time from opening segcalc.html in headless Chromium to its first
    result (a job in the address is computed at start-up), target 0.5 s.
 3. The size of segcalc.html, target at most 1.5 MB.
+4. The bar plan of the published 13-length list under node against the
+   native build (bench/barplan_timing.cpp), target at most 3 times; both
+   must make the same plans.
 """
 import os
 import shutil
@@ -26,6 +29,29 @@ def timing(command):
     lines = subprocess.run(command, check=True, capture_output=True, text=True, timeout=300).stdout
     fields = dict(line.split(" ", 1) for line in lines.splitlines())
     return float(fields["ns_per_solve"]), fields["digest"]
+
+
+def fields_of(command):
+    lines = subprocess.run(command, check=True, capture_output=True, text=True, timeout=600).stdout
+    return dict(line.split(" ", 1) for line in lines.splitlines())
+
+
+def bar_plan_row(native_dir, web_dir, node):
+    native = fields_of([os.path.join(native_dir, "barplan_timing"), "2"])
+    web = fields_of([node, os.path.join(web_dir, "web", "barplan_timing.js"), "2"])
+    ratio = float(web["ns_per_plan"]) / float(native["ns_per_plan"])
+    print("bar plan, published 13 lengths: native %.3f ms, WebAssembly under node %.3f ms a plan: "
+          "%.2f times native (target 3: %s)" % (float(native["ns_per_plan"]) / 1e6,
+                                               float(web["ns_per_plan"]) / 1e6, ratio,
+                                               verdict(ratio <= 3)))
+    print("bar plan, 2,000 pieces: native %.3f s, WebAssembly %.3f s, %s bars against a bound of %s"
+          % (float(native["large_seconds"]), float(web["large_seconds"]), web["large_bars"],
+             web["large_bound"]))
+    if web["digest"] != native["digest"]:
+        print("the two builds planned differently: digest %s against %s"
+              % (web["digest"], native["digest"]))
+        return False
+    return True
 
 
 def verdict(met):
@@ -71,6 +97,8 @@ def main():
         seconds = first_result_seconds(page)
         print("opening segcalc.html to its first result in headless Chromium: %.3f s, median of %d "
               "(target 0.5 s: %s)" % (seconds, OPENINGS, verdict(seconds <= 0.5)))
+    if not bar_plan_row(os.path.dirname(os.path.abspath(native)), web_dir, node):
+        return 1
     size = os.path.getsize(page)
     print("segcalc.html: %.2f MB (%d bytes; target 1.5 MB: %s)"
           % (size / 1048576, size, verdict(size <= 1.5 * 1048576)))

@@ -20,8 +20,9 @@ build_packages="
   desktop-file-utils appstream dpkg-dev file binutils-mingw-w64-x86-64
 "
 # ezdxf reads the DXF drawings back, chromium prints the report to PDF and
-# poppler measures the printed pages.
-test_packages="python3-ezdxf chromium poppler-utils"
+# poppler measures the printed pages; CBC's optimum is what the bar plan is
+# checked against (a test oracle only: no program uses it).
+test_packages="python3-ezdxf chromium poppler-utils coinor-cbc"
 screenshot_packages="xvfb xauth openbox xdotool imagemagick"
 fuzz_packages="clang-14 libclang-rt-14-dev"
 # The window test drives the window (openbox, xdotool, xclip) and reads its

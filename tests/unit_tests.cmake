@@ -16,7 +16,8 @@ target_link_libraries(segcalc_solve_inputs PUBLIC segcalc_calc)
 add_library(segcalc_hostile_texts STATIC ${unit_tests_dir}/support/hostile_texts.cpp)
 target_link_libraries(segcalc_hostile_texts PUBLIC segcalc_calc)
 
-set(SEGCALC_UNIT_TESTS calc_tests geometry_tests cli_tests window_commands_tests shop_tests)
+set(SEGCALC_UNIT_TESTS calc_tests geometry_tests cli_tests window_commands_tests shop_tests
+                       barplan_tests)
 
 # The tests among them that start threads (a batch on several workers, the
 # shared bounds from several threads), as a GoogleTest filter: the web page
@@ -80,6 +81,15 @@ set(shop_tests_sources
   cli/part_cli_test.cpp
   cli/shape_cli_test.cpp)
 set(shop_tests_libraries segcalc_shopfloor segcalc_cli_app)
+
+# The bar plan: the solver with every plan checked by a checker of its own
+# (tests/barplan/plan_checker), the lists it reads and its writers.
+set(barplan_tests_sources
+  barplan/plan_checker.cpp
+  barplan/bar_plan_test.cpp
+  barplan/piece_list_text_test.cpp
+  shopfloor/bar_plan_writers_test.cpp)
+set(barplan_tests_libraries segcalc_shopfloor)
 
 foreach(name IN LISTS SEGCALC_UNIT_TESTS)
   list(TRANSFORM ${name}_sources PREPEND ${unit_tests_dir}/ OUTPUT_VARIABLE sources)
