@@ -7,6 +7,7 @@
 #include "platform/user_separators.h"
 #include "window/layout.h"
 #include "window/main_form.h"
+#include "window/qt_translations.h"
 
 int main(int argc, char** argv) {
   if (const auto answer = segcalc::TerminalAnswer({argv + 1, argv + argc})) {
@@ -22,6 +23,8 @@ int main(int argc, char** argv) {
   segcalc::MainForm form(segcalc::UserSeparators());
   QApplication application(argc, argv);
   segcalc::SetUpApplicationLook();
+  // Qt's own dialogs in the desktop's language; the window is Chinese anyway.
+  segcalc::LoadQtTranslations();
   // Wayland names the window by this; the desktop entry and icon carry the same id.
   QApplication::setDesktopFileName(QStringLiteral(SEGCALC_APP_ID));
 

@@ -12,10 +12,12 @@
 #                                the browser and its driver the page is tested in
 set -eu
 
+# qt6-translations-l10n puts Qt's own dialogs (the save dialog of 导出 DXF)
+# in the desktop's language.
 build_packages="
   g++ cmake ninja-build make pkg-config
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libxkbcommon-dev fonts-noto-cjk
+  qt6-base-dev libxkbcommon-dev fonts-noto-cjk qt6-translations-l10n
   locales
   desktop-file-utils appstream dpkg-dev file binutils-mingw-w64-x86-64
 "

@@ -68,10 +68,33 @@ val StartUp() {
   return result;
 }
 
+// Where the calculator's scan matched nothing but the exact circle exists:
+// that circle's radius, angle and third measurement, as label and value, and
+// why the rule missed it. Null otherwise.
+val ExactInstead(const ComputeRecord& record, const OutputFormat& format) {
+  if (!record.calculator || record.calculator->kind != OutcomeKind::NoSolution ||
+      !record.exact.segment) {
+    return val::null();
+  }
+  val rows = val::array();
+  for (const Quantity quantity :
+       {record.calculator->given->missing, Quantity::Radius, Quantity::Angle}) {
+    val row = val::array();
+    row.call<void>("push", std::string(QuantityLabel(quantity)));
+    row.call<void>("push", format.Value(quantity, ValueOf(*record.exact.segment, quantity)));
+    rows.call<void>("push", row);
+  }
+  val instead = val::object();
+  instead.set("rows", rows);
+  instead.set("why", std::string(ScanMissedReason()));
+  return instead;
+}
+
 // 确 定: the window's own Command1_Click on a form holding the page's boxes,
 // which computes, writes its results into the boxes and warns as the window
 // does. Beside each box it wrote, what the window shows beside it: the exact
-// value of the same two numbers, and whether the calculator is far off it.
+// value of the same two numbers and whether the calculator is far off it,
+// or, where no circle has those numbers, that there is none (noArc).
 val Calculate(const val& shown, bool ticked) {
   MainForm form(g_separators);
   for (const Quantity quantity : kQuantities) {
@@ -88,9 +111,11 @@ val Calculate(const val& shown, bool ticked) {
   BoxTexts exact;
   val far = val::array();
   const ComputeRecord& record = *form.last_compute;
+  bool hinted = false;
   for (const Quantity quantity : kQuantities) {
     const BoxHint hint = HintOf(form, quantity);
-    if (!hint.tooltip.empty()) {
+    hinted = hinted || !hint.tooltip.empty();
+    if (!hint.tooltip.empty() && record.exact.segment) {
       exact[QuantityIndex(quantity)] =
           form.output_format().Value(quantity, ValueOf(*record.exact.segment, quantity));
     }
@@ -98,6 +123,8 @@ val Calculate(const val& shown, bool ticked) {
   }
   result.set("exact", TextArray(exact));
   result.set("far", far);
+  result.set("noArc", hinted && !record.exact.segment ? NoSuchArcText(record.exact) : "");
+  result.set("instead", ExactInstead(record, form.output_format()));
   return result;
 }
 

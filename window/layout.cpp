@@ -6,7 +6,6 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -17,13 +16,13 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
-#include <QUrl>
 #include <limits>
 
 #include "shopfloor/utf8_path.h"
 #include "window/box_hints.h"
 #include "window/form_design.h"
 #include "window/layout_line_edits.h"
+#include "window/qt_browser.h"
 
 namespace segcalc {
 namespace {
@@ -275,7 +274,8 @@ namespace {
 void ShowModalBox(QWidget* parent, QMessageBox::Icon icon, const QString& title,
                   const QString& text) {
   QMessageBox box(icon, title, text, QMessageBox::NoButton, parent);
-  // Qt loads no translations, so its own button would say "OK".
+  // The window's boxes are Chinese on any desktop; Qt's own button would
+  // follow the desktop's language (qt_translations.h).
   box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole);
   box.exec();
 }
@@ -308,7 +308,7 @@ void MainFormDialog::SetClipboardText(const std::string& text) {
 }
 
 bool MainFormDialog::OpenInBrowser(const std::filesystem::path& file) {
-  return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(Utf8FromPath(file))));
+  return OpenInDesktopBrowser(QString::fromStdString(Utf8FromPath(file)), this);
 }
 
 std::filesystem::path MainFormDialog::ProgramFolder() {

@@ -35,14 +35,15 @@ class MainFormDialog : public QDialog, public WindowServices {
   QAction* menuAction(int index) const { return menu_actions_[index]; }
 
   // Each brings the widgets up to date first, so that results written just
-  // before a warning are in view behind it. The boxes say "确定", since Qt
-  // loads no translations.
+  // before a warning are in view behind it. The boxes say "确定" on any
+  // desktop, as the rest of the window is Chinese.
   void ShowWarning(const std::string& text) override;
   void ShowAbout(const std::string& text) override;
   void ShowInformation(const std::string& title, const std::string& text) override;
   // Leaves the event loop.
   void EndProgram() override;
   void SetClipboardText(const std::string& text) override;
+  // Through xdg-open, whose exit status says whether a browser started.
   bool OpenInBrowser(const std::filesystem::path& file) override;
   std::optional<std::filesystem::path> AskSaveFile(const std::string& suggested_name) override;
   std::filesystem::path ProgramFolder() override;

@@ -37,8 +37,8 @@ if(NOT package STREQUAL "segcalc" OR NOT version STREQUAL "${VERSION}"
 endif()
 
 # Depends: the libraries the programs link (from dpkg-shlibdeps), Qt's
-# platform plugins and a CJK font, which are only loaded at run time; no
-# build-time package, and no package named twice.
+# platform plugins and translations, a CJK font and xdg-open, which are only
+# loaded or run at run time; no build-time package, and no package named twice.
 deb_field(Depends depends)
 string(REPLACE ", " ";" groups "${depends}")
 set(names "")
@@ -46,10 +46,8 @@ foreach(group IN LISTS groups)
   string(REGEX REPLACE " *\\([^)]*\\)" "" group "${group}")
   list(APPEND names "${group}")
 endforeach()
-set(needed libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins)
-if(PAGE)
-  list(APPEND needed xdg-utils)  # the page's entry opens it with xdg-open
-endif()
+set(needed libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins
+    qt6-translations-l10n xdg-utils)
 foreach(name IN LISTS needed)
   list(FIND names ${name} at)
   if(at EQUAL -1)

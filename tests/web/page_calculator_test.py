@@ -29,6 +29,25 @@ CASES = [
     ("100", "200", "", True, ["100", "200", "", None, None], NO_SOLUTION),
 ]
 
+# Where the rule's answer is not geometry. Typed arc, chord, height (ticked);
+# the five boxes after 确 定 (None: not checked); the boxes in the warning
+# colour; the line under each of them; the warning; and the exact circle
+# shown under it, label by label.
+NO_ARC_12 = "没有这样的圆弧: 弧长应大于弦长"
+RULE_CASES = [
+    # No circle has the two numbers: the rule's digits stay, and say so.
+    ("1500", "1500", "", ["1500", "1500", "13266.9", "118603.12", "0.73"],
+     ["calc-height", "calc-radius", "calc-angle"], NO_ARC_12, "", []),
+    ("", "1000", "0", ["1000", "1000", "0", "28662420.38", "0"],
+     ["calc-arc", "calc-radius", "calc-angle"], "没有这样的圆弧: 弦高应为大于 0 的数", "", []),
+    # A curtain wall's sizes: the scan jumps over the match, the circle exists
+    # (R = (4000² + 1000²) / 2000 = 8500).
+    ("", "8000", "1000", ["", "8000", "1000", None, None], [], "", NO_SOLUTION,
+     [("精确弧长", "8329.27"), ("精确半径", "8500"), ("精确夹角", "56.14")]),
+    ("18000", "", "1500", ["18000", "", "1500", None, None], [], "", NO_SOLUTION,
+     [("精确弦长", "17662.23"), ("精确半径", "26746.19"), ("精确夹角", "38.56")]),
+]
+
 
 def boxes(driver):
     return [browser.value(driver, name) for name in BOXES]
@@ -66,6 +85,32 @@ def check_policy_text(checks, page):
     checks.check(len(html.encode("utf-8")) <= 1.5 * 1024 * 1024, "segcalc.html is over 1.5 MB")
 
 
+def check_rule_cases(checks, driver, kind, what, far):
+    """The rule's answers where geometry has another: no such arc, or no match."""
+    instead = driver.find_element("id", "calc-instead")
+    for arc, chord, height, after, warned, line, warning, exact in RULE_CASES:
+        name = what + "%s|%s|%s" % (arc, chord, height)
+        for box, text in zip(BOXES[:3], (arc, chord, height)):
+            browser.type_into(driver, kind, box, text)
+        compute(driver, kind)
+        shown = boxes(driver)
+        checks.equal([s if a is not None else None for s, a in zip(shown, after)], after, name)
+        checks.equal(far(), warned, name + " warning colour")
+        checks.equal([driver.find_element("id", b + "-exact").text for b in warned],
+                     [line] * len(warned), name + " line under the boxes")
+        checks.equal(message(driver), warning, name + " warning")
+        checks.equal(instead.is_displayed(), bool(exact), name + " exact circle shown")
+        if exact:
+            terms = [e.text for e in instead.find_elements("css selector", "dt")]
+            details = [e.text for e in instead.find_elements("css selector", "dd")]
+            checks.equal(list(zip(terms, details)), exact, name + " exact circle")
+            checks.check("3.14" in instead.text and "两位小数" in instead.text,
+                         name + ": no reason given: " + instead.text)
+        if kind == "phone":
+            width = driver.execute_script("return document.documentElement.scrollWidth")
+            checks.check(width <= browser.PHONE[0], name + ": the page is %d px wide" % width)
+
+
 def check_page(checks, driver, kind, url):
     what = kind + ": "
     if not checks.check(browser.open_page(driver, url), what + "the engine did not load"):
@@ -88,6 +133,7 @@ def check_page(checks, driver, kind, url):
     checks.equal(far(), ["calc-height"], what + "warning colour on a long flat arc")
     checks.equal(driver.execute_script("return getComputedStyle(document.getElementById('calc-height')).color"),
                  "rgb(160, 0, 0)", what + "the warning colour")
+    check_rule_cases(checks, driver, kind, what, far)
     for box, text in (("calc-arc", "2491.78"), ("calc-chord", "2067.63"), ("calc-height", "")):
         browser.type_into(driver, kind, box, text)
 
@@ -102,6 +148,9 @@ def check_page(checks, driver, kind, url):
         shown = boxes(driver)
         checks.equal([s if a is not None else None for s, a in zip(shown, after)], after, name)
         checks.equal(message(driver), warning, name + " warning")
+        # None of these has a circle the rule missed.
+        checks.check(not driver.find_element("id", "calc-instead").is_displayed(),
+                     name + ": an exact circle shown under the warning")
         try:
             driver.switch_to.alert
             checks.check(False, name + ": an alert() was shown")

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <ostream>
 #include <sstream>
 
 #include "recording_services.h"
@@ -162,6 +163,83 @@ TEST(BoxHints, ExactValueInEveryComputedBoxWarningWhereFarOff) {
   // Nothing computed, nothing hinted.
   EXPECT_TRUE(HintOf(MainForm(kFullStop), Quantity::Radius).tooltip.empty());
 }
+
+// Two numbers no circle has: the rule still writes its digits, which stay
+// as users know them, and every box it wrote says there is no such arc.
+struct NoArcCase {
+  const char* name;
+  BoxTexts typed;
+  int check;
+  BoxTexts after;  // the rule's digits, pinned
+  const char* reason;
+};
+
+std::ostream& operator<<(std::ostream& out, const NoArcCase& c) {
+  return out << c.name;
+}
+
+class NoSuchArc : public testing::TestWithParam<NoArcCase> {};
+
+TEST_P(NoSuchArc, TheRuleKeepsItsDigitsAndEveryBoxItWroteWarns) {
+  const NoArcCase& c = GetParam();
+  RecordingServices services;
+  const MainForm form = Computed(c.typed, c.check, services);
+  EXPECT_TRUE(services.calls.empty());
+  EXPECT_EQ(form.texts(), c.after);
+  ASSERT_FALSE(form.last_compute->exact.segment);
+  for (const Quantity box : kQuantities) {
+    const BoxHint hint = HintOf(form, box);
+    if (!c.typed[QuantityIndex(box)].empty()) {
+      EXPECT_FALSE(hint.warning) << QuantityLabel(box);
+      EXPECT_TRUE(hint.tooltip.empty()) << QuantityLabel(box) << ": " << hint.tooltip;
+      continue;
+    }
+    EXPECT_TRUE(hint.warning) << QuantityLabel(box);
+    EXPECT_TRUE(hint.tooltip.starts_with(std::string("没有这样的圆弧: ") + c.reason + "\n"))
+        << QuantityLabel(box) << ": " << hint.tooltip;
+  }
+}
+
+// The digits as segcalc-cli prints them for the same two numbers.
+INSTANTIATE_TEST_SUITE_P(Cases, NoSuchArc,
+                         testing::Values(NoArcCase{"ArcEqualToChordTicked",
+                                                   {"1500", "1500", "", "", ""},
+                                                   1,
+                                                   {"1500", "1500", "13266.9", "118603.12", "0.73"},
+                                                   "弧长应大于弦长"},
+                                         NoArcCase{"ArcEqualToChordClear",
+                                                   {"1500", "1500", "", "", ""},
+                                                   0,
+                                                   {"1500", "1500", "66.44", "3559.37", "24.16"},
+                                                   "弧长应大于弦长"},
+                                         NoArcCase{"ChordLongerThanArc",
+                                                   {"1000", "1000.01", "", "", ""},
+                                                   1,
+                                                   {"1000", "1000.01", "6019.21", "64555", "0.89"},
+                                                   "弧长应大于弦长"},
+                                         NoArcCase{"ArcWithZeroHeight",
+                                                   {"1000", "", "0", "", ""},
+                                                   1,
+                                                   {"1000", "1000", "0", "28662420.38", "0"},
+                                                   "弦高应为大于 0 的数"},
+                                         NoArcCase{"ChordWithZeroHeight",
+                                                   {"", "1000", "0", "", ""},
+                                                   1,
+                                                   {"1000", "1000", "0", "28662420.38", "0"},
+                                                   "弦高应为大于 0 的数"},
+                                         NoArcCase{"ZeroChordAndHeight",
+                                                   {"", "0", "0", "", ""},
+                                                   1,
+                                                   {"0", "0", "0", "0", "360"},
+                                                   "弦长应为大于 0 的数"},
+                                         NoArcCase{"HeightAboveWhatTheArcAllows",
+                                                   {"1000", "", "362.4", "", ""},
+                                                   0,
+                                                   {"1000", "331.26", "362.4", "219.05", "261.7"},
+                                                   "弦高不能超过弧长的 0.3623 倍"}),
+                         [](const testing::TestParamInfo<NoArcCase>& info) {
+                           return info.param.name;
+                         });
 
 }  // namespace
 }  // namespace segcalc

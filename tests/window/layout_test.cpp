@@ -1,6 +1,5 @@
 #include <QCheckBox>
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -15,6 +14,7 @@
 
 #include <QAccessible>
 
+#include "browser_stand_in.h"
 #include "window/layout.h"
 #include "window/main_form.h"
 
@@ -82,21 +82,6 @@ class BoxAnswerer {
 
   const Window* window_;
   QTimer poll_;
-};
-
-// Takes the file addresses the window opens, in place of the desktop's
-// browser.
-class BrowserStandIn : public QObject {
-  Q_OBJECT
-
- public:
-  BrowserStandIn() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open"); }
-  ~BrowserStandIn() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
-
-  QList<QUrl> opened;
-
- public slots:
-  void open(const QUrl& url) { opened << url; }
 };
 
 // A page beside the test program, where the window looks for it first; gone
@@ -474,15 +459,16 @@ class LayoutTest : public QObject {
     QCOMPARE(QApplication::focusWidget(), w.box(Quantity::Arc));
     QTest::keyClick(w.dialog->windowHandle(), Qt::Key_B, Qt::ControlModifier);
     RightClickMenu(w.dialog->command3(), QStringLiteral("工作台"));
-    QTRY_COMPARE(browser.opened.size(), 2);
+    QTRY_COMPARE(browser.opened().size(), 2);
     QVERIFY(answerer.seen.empty());
     QCOMPARE(w.box(Quantity::Arc)->text(), QStringLiteral("2491.78"));
     QCOMPARE(w.box(Quantity::Radius)->text(), QString());
-    QVERIFY(browser.opened[0] != browser.opened[1]);
-    for (const QUrl& url : browser.opened) {
-      QFile copy(url.toLocalFile());
+    const QStringList opened = browser.opened();
+    QVERIFY(opened[0] != opened[1]);
+    for (const QString& file : opened) {
+      QFile copy(file);
       QVERIFY2(QFileInfo(copy).fileName().startsWith(QStringLiteral("segcalc-workbench-")),
-               qPrintable(url.toString()));
+               qPrintable(file));
       QVERIFY(copy.open(QIODevice::ReadOnly));
       QVERIFY(copy.readAll().contains(R"("ca":"2491.78","cc":"2067.63")"));
       copy.remove();
@@ -520,6 +506,12 @@ class LayoutTest : public QObject {
     compute("15000", "14800");
     QCOMPARE(height->text(), QStringLiteral("1130.85"));
     QVERIFY2(height->toolTip().contains(QStringLiteral("1055.7")), qPrintable(height->toolTip()));
+    QVERIFY(height->palette().color(QPalette::Text) != normal);
+    // No arc has an arc as long as its chord: the rule's digits, in warning.
+    compute("1500", "1500");
+    QCOMPARE(height->text(), QStringLiteral("13266.9"));
+    QVERIFY2(height->toolTip().startsWith(QStringLiteral("没有这样的圆弧")),
+             qPrintable(height->toolTip()));
     QVERIFY(height->palette().color(QPalette::Text) != normal);
     compute("2491.78", "2067.63");
     QCOMPARE(height->text(), QStringLiteral("591.83"));

@@ -456,6 +456,19 @@ expect text3 591.83
 xdotool mousemove --window "$window" 120 100
 red_pixels 3 none
 
+step="放样图 without a browser"
+# .html opens with a program that is not there: ShellExecute fails, and the
+# warning names the report written.
+"$WINE" reg add 'HKCR\segcalc.test.page\shell\open\command' /ve \
+  /d 'C:\no\such\browser.exe %1' /f >/dev/null
+keys ctrl+p
+look_box 运行提示
+case $box in
+  *text=无法打开浏览器,放样图已写入\ *\\segcalc-report-*.html*) ;;
+  *) fail "the box shows [$box]" ;;
+esac
+close_box
+
 step="Esc ends"
 keys Escape
 ends

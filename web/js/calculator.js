@@ -12,19 +12,40 @@ SC.calculator = (() => {
   let engine = null;
   let computed = false;
 
+  // Under the warning of a scan that matched nothing: the exact circle of
+  // the same two numbers, and why the rule missed it.
+  function showInstead(instead) {
+    SC.$("calc-instead").hidden = !instead;
+    const rows = SC.$("calc-instead-rows");
+    rows.replaceChildren();
+    if (!instead) return;
+    for (const [label, value] of instead.rows) {
+      const term = document.createElement("dt");
+      term.textContent = "精确" + label;
+      const detail = document.createElement("dd");
+      detail.textContent = value;
+      rows.append(term, detail);
+    }
+    SC.$("calc-instead-why").textContent = instead.why;
+  }
+
   function compute() {
     const result = engine.calculate(boxes.map((box) => box.value), minor.checked);
     result.boxes.forEach((text, i) => {
       boxes[i].value = text;
     });
     result.exact.forEach((text, i) => {
-      exact[i].textContent = text ? "精确 " + text : "";
+      // A box the rule wrote where no arc has its two numbers says so.
+      const noArc = !text && result.far[i] ? result.noArc : "";
+      exact[i].textContent = text ? "精确 " + text : noArc;
+      exact[i].classList.toggle("no-arc", noArc !== "");
       // Dark red where the calculator's value is far enough off the exact
-      // one to mislead, as in the window.
+      // one to mislead, or belongs to no arc, as in the window.
       boxes[i].classList.toggle("far", result.far[i]);
       exact[i].classList.toggle("far", result.far[i]);
     });
     SC.notice(message, result.message);
+    showInstead(result.instead);
     SC.state.save();
     if (!computed) {
       computed = true;
