@@ -89,26 +89,39 @@ BatchLineOutput ProcessBatchLine(std::string_view text, long number,
   // An empty line stays an empty line, so the output keeps in step with the
   // input line for line.
   if (text.empty() || text == "\r") return {};
-  if (number == 1 && layout.named) return {BatchHeaderLine(columns, layout), {}, kExitOk};
+  if (number == 1 && layout.named) {
+    BatchLineOutput header;
+    header.result = BatchHeaderLine(columns, layout);
+    return header;
+  }
   ParsedListLine parsed = ParseListLine(text, layout);
   if (!parsed.line) {
-    BatchLineOutput output{InvalidLineResult(text, layout),
-                           "第 " + std::to_string(number) + " 行无效: " + parsed.error,
-                           kExitFailed};
+    BatchLineOutput output;
+    output.result = InvalidLineResult(text, layout);
+    output.message = "第 " + std::to_string(number) + " 行无效: " + parsed.error;
+    output.status = kExitFailed;
     if (columns.append) columns.append(number, nullptr, output);
     if (columns.compute) columns.compute(nullptr, number, output);
     AppendEchoed(std::vector<std::string>(EchoedNames(layout).size()), output.result);
+    if (columns.sheet_rows) {
+      output.row = SheetRowOf(columns, number, output, nullptr, nullptr, separators);
+    }
     return output;
   }
   BatchLineOutput output;
+  std::optional<ComputeRecord> record;
   if (columns.compute) {
     columns.compute(&*parsed.line, number, output);
   } else {
-    const ComputeRecord record = RecordCompute(parsed.line->typed, separators, columns.exact);
-    output = {BatchResultLine(record), {}, kExitOk};
-    if (columns.append) columns.append(number, &record, output);
+    record = RecordCompute(parsed.line->typed, separators, columns.exact);
+    output.result = BatchResultLine(*record);
+    if (columns.append) columns.append(number, &*record, output);
   }
   AppendEchoed(parsed.line->echoed, output.result);
+  if (columns.sheet_rows) {
+    output.row =
+        SheetRowOf(columns, number, output, &*parsed.line, record ? &*record : nullptr, separators);
+  }
   return output;
 }
 

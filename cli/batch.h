@@ -10,6 +10,7 @@
 
 #include "cli/cutting_list.h"
 #include "geometry/compute_record.h"
+#include "shopfloor/cutting_sheet.h"
 
 namespace segcalc {
 
@@ -36,6 +37,11 @@ struct BatchLineOutput {
   std::string result;
   std::string message;  // one line per fault
   int status = 0;
+  // One part's length at the saw, where the line has a part: its 下料长度,
+  // else its arc's (a head's) length.
+  std::optional<double> cut_length;
+  // The line as the cutting sheet shows it, when a sheet or a plan is asked for.
+  std::optional<SheetRow> row;
 };
 
 // Columns added after the six of every line (the exact values, what the shop
@@ -48,6 +54,13 @@ struct BatchColumns {
   // whichever worker computed the line, so it must be safe to call from
   // several threads at once.
   std::function<void(long number, const ComputeRecord* record, BatchLineOutput& output)> append;
+  // Whether each line's sheet row is made (for --sheet and --plan), and
+  // which of the output's cells after 结果 the sheet shows, in its order,
+  // under what names, and what its length at the saw is called.
+  bool sheet_rows = false;
+  std::vector<std::size_t> sheet_cells;
+  std::vector<std::string> sheet_columns;
+  std::string cut_label;
   // Heads named by --shape or a 拱形 column: each line is worked out by this
   // instead of the calculator (its chord and height fields are the span and
   // rise), giving the whole output line; an invalid line (null) gets its
@@ -79,8 +92,23 @@ BatchLineOutput ProcessBatchLine(std::string_view text, long number,
 // called for (1 for an invalid line, 3 for a file not written), else 0.
 // Part of segcalc_cli_app (batch_run.cpp): the thread-free segcalc_batch,
 // which has everything above, leaves it out.
+// With a sheet, each line's row is kept there as it is written.
 int RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
              const NumberSeparators& separators, unsigned jobs = 1,
-             const ColumnsFor& columns_for = {});
+             const ColumnsFor& columns_for = {}, CuttingSheet* sheet = nullptr);
+
+// A line's row on the sheet, from its output and what was read.
+SheetRow SheetRowOf(const BatchColumns& columns, long number, const BatchLineOutput& output,
+                    const ListLine* line, const ComputeRecord* record,
+                    const NumberSeparators& separators);
+
+// Keeps a written line's row on the sheet, up to kMaxSheetLines.
+void KeepRow(const BatchLineOutput& output, CuttingSheet* sheet);
+
+// The order of the sheet's columns for a list's output columns (after 结果):
+// 半径 and 下料长度 first, then the rest, the mark and quantity aside (the
+// sheet shows them in columns of their own).
+void SetSheetColumns(const std::vector<std::string>& names, const ListLayout& layout,
+                     BatchColumns& columns);
 
 }  // namespace segcalc

@@ -2,8 +2,11 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <iterator>
 #include <system_error>
 
+#include "cli/exit_status.h"
+#include "cli/input_encoding.h"
 #include "shopfloor/utf8_path.h"
 
 namespace segcalc {
@@ -31,6 +34,19 @@ std::string OpenBatchFile(const std::string& name, std::ifstream& file) {
   const int cause = errno;
   if (cause != 0) return Reason(std::error_code(cause, std::generic_category()));
   return Reason(error ? error : std::make_error_code(std::errc::no_such_file_or_directory));
+}
+
+TextFile ReadTextFile(const std::string& name, std::size_t limit, const std::string& what) {
+  std::ifstream file;
+  if (const std::string why = OpenBatchFile(name, file); !why.empty()) {
+    return {{}, "无法读取文件 " + name + ":" + why, kExitUsage};
+  }
+  DecodedInput decoded(file);
+  TextFile result;
+  std::istreambuf_iterator<char> it(decoded.stream()), end;
+  for (; it != end && result.text.size() <= limit; ++it) result.text += *it;
+  if (result.text.size() > limit) return {{}, what + " " + name + " 太大", kExitFailed};
+  return result;
 }
 
 }  // namespace segcalc

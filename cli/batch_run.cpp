@@ -14,7 +14,8 @@
 namespace segcalc {
 
 int RunBatch(std::istream& raw_in, std::ostream& out, std::ostream& err,
-             const NumberSeparators& separators, unsigned jobs, const ColumnsFor& columns_for) {
+             const NumberSeparators& separators, unsigned jobs, const ColumnsFor& columns_for,
+             CuttingSheet* sheet) {
   DecodedInput decoded(raw_in);
   std::istream& in = decoded.stream();
   // The first line says how the list is written, and so which columns
@@ -23,12 +24,17 @@ int RunBatch(std::istream& raw_in, std::ostream& out, std::ostream& err,
   if (!std::getline(in, text)) return kExitOk;
   const ListLayout layout = ReadListLayout(text);
   const BatchColumns columns = columns_for ? columns_for(layout) : BatchColumns{};
+  if (sheet) {
+    sheet->columns = columns.sheet_columns;
+    sheet->cut_label = columns.cut_label;
+  }
   const BatchLineOutput first = ProcessBatchLine(text, 1, separators, columns, layout);
   WriteBatchLineOutput(first, out, err);
+  KeepRow(first, sheet);
   if (in.rdbuf()->in_avail() <= 0) out.flush();
   if (jobs > 1) {
     return std::max(first.status,
-                    RunParallelBatch(in, out, err, separators, jobs, columns, layout, 2));
+                    RunParallelBatch(in, out, err, separators, jobs, columns, layout, 2, sheet));
   }
   int status = first.status;
   // Results that can no longer be written are not worth computing.
@@ -36,6 +42,7 @@ int RunBatch(std::istream& raw_in, std::ostream& out, std::ostream& err,
     const BatchLineOutput output = ProcessBatchLine(text, number, separators, columns, layout);
     status = std::max(status, output.status);
     WriteBatchLineOutput(output, out, err);
+    KeepRow(output, sheet);
     // Each result reaches its reader as soon as the next line is not there
     // yet; a list read from a file is written in blocks.
     if (in.rdbuf()->in_avail() <= 0) out.flush();

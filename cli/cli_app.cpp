@@ -14,7 +14,11 @@
 #include "cli/head_output.h"
 #include "cli/measured_fit.h"
 #include "cli/part_request.h"
+#include "cli/plan_output.h"
 #include "cli/shop_output.h"
+#include "shopfloor/bar_plan_files.h"
+#include "shopfloor/cutting_sheet_files.h"
+#include "shopfloor/output_files.h"
 #include "shopfloor/result_columns.h"
 #include "version.h"
 
@@ -35,6 +39,7 @@ TypedInput TypedFrom(const CliOptions& options) {
 int ComputeOnce(const CliOptions& options, std::ostream& out, std::ostream& err,
                 const NumberSeparators& separators) {
   const OutputFormat format{options.shop.unit, separators};
+  if (options.shop.plan_from) return PlanFromList(options.shop, format, out, err);
   if (options.shop.NamesShape()) return WriteHeadOutputs(options, out, err, separators);
   // A bent piece checked on its own: no measurements to compute from.
   const bool measured = !options.arc.empty() || !options.chord.empty() || !options.height.empty() ||
@@ -64,13 +69,43 @@ int ComputeOnce(const CliOptions& options, std::ostream& out, std::ostream& err,
   return status;
 }
 
-// A read that fails part-way must not pass for the end of the list.
+// A read that fails part-way must not pass for the end of the list. After
+// the list, its sheet and the plan of its pieces, where asked for.
 int BatchFrom(std::istream& in, const std::string& name, std::ostream& out, std::ostream& err,
-              const NumberSeparators& separators, unsigned jobs, const ColumnsFor& columns) {
-  const int status = RunBatch(in, out, err, separators, jobs, columns);
-  if (!in.bad()) return status;
-  err << "segcalc-cli: 读取 " << name << " 时出错,结果不完整\n";
-  return kExitUsage;
+              const NumberSeparators& separators, unsigned jobs, const ColumnsFor& columns,
+              const ShopOptions& shop) {
+  // A name the sheet or the plan cannot be written to is said before the list
+  // is worked through.
+  if (shop.sheet_file && !IsSheetFileName(PathFromUtf8(*shop.sheet_file))) {
+    err << "segcalc-cli: --sheet 的文件名应以 .html 或 .csv 结尾\n";
+    return kExitUsage;
+  }
+  if (shop.plan_file && !PlanFileKindFor(PathFromUtf8(*shop.plan_file))) {
+    err << "segcalc-cli: --plan 的文件名应以 .txt、.html 或 .csv 结尾\n";
+    return kExitUsage;
+  }
+  CuttingSheet sheet;
+  int status =
+      RunBatch(in, out, err, separators, jobs, columns, shop.WantsSheetRows() ? &sheet : nullptr);
+  if (in.bad()) {
+    err << "segcalc-cli: 读取 " << name << " 时出错,结果不完整\n";
+    return kExitUsage;
+  }
+  const OutputFormat format{shop.unit, separators};
+  if (sheet.cut_short) {
+    err << "segcalc-cli: 下料单超过 " << kMaxSheetLines << " 行,下料表和下料优化只用前 "
+        << kMaxSheetLines << " 行\n";
+    status = std::max(status, kExitFailed);
+  }
+  if (shop.sheet_file) {
+    const std::filesystem::path path = PathFromUtf8(*shop.sheet_file);
+    if (!WriteSheetFile(path, sheet, format)) {
+      err << "segcalc-cli: " << CannotWriteMessage(path) << '\n';
+      status = std::max(status, kExitWriteFailed);
+    }
+  }
+  if (shop.plan_file) status = std::max(status, WritePlan(shop, PiecesOf(sheet), format, out, err));
+  return status;
 }
 
 int RunAction(const std::vector<std::string_view>& args, std::istream& in, std::ostream& out,
@@ -106,14 +141,16 @@ int RunAction(const std::vector<std::string_view>& args, std::istream& in, std::
   const ColumnsFor columns = [&](const ListLayout& layout) {
     return ShopBatchColumns(options.shop, *request.value, separators, layout);
   };
-  if (!options.batch_file) return BatchFrom(in, "标准输入", out, err, separators, jobs, columns);
+  if (!options.batch_file) {
+    return BatchFrom(in, "标准输入", out, err, separators, jobs, columns, options.shop);
+  }
   std::ifstream file;
   const std::string why = OpenBatchFile(*options.batch_file, file);
   if (!why.empty()) {
     err << "segcalc-cli: 无法读取文件 " << *options.batch_file << ":" << why << '\n';
     return kExitUsage;
   }
-  return BatchFrom(file, *options.batch_file, out, err, separators, jobs, columns);
+  return BatchFrom(file, *options.batch_file, out, err, separators, jobs, columns, options.shop);
 }
 
 }  // namespace

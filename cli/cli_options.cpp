@@ -120,6 +120,17 @@ ParsedOptions ParseCliOptions(const std::vector<std::string_view>& args) {
   if (options.shop.NamesShape() && !options.arc.empty()) {
     return {std::nullopt, "给定拱形时不用 --arc:用 --span、--rise(或 --chord、--height)"};
   }
+  const ShopOptions& shop = options.shop;
+  if (shop.plan_file && !batch && !shop.plan_from) {
+    return {std::nullopt, "--plan 需要 --batch(零件取自下料单)或 --plan-from(零件清单)"};
+  }
+  if (shop.plan_from && (batch || !options.arc.empty() || !options.chord.empty() ||
+                         !options.height.empty() || shop.WantsSingleOutput())) {
+    return {std::nullopt, "--plan-from 只与 --plan 和原料、锯切的选项同用"};
+  }
+  if (shop.plan_file && *shop.plan_file == "-" && batch) {
+    return {std::nullopt, "成批计算时结果已写到标准输出,--plan 应给出文件名"};
+  }
   if (options.shop.NamesShape() && options.shop.exact) {
     return {std::nullopt, "--exact 只用于弓形的五个量,不能与 --shape 同用"};
   }

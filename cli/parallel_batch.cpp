@@ -27,7 +27,8 @@ class ChunkedBatch {
  public:
   ChunkedBatch(std::istream& in, std::ostream& out, std::ostream& err,
                const NumberSeparators& separators, const BatchColumns& columns,
-               const ListLayout& layout, long first_number, std::size_t window_lines)
+               const ListLayout& layout, long first_number, CuttingSheet* sheet,
+               std::size_t window_lines)
       : in_(in),
         out_(out),
         err_(err),
@@ -35,6 +36,7 @@ class ChunkedBatch {
         columns_(columns),
         layout_(layout),
         first_number_(first_number),
+        sheet_(sheet),
         window_lines_(window_lines) {}
 
   void Work() {
@@ -108,6 +110,7 @@ class ChunkedBatch {
       for (const BatchLineOutput& output : ready.outputs) {
         status_ = std::max(status_, output.status);
         WriteBatchLineOutput(output, out_, err_);
+        KeepRow(output, sheet_);
       }
       out_.flush();
       lock.lock();
@@ -129,6 +132,7 @@ class ChunkedBatch {
   const BatchColumns& columns_;
   const ListLayout& layout_;
   const long first_number_;
+  CuttingSheet* const sheet_;  // only the one writing touches it
   const std::size_t window_lines_;
 
   std::mutex read_mutex_;  // one reader at a time, so chunks follow input order
@@ -148,8 +152,8 @@ class ChunkedBatch {
 
 int RunParallelBatch(std::istream& in, std::ostream& out, std::ostream& err,
                      const NumberSeparators& separators, unsigned jobs, const BatchColumns& columns,
-                     const ListLayout& layout, long first_number) {
-  ChunkedBatch batch(in, out, err, separators, columns, layout, first_number,
+                     const ListLayout& layout, long first_number, CuttingSheet* sheet) {
+  ChunkedBatch batch(in, out, err, separators, columns, layout, first_number, sheet,
                      kBatchLinesPerWorker * jobs);
   // Standard input is tied to standard output: every read would flush it from
   // one worker while another writes to it.

@@ -21,6 +21,6 @@ inline constexpr std::size_t kBatchLinesPerWorker = 64;
 int RunParallelBatch(std::istream& in, std::ostream& out, std::ostream& err,
                      const NumberSeparators& separators, unsigned jobs,
                      const BatchColumns& columns = {}, const ListLayout& layout = {},
-                     long first_number = 1);
+                     long first_number = 1, CuttingSheet* sheet = nullptr);
 
 }  // namespace segcalc

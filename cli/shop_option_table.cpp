@@ -23,6 +23,7 @@ struct Entry {
 constexpr std::string_view kDrawings = "放样与图纸(均可省略,省略时输出不变)";
 constexpr std::string_view kShapes =
     "拱形(给出 --shape 时不用计算器的扫描,按真 π 计算;尺寸为 --face 所指的面)";
+constexpr std::string_view kPlan = "下料单与下料优化";
 constexpr std::string_view kPart =
     "下料(用真 π,长度为 --unit 的单位,角度为度;成批计算时附在每行之后)";
 
@@ -166,6 +167,34 @@ const Entry kEntries[] = {
       true}},
     {{"--target", "R", "工件应有的半径,与 --fit 同用", kPart, "", "", &S::target, nullptr, "--fit",
       false, true}},
+    {{"--sheet",
+      "文件",
+      "成批计算:给人看的下料单,.html 可打印(A4 横向),.csv 给 Excel;每行一行,\n结果用中文,"
+      "编号,数量,半径,下料长度在前,数字照读出的值写;\n下面是零件数,总下料长度和相同零件的合计",
+      kPlan,
+      "",
+      "",
+      &S::sheet_file,
+      nullptr,
+      {},
+      true}},
+    {{"--plan", "文件",
+      "下料优化:原料怎样锯,.txt(标签<TAB>值),.html(可打印的锯切图),\n.csv;“-” 即写到标准输出。"
+      "零件取自 --batch 的每一行(有 --profile\n时为下料长度,否则为弧长,--shape 时为拱长)乘以数量,"
+      "或取自\n--plan-from;先用新料总长最少的方案,再求根数最少,再求最长的余料",
+      kPlan, "", "", &S::plan_file}},
+    {{"--plan-from", "文件", "零件清单:每行 长度<TAB>数量[<TAB>编号],首行可为标题行", kPlan, "", "",
+      &S::plan_from, nullptr, "--plan", false, true}},
+    {{"--bar", "L[,L2...]", "原料长度(按需购买),可给几种", kPlan, "bars", "原料长度", &S::bars,
+      nullptr, "--plan"}},
+    {{"--stock", "文件", "库存的料和余料:每行 长度<TAB>根数,先用库存再买新料", kPlan, "", "",
+      &S::stock_file, nullptr, "--plan"}},
+    {{"--kerf", "K", "锯缝:每个零件占去它的长度再加 K", kPlan, "kerf", "锯缝", &S::kerf, nullptr,
+      "--plan"}},
+    {{"--bar-ends", "A[,B]", "每根料两端切去不用的长度(只给一个即两端相同)", kPlan, "barEnds",
+      "料头", &S::bar_ends, nullptr, "--plan"}},
+    {{"--min-offcut", "M", "剩下不短于 M 的料回库存(余料),更短的为废料", kPlan, "minOffcut",
+      "最短余料", &S::min_offcut, nullptr, "--plan"}},
 };
 
 const Entry* EntryOf(std::string_view name) {
@@ -312,7 +341,7 @@ std::string ShopUsageText() {
       start = end + 1;
     }
   }
-  text += "列表中的数(--tails,--legs,--stations)一律以句点为小数点,以逗号分隔。\n";
+  text += "列表中的数(--tails,--legs,--stations,--bar,--bar-ends)一律以句点为小数点,以逗号分隔。\n";
   return text;
 }
 

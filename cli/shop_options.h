@@ -53,12 +53,26 @@ struct ShopOptions {
   std::optional<std::string> fit_file;  // measured points of a bent piece
   std::optional<std::string> target;    // the radius the piece should have
 
+  // The cutting list as people read it, and the plan of the bars to cut:
+  // pieces from the batch or a plain list, the stock lengths, the rack, the
+  // saw's rules.
+  std::optional<std::string> sheet_file;
+  std::optional<std::string> plan_file;  // "-": standard output
+  std::optional<std::string> plan_from;
+  std::optional<std::string> bars;  // L[,L2...], an option list
+  std::optional<std::string> stock_file;
+  std::optional<std::string> kerf;
+  std::optional<std::string> bar_ends;  // A[,B], an option list
+  std::optional<std::string> min_offcut;
+
   bool GivesRadiusOrAngle() const { return !shape && (radius || angle); }
   // A head other than the calculator's segment: no scan runs.
   bool NamesShape() const { return shape.has_value(); }
   bool AsksForPart() const {
     return profile_depth || pieces || max_deviation || max_panel || stations || area;
   }
+  // Each batch line's row is kept: for the sheet, and for the plan's pieces.
+  bool WantsSheetRows() const { return sheet_file || plan_file; }
   bool WantsSingleOutput() const {
     return exact || ordinate_step || report_file || dxf_file || GivesRadiusOrAngle() ||
            NamesShape() || AsksForPart();

@@ -106,6 +106,12 @@ void BatchPartColumns::Append(long number, const ArcPart* part, BatchLineOutput&
   for (const std::string& text : ColumnTexts(PartSections(part, layout, format))) {
     output.result += '\t' + text;
   }
+  // At the saw: the cut length of a bent profile, else the arch's own length.
+  if (part && part->profile) {
+    if (part->profile->ok()) output.cut_length = part->profile->value->cut_length;
+  } else if (part) {
+    output.cut_length = part->arch().Length();
+  }
   const std::string line = "第 " + std::to_string(number) + " 行: ";
   const auto fail = [&](int status, const std::string& message) {
     output.message += (output.message.empty() ? "" : "\n") + line + message;
@@ -122,10 +128,33 @@ BatchColumns ShopBatchColumns(const ShopOptions& shop, const PartRequest& reques
                               const NumberSeparators& separators, const ListLayout& layout) {
   const bool shapes = std::find(layout.columns.begin(), layout.columns.end(), ListColumn::Shape) !=
                       layout.columns.end();
-  if (shop.NamesShape() || shapes) return HeadBatchColumns(shop, request, separators, shapes);
+  BatchColumns columns = shop.NamesShape() || shapes
+                             ? HeadBatchColumns(shop, request, separators, shapes)
+                             : CalculatorBatchColumns(shop, request, separators);
+  if (shop.WantsSheetRows()) {
+    columns.sheet_rows = true;
+    columns.exact = ExactCircle::Solve;
+    // Without a profile the saw cuts the exact arc, not the calculator's.
+    columns.cut_label = request.profile               ? "下料长度"
+                        : shapes || shop.NamesShape() ? "拱长"
+                                                      : "精确弧长";
+    std::vector<std::string> names;
+    std::string header = BatchHeaderLine(columns, layout);
+    for (std::size_t start = header.find('\t'); start != std::string::npos;) {
+      const std::size_t end = header.find('\t', start + 1);
+      names.push_back(header.substr(start + 1, end - start - 1));
+      start = end;
+    }
+    SetSheetColumns(names, layout, columns);
+  }
+  return columns;
+}
+
+BatchColumns CalculatorBatchColumns(const ShopOptions& shop, const PartRequest& request,
+                                    const NumberSeparators& separators) {
   BatchColumns columns;
   const bool part_asked = request.profile || request.divisions || request.area;
-  if (!shop.exact && !shop.dxf_dir && !part_asked) return columns;
+  if (!shop.exact && !shop.dxf_dir && !part_asked && !shop.WantsSheetRows()) return columns;
   columns.exact = ExactCircle::Solve;
   const OutputFormat format{shop.unit, separators};
   if (shop.exact) {

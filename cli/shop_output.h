@@ -35,7 +35,12 @@ std::optional<std::filesystem::path> DrawingFolder(const ShopOptions& shop);
 
 // What the shop options add to each batch line; the request as
 // ReadPartRequest read it from them.
-// A list that names a 拱形 column gets a named head's columns.
+// The calculator's lines: the exact columns, the part's.
+BatchColumns CalculatorBatchColumns(const ShopOptions& shop, const PartRequest& request,
+                                    const NumberSeparators& separators);
+
+// A list that names a 拱形 column gets a named head's columns; a sheet or a
+// plan asks for each line's sheet row.
 BatchColumns ShopBatchColumns(const ShopOptions& shop, const PartRequest& request,
                               const NumberSeparators& separators, const ListLayout& layout = {});
 

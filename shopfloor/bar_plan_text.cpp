@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "shopfloor/bar_plan_words.h"
+#include "shopfloor/csv_rows.h"
 
 namespace segcalc {
 namespace {
@@ -42,32 +43,6 @@ Row PatternRow(const barplan::BarPlan& plan, std::size_t index,
           PlanLength(plan, pattern.leftover, separators)};
 }
 
-// A mark is typed by the user: a tab or line break in it would break the row.
-std::string OneCell(std::string text) {
-  for (char& c : text) {
-    if (c == '\t' || c == '\n' || c == '\r') c = ' ';
-  }
-  return text;
-}
-
-std::string CsvField(const std::string& text, char delimiter) {
-  if (text.find_first_of(std::string("\"\r\n") + delimiter) == std::string::npos) return text;
-  std::string quoted = "\"";
-  for (const char c : text) {
-    if (c == '"') quoted += '"';
-    quoted += c;
-  }
-  return quoted + "\"";
-}
-
-void WriteCsvRow(std::ostream& out, const Row& row, char delimiter) {
-  for (std::size_t i = 0; i < row.size(); ++i) {
-    if (i > 0) out << delimiter;
-    out << CsvField(row[i], delimiter);
-  }
-  out << "\r\n";
-}
-
 }  // namespace
 
 void WriteBarPlanText(std::ostream& out, const barplan::BarPlan& plan,
@@ -85,8 +60,8 @@ void WriteBarPlanText(std::ostream& out, const barplan::BarPlan& plan,
 
 void WriteBarPlanCsv(std::ostream& out, const barplan::BarPlan& plan,
                      const NumberSeparators& separators) {
-  const char delimiter = separators.decimal == "," ? ';' : ',';
-  out << "\xef\xbb\xbf";
+  const char delimiter = CsvDelimiter(separators);
+  out << kUtf8Mark;
   WriteCsvRow(out, {"方案", "原料长度", "根数", "切法(按切割顺序)", "余料", "余料去向"}, delimiter);
   for (std::size_t i = 0; i < plan.patterns.size(); ++i) {
     Row row = PatternRow(plan, i, separators);

@@ -79,7 +79,8 @@ set(shop_tests_sources
   shopfloor/shopfloor_test.cpp
   cli/shop_cli_test.cpp
   cli/part_cli_test.cpp
-  cli/shape_cli_test.cpp)
+  cli/shape_cli_test.cpp
+  cli/sheet_plan_cli_test.cpp)
 set(shop_tests_libraries segcalc_shopfloor segcalc_cli_app)
 
 # The bar plan: the solver with every plan checked by a checker of its own

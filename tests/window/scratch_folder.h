@@ -16,7 +16,7 @@ namespace segcalc {
 class ScratchFolder {
  public:
   ScratchFolder() {
-    const auto* info = testing::UnitTest::GetInstance()->current_test_info();
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     std::string name =
         std::string("segcalc-window-") + info->test_suite_name() + "-" + info->name();
     std::replace(name.begin(), name.end(), '/', '-');

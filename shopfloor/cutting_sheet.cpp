@@ -1,0 +1,38 @@
+#include "shopfloor/cutting_sheet.h"
+
+#include <map>
+
+namespace segcalc {
+
+std::string OutcomeWord(std::string_view token) {
+  if (token == "solved") return "已解";
+  if (token == "no-solution") return "无解";
+  if (token == "incomplete") return "不完整";
+  if (token == "conversion-error") return "数字无效";
+  if (token == "arithmetic-error") return "溢出";
+  if (token == "invalid-line") return "无效";
+  return std::string(token);
+}
+
+SheetTotals TotalsOf(const CuttingSheet& sheet) {
+  SheetTotals totals;
+  std::map<std::string, std::size_t> group_of;
+  for (const SheetRow& row : sheet.rows) {
+    ++totals.lines;
+    if (!row.cut_length) {
+      ++totals.without_result;
+      continue;
+    }
+    totals.parts += row.quantity;
+    totals.cut_length += *row.cut_length * static_cast<double>(row.quantity);
+    const auto [it, fresh] = group_of.try_emplace(row.group, totals.groups.size());
+    if (fresh) totals.groups.push_back({{}, {}, 0, &row});
+    SheetGroup& group = totals.groups[it->second];
+    group.lines.push_back(row.line);
+    if (!row.mark.empty()) group.marks.push_back(row.mark);
+    group.quantity += row.quantity;
+  }
+  return totals;
+}
+
+}  // namespace segcalc

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "shopfloor/output_format.h"
+
+namespace segcalc {
+
+// The cutting list as a shop reads it: a row per line of the list, with its
+// line number, mark and quantity, its outcome in words and its values in
+// plain digits, the columns a shop reads first ahead of the rest; under it
+// the totals and the identical parts grouped.
+
+struct SheetRow {
+  long line = 0;
+  std::string mark;
+  long long quantity = 1;
+  std::string outcome;               // 已解, 无解, 无效, ...
+  std::vector<std::string> cells;    // one per CuttingSheet::columns
+  std::optional<double> cut_length;  // one part's length at the saw
+  std::string group;                 // the same for identical parts
+  std::string note;                  // why the line has no result
+};
+
+struct CuttingSheet {
+  std::vector<std::string> columns;
+  std::string cut_label;  // what cut_length is: 下料长度, 弧长 or 拱长
+  std::vector<SheetRow> rows;
+  // More lines than a sheet holds: the rows stop there.
+  bool cut_short = false;
+};
+
+// No sheet of more lines than this is printed or kept in memory.
+inline constexpr std::size_t kMaxSheetLines = 200'000;
+
+// Identical parts, their lines and marks together.
+struct SheetGroup {
+  std::vector<long> lines;
+  std::vector<std::string> marks;
+  long long quantity = 0;
+  const SheetRow* first = nullptr;
+};
+
+struct SheetTotals {
+  long long parts = 0;             // of the lines with a length at the saw
+  double cut_length = 0.0;         // each such line's length times its quantity
+  long lines = 0;                  // of the list, its header aside
+  long without_result = 0;         // lines the list could not work out
+  std::vector<SheetGroup> groups;  // in the order they first appear
+};
+
+SheetTotals TotalsOf(const CuttingSheet& sheet);
+
+// The outcome of a batch line in words: solved 已解, no-solution 无解, ...
+std::string OutcomeWord(std::string_view token);
+
+}  // namespace segcalc
