@@ -139,7 +139,8 @@ int RunAction(const std::vector<std::string_view>& args, std::istream& in, std::
     return kExitUsage;
   }
   const ColumnsFor columns = [&](const ListLayout& layout) {
-    return ShopBatchColumns(options.shop, *request.value, separators, layout);
+    return ShopBatchColumns(options.shop, *request.value, separators, layout,
+                            options.shop.WantsSheetRows());
   };
   if (!options.batch_file) {
     return BatchFrom(in, "标准输入", out, err, separators, jobs, columns, options.shop);

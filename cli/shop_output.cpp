@@ -125,13 +125,14 @@ void BatchPartColumns::Append(long number, const ArcPart* part, BatchLineOutput&
 }
 
 BatchColumns ShopBatchColumns(const ShopOptions& shop, const PartRequest& request,
-                              const NumberSeparators& separators, const ListLayout& layout) {
+                              const NumberSeparators& separators, const ListLayout& layout,
+                              bool sheet_rows) {
   const bool shapes = std::find(layout.columns.begin(), layout.columns.end(), ListColumn::Shape) !=
                       layout.columns.end();
   BatchColumns columns = shop.NamesShape() || shapes
                              ? HeadBatchColumns(shop, request, separators, shapes)
-                             : CalculatorBatchColumns(shop, request, separators);
-  if (shop.WantsSheetRows()) {
+                             : CalculatorBatchColumns(shop, request, separators, sheet_rows);
+  if (sheet_rows) {
     columns.sheet_rows = true;
     columns.exact = ExactCircle::Solve;
     // Without a profile the saw cuts the exact arc, not the calculator's.
@@ -151,10 +152,10 @@ BatchColumns ShopBatchColumns(const ShopOptions& shop, const PartRequest& reques
 }
 
 BatchColumns CalculatorBatchColumns(const ShopOptions& shop, const PartRequest& request,
-                                    const NumberSeparators& separators) {
+                                    const NumberSeparators& separators, bool sheet_rows) {
   BatchColumns columns;
   const bool part_asked = request.profile || request.divisions || request.area;
-  if (!shop.exact && !shop.dxf_dir && !part_asked && !shop.WantsSheetRows()) return columns;
+  if (!shop.exact && !shop.dxf_dir && !part_asked && !sheet_rows) return columns;
   columns.exact = ExactCircle::Solve;
   const OutputFormat format{shop.unit, separators};
   if (shop.exact) {

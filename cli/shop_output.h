@@ -37,11 +37,12 @@ std::optional<std::filesystem::path> DrawingFolder(const ShopOptions& shop);
 // ReadPartRequest read it from them.
 // The calculator's lines: the exact columns, the part's.
 BatchColumns CalculatorBatchColumns(const ShopOptions& shop, const PartRequest& request,
-                                    const NumberSeparators& separators);
+                                    const NumberSeparators& separators, bool sheet_rows);
 
 // A list that names a 拱形 column gets a named head's columns; a sheet or a
 // plan asks for each line's sheet row.
 BatchColumns ShopBatchColumns(const ShopOptions& shop, const PartRequest& request,
-                              const NumberSeparators& separators, const ListLayout& layout = {});
+                              const NumberSeparators& separators, const ListLayout& layout = {},
+                              bool sheet_rows = false);
 
 }  // namespace segcalc

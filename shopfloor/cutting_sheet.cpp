@@ -14,6 +14,21 @@ std::string OutcomeWord(std::string_view token) {
   return std::string(token);
 }
 
+std::vector<std::string> SheetHeader(const CuttingSheet& sheet) {
+  std::vector<std::string> header = {"行", "编号", "数量", "结果"};
+  header.insert(header.end(), sheet.columns.begin(), sheet.columns.end());
+  header.push_back("说明");
+  return header;
+}
+
+std::vector<std::string> SheetCells(const SheetRow& row) {
+  std::vector<std::string> cells = {std::to_string(row.line), row.mark,
+                                    std::to_string(row.quantity), row.outcome};
+  cells.insert(cells.end(), row.cells.begin(), row.cells.end());
+  cells.push_back(row.note);
+  return cells;
+}
+
 SheetTotals TotalsOf(const CuttingSheet& sheet) {
   SheetTotals totals;
   std::map<std::string, std::size_t> group_of;

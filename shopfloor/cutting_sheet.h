@@ -54,6 +54,10 @@ struct SheetTotals {
 
 SheetTotals TotalsOf(const CuttingSheet& sheet);
 
+// The sheet's header and a row's cells: 行, 编号, 数量, 结果, the columns, 说明.
+std::vector<std::string> SheetHeader(const CuttingSheet& sheet);
+std::vector<std::string> SheetCells(const SheetRow& row);
+
 // The outcome of a batch line in words: solved 已解, no-solution 无解, ...
 std::string OutcomeWord(std::string_view token);
 

@@ -10,23 +10,6 @@
 namespace segcalc {
 namespace {
 
-const std::vector<std::string> kLead = {"行", "编号", "数量", "结果"};
-
-std::vector<std::string> Header(const CuttingSheet& sheet) {
-  std::vector<std::string> header = kLead;
-  header.insert(header.end(), sheet.columns.begin(), sheet.columns.end());
-  header.push_back("说明");
-  return header;
-}
-
-std::vector<std::string> Cells(const SheetRow& row) {
-  std::vector<std::string> cells = {std::to_string(row.line), row.mark,
-                                    std::to_string(row.quantity), row.outcome};
-  cells.insert(cells.end(), row.cells.begin(), row.cells.end());
-  cells.push_back(row.note);
-  return cells;
-}
-
 std::string Lines(const SheetGroup& group) {
   std::string text;
   for (const long line : group.lines) text += (text.empty() ? "" : ", ") + std::to_string(line);
@@ -73,7 +56,7 @@ void WriteSheetHtml(std::ostream& out, const CuttingSheet& sheet, const OutputFo
   out << "<!DOCTYPE html>\n<html lang=\"zh-CN\">\n<head>\n<meta charset=\"utf-8\">\n"
          "<title>下料单</title>\n"
       << kStyle << "</head>\n<body>\n<h1>下料单</h1>\n<table>\n<thead><tr>";
-  const std::vector<std::string> header = Header(sheet);
+  const std::vector<std::string> header = SheetHeader(sheet);
   for (std::size_t i = 0; i < header.size(); ++i) {
     out << "<th" << (i == 1 || i == 3 || i + 1 == header.size() ? " class=\"text\"" : "") << ">"
         << EscapeXml(header[i]) << "</th>";
@@ -81,7 +64,7 @@ void WriteSheetHtml(std::ostream& out, const CuttingSheet& sheet, const OutputFo
   out << "</tr></thead>\n<tbody>\n";
   for (const SheetRow& row : sheet.rows) {
     out << "<tr" << (row.cut_length ? "" : " class=\"failed\"") << ">";
-    const std::vector<std::string> cells = Cells(row);
+    const std::vector<std::string> cells = SheetCells(row);
     for (std::size_t i = 0; i < cells.size(); ++i) {
       out << "<td" << (i == 1 || i == 3 || i + 1 == cells.size() ? " class=\"text\"" : "") << ">"
           << EscapeXml(cells[i]) << "</td>";
@@ -112,8 +95,8 @@ void WriteSheetCsv(std::ostream& out, const CuttingSheet& sheet, const OutputFor
   const SheetTotals totals = TotalsOf(sheet);
   const char delimiter = CsvDelimiter(format.separators);
   out << kUtf8Mark;
-  WriteCsvRow(out, Header(sheet), delimiter);
-  for (const SheetRow& row : sheet.rows) WriteCsvRow(out, Cells(row), delimiter);
+  WriteCsvRow(out, SheetHeader(sheet), delimiter);
+  for (const SheetRow& row : sheet.rows) WriteCsvRow(out, SheetCells(row), delimiter);
   out << "\r\n";
   WriteCsvRow(out, {"行数", std::to_string(totals.lines)}, delimiter);
   WriteCsvRow(out, {"未解出的行", std::to_string(totals.without_result)}, delimiter);

@@ -17,6 +17,8 @@
 #include "cli/input_encoding.h"
 #include "cli/shop_output.h"
 #include "geometry/compute_record.h"
+#include "web/cutting_list_binding.h"
+#include "web/page_separators.h"
 #include "web/part_binding.h"
 #include "web/part_job.h"
 #include "window/box_hints.h"
@@ -140,81 +142,12 @@ std::string Dxf(const val& job) {
   return PartDxf(job, g_separators);
 }
 
-// A cutting list computed a slice at a time, so that the worker running it
-// can report its progress between slices: each line by the batch's own
-// ProcessBatchLine, numbered from 1 as segcalc-cli numbers them.
-class CuttingList {
- public:
-  // input: the list's bytes, UTF-8 or UTF-16 behind its mark, as a file holds
-  // them or as pasted; job: exact, which adds the five exact columns
-  // (--exact), and the part's fields of the 精确与放样 tab, whose columns
-  // follow (the stations vary from line to line and are not columns).
-  CuttingList(const std::string& input, const val& job) {
-    ShopOptions shop;
-    PartRequest request;
-    const val part = job["part"];
-    if (!part.isNull() && !part.isUndefined()) {
-      shop = ShopFromJob(part);
-      error_ = ReadJobRequest(part, g_separators, request);
-      request.stations.reset();
-      request.ordinate_step.reset();
-    }
-    shop.exact = job["exact"].as<bool>() && !shop.NamesShape();
-    std::istringstream raw(input);
-    DecodedInput decoded(raw);
-    std::ostringstream text;
-    text << decoded.stream().rdbuf();
-    text_ = std::move(text).str();
-    // The first line says how the list is written, and so its columns.
-    layout_ = ReadListLayout(std::string_view(text_).substr(0, text_.find('\n')));
-    columns_ = ShopBatchColumns(shop, request, g_separators, layout_);
-    lines_ = std::count(text_.begin(), text_.end(), '\n');
-    if (!text_.empty() && text_.back() != '\n') ++lines_;
-  }
-
-  long Lines() const { return lines_; }
-  // Why the part's fields cannot be read; the list is not computed then.
-  std::string Error() const { return error_; }
-  long Done() const { return number_ - 1; }
-  std::string Header() const { return BatchHeaderLine(columns_, layout_); }
-  // Whether the first line was the list's own header row, which is answered
-  // with the header line rather than computed.
-  bool HeaderSkipped() const { return header_skipped_; }
-
-  // The output lines of up to count more input lines, each ended by '\n';
-  // messages for invalid lines go to messages, one per line.
-  val Next(int count) {
-    std::string results;
-    std::string messages;
-    for (; count > 0 && position_ < text_.size(); --count, ++number_) {
-      std::size_t end = text_.find('\n', position_);
-      if (end == std::string::npos) end = text_.size();
-      const std::string_view line(text_.data() + position_, end - position_);
-      if (number_ == 1 && layout_.named) header_skipped_ = true;
-      const BatchLineOutput output =
-          ProcessBatchLine(line, number_, g_separators, columns_, layout_);
-      results += output.result + '\n';
-      if (!output.message.empty()) messages += output.message + '\n';
-      position_ = end + 1;
-    }
-    val slice = val::object();
-    slice.set("results", results);
-    slice.set("messages", messages);
-    return slice;
-  }
-
- private:
-  ListLayout layout_;
-  BatchColumns columns_;
-  std::string error_;
-  std::string text_;
-  std::size_t position_ = 0;
-  long number_ = 1;
-  long lines_ = 0;
-  bool header_skipped_ = false;
-};
-
 }  // namespace
+
+const NumberSeparators& PageSeparators() {
+  return g_separators;
+}
+
 }  // namespace segcalc
 
 EMSCRIPTEN_BINDINGS(segcalc) {
@@ -232,6 +165,11 @@ EMSCRIPTEN_BINDINGS(segcalc) {
       .function("error", &CuttingList::Error)
       .function("done", &CuttingList::Done)
       .function("header", &CuttingList::Header)
+      .function("sheetHeader", &CuttingList::SheetHeader)
       .function("headerSkipped", &CuttingList::HeaderSkipped)
-      .function("next", &CuttingList::Next);
+      .function("next", &CuttingList::Next)
+      .function("totals", &CuttingList::Totals)
+      .function("sheetCsv", &CuttingList::SheetCsv)
+      .function("sheetHtml", &CuttingList::SheetHtml)
+      .function("plan", &CuttingList::Plan);
 }

@@ -1,0 +1,70 @@
+#include "cli/plan_options.h"
+
+#include "geometry/option_numbers.h"
+
+namespace segcalc {
+namespace {
+
+using S = ShopOptions;
+
+// Places of the unit that make 0.01 mm, as every length is shown.
+int PlacesOf(LengthUnit unit) {
+  switch (unit) {
+    case LengthUnit::Millimetre:
+      return 2;
+    case LengthUnit::Centimetre:
+      return 3;
+    case LengthUnit::Metre:
+      return 5;
+    case LengthUnit::Inch:
+      return 4;
+  }
+  return 2;
+}
+
+}  // namespace
+
+Checked<barplan::PlanRequest> ReadPlanOptions(const ShopOptions& shop,
+                                              const NumberSeparators& separators,
+                                              OptionVoice voice) {
+  barplan::PlanRequest request;
+  request.places = PlacesOf(shop.unit);
+  const auto name = [voice](std::optional<std::string> ShopOptions::*member) {
+    return OptionName(SpecOf(member), voice);
+  };
+  if (shop.bars) {
+    const Checked<std::vector<double>> bars = ReadOptionList(*shop.bars, barplan::kMaxStockLengths);
+    if (!bars.ok()) return Refused(name(&S::bars) + ": " + bars.error);
+    request.bar_lengths = *bars.value;
+  }
+  if (shop.bar_ends) {
+    const Checked<std::vector<double>> ends = ReadOptionList(*shop.bar_ends, 2);
+    if (!ends.ok()) return Refused(name(&S::bar_ends) + ": " + ends.error);
+    request.end_a = ends.value->front();
+    request.end_b = ends.value->back();
+  }
+  for (const auto& [member, target] :
+       {std::pair{&S::kerf, &request.kerf}, std::pair{&S::min_offcut, &request.min_offcut}}) {
+    if (!(shop.*member)) continue;
+    const NumberReading reading = StrictNumber(*(shop.*member), separators);
+    if (!reading.ok()) return Refused(name(member) + " 的值不是有效的数字");
+    *target = reading.value;
+  }
+  if (request.bar_lengths.empty() && !shop.stock_file) {
+    return Refused("下料优化需要原料长度(" + name(&S::bars) + ")或库存的料");
+  }
+  return Accepted(std::move(request));
+}
+
+std::vector<barplan::PieceLine> PiecesOf(const CuttingSheet& sheet) {
+  std::vector<barplan::PieceLine> pieces;
+  for (const SheetRow& row : sheet.rows) {
+    if (!row.cut_length) continue;
+    pieces.push_back({*row.cut_length, row.quantity,
+                      row.mark.empty() ? std::to_string(row.line) : row.mark,
+                      static_cast<std::size_t>(row.line)});
+  }
+  return pieces;
+}
+
+}  // namespace segcalc
