@@ -1,26 +1,12 @@
 #include "cli/plan_options.h"
 
 #include "geometry/option_numbers.h"
+#include "shopfloor/output_format.h"
 
 namespace segcalc {
 namespace {
 
 using S = ShopOptions;
-
-// Places of the unit that make 0.01 mm, as every length is shown.
-int PlacesOf(LengthUnit unit) {
-  switch (unit) {
-    case LengthUnit::Millimetre:
-      return 2;
-    case LengthUnit::Centimetre:
-      return 3;
-    case LengthUnit::Metre:
-      return 5;
-    case LengthUnit::Inch:
-      return 4;
-  }
-  return 2;
-}
 
 }  // namespace
 
@@ -28,7 +14,7 @@ Checked<barplan::PlanRequest> ReadPlanOptions(const ShopOptions& shop,
                                               const NumberSeparators& separators,
                                               OptionVoice voice) {
   barplan::PlanRequest request;
-  request.places = PlacesOf(shop.unit);
+  request.places = LengthPlaces(shop.unit);
   const auto name = [voice](std::optional<std::string> ShopOptions::*member) {
     return OptionName(SpecOf(member), voice);
   };

@@ -106,11 +106,12 @@ void BatchPartColumns::Append(long number, const ArcPart* part, BatchLineOutput&
   for (const std::string& text : ColumnTexts(PartSections(part, layout, format))) {
     output.result += '\t' + text;
   }
-  // At the saw: the cut length of a bent profile, else the arch's own length.
+  // At the saw: the cut length of a bent profile, else the arch's own length,
+  // as the sheet shows it.
   if (part && part->profile) {
-    if (part->profile->ok()) output.cut_length = part->profile->value->cut_length;
+    if (part->profile->ok()) output.cut_length = format.ShownLength(part->profile->value->cut_length);
   } else if (part) {
-    output.cut_length = part->arch().Length();
+    output.cut_length = format.ShownLength(part->arch().Length());
   }
   const std::string line = "第 " + std::to_string(number) + " 行: ";
   const auto fail = [&](int status, const std::string& message) {

@@ -35,7 +35,7 @@ SheetTotals TotalsOf(const CuttingSheet& sheet) {
   for (const SheetRow& row : sheet.rows) {
     ++totals.lines;
     if (!row.cut_length) {
-      ++totals.without_result;
+      ++totals.without_part;
       continue;
     }
     totals.parts += row.quantity;

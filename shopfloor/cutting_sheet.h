@@ -48,7 +48,7 @@ struct SheetTotals {
   long long parts = 0;             // of the lines with a length at the saw
   double cut_length = 0.0;         // each such line's length times its quantity
   long lines = 0;                  // of the list, its header aside
-  long without_result = 0;         // lines the list could not work out
+  long without_part = 0;           // lines that give nothing to cut
   std::vector<SheetGroup> groups;  // in the order they first appear
 };
 

@@ -76,7 +76,7 @@ void WriteSheetHtml(std::ostream& out, const CuttingSheet& sheet, const OutputFo
     out << "<p>下料单超过 " << kMaxSheetLines << " 行,只列出前 " << kMaxSheetLines << " 行。</p>\n";
   }
   out << "<h2>合计</h2>\n<table>\n<tr><td class=\"text\">行数</td><td>" << totals.lines
-      << "</td></tr>\n<tr><td class=\"text\">未解出的行</td><td>" << totals.without_result
+      << "</td></tr>\n<tr><td class=\"text\">无零件的行</td><td>" << totals.without_part
       << "</td></tr>\n<tr><td class=\"text\">零件数</td><td>" << totals.parts
       << "</td></tr>\n<tr><td class=\"text\">" << EscapeXml("总" + sheet.cut_label) << "</td><td>"
       << format.Length(totals.cut_length) << "</td></tr>\n</table>\n";
@@ -99,7 +99,7 @@ void WriteSheetCsv(std::ostream& out, const CuttingSheet& sheet, const OutputFor
   for (const SheetRow& row : sheet.rows) WriteCsvRow(out, SheetCells(row), delimiter);
   out << "\r\n";
   WriteCsvRow(out, {"行数", std::to_string(totals.lines)}, delimiter);
-  WriteCsvRow(out, {"未解出的行", std::to_string(totals.without_result)}, delimiter);
+  WriteCsvRow(out, {"无零件的行", std::to_string(totals.without_part)}, delimiter);
   WriteCsvRow(out, {"零件数", std::to_string(totals.parts)}, delimiter);
   WriteCsvRow(out, {"总" + sheet.cut_label, format.Length(totals.cut_length)}, delimiter);
   out << "\r\n";

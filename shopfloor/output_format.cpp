@@ -9,7 +9,17 @@ namespace {
 constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                    1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
 
-// Places of the unit that make 0.01 mm.
+}  // namespace
+
+double RoundToPlaces(double value, int places) {
+  if (places == 2) return RoundHalfEven2(value);
+  const double scale = kPowersOfTen[places < 0 ? 0 : places > 15 ? 15 : places];
+  const double scaled = value * scale;
+  // Beyond the range a double holds no fraction anyway.
+  if (!std::isfinite(scaled)) return value;
+  return std::nearbyint(scaled) / scale;
+}
+
 int LengthPlaces(LengthUnit unit) {
   switch (unit) {
     case LengthUnit::Millimetre:
@@ -24,19 +34,12 @@ int LengthPlaces(LengthUnit unit) {
   return 2;
 }
 
-}  // namespace
-
-double RoundToPlaces(double value, int places) {
-  if (places == 2) return RoundHalfEven2(value);
-  const double scale = kPowersOfTen[places < 0 ? 0 : places > 15 ? 15 : places];
-  const double scaled = value * scale;
-  // Beyond the range a double holds no fraction anyway.
-  if (!std::isfinite(scaled)) return value;
-  return std::nearbyint(scaled) / scale;
+std::string OutputFormat::Length(double value) const {
+  return FormatNumber(ShownLength(value), separators);
 }
 
-std::string OutputFormat::Length(double value) const {
-  return FormatNumber(RoundToPlaces(value, LengthPlaces(unit)), separators);
+double OutputFormat::ShownLength(double value) const {
+  return RoundToPlaces(value, LengthPlaces(unit));
 }
 
 std::string OutputFormat::Angle(double value) const {

@@ -18,6 +18,9 @@ struct OutputFormat {
   NumberSeparators separators;
 
   std::string Length(double value) const;
+  // A length rounded as Length shows it: what a sheet adds up and the saw
+  // cuts, so that totals and plans agree with the lengths on the sheet.
+  double ShownLength(double value) const;
   std::string Angle(double value) const;
   std::string Area(double value) const;
   // A length, or the angle for Quantity::Angle.
@@ -27,5 +30,8 @@ struct OutputFormat {
 // Rounded to `places` decimals (0 to 15) as the calculator rounds to two: the
 // product by the power of ten rounded to nearest, ties to even, then divided.
 double RoundToPlaces(double value, int places);
+
+// The places that make 0.01 mm in the unit.
+int LengthPlaces(LengthUnit unit);
 
 }  // namespace segcalc

@@ -177,11 +177,8 @@ void WritePattern(std::ostream& out, const barplan::BarPlan& plan, std::size_t i
 
 }  // namespace
 
-void WriteSawSheet(std::ostream& out, const barplan::BarPlan& plan,
-                   const NumberSeparators& separators) {
-  out << "<!DOCTYPE html>\n<html lang=\"zh-CN\">\n<head>\n<meta charset=\"utf-8\">\n"
-         "<title>下料单</title>\n"
-      << Style() << "</head>\n<body>\n<h1>下料单</h1>\n";
+void WriteSawSheetBody(std::ostream& out, const barplan::BarPlan& plan,
+                       const NumberSeparators& separators) {
   out << "<p class=\"note\">锯缝 " << EscapeXml(PlanLength(plan, plan.kerf, separators))
       << ",两端端头 " << EscapeXml(PlanLength(plan, plan.end_a, separators)) << " 和 "
       << EscapeXml(PlanLength(plan, plan.end_b, separators)) << ";剩下不短于 "
@@ -196,6 +193,14 @@ void WriteSawSheet(std::ostream& out, const barplan::BarPlan& plan,
   for (std::size_t i = 0; i < plan.patterns.size(); ++i) {
     WritePattern(out, plan, i, scale, separators);
   }
+}
+
+void WriteSawSheet(std::ostream& out, const barplan::BarPlan& plan,
+                   const NumberSeparators& separators) {
+  out << "<!DOCTYPE html>\n<html lang=\"zh-CN\">\n<head>\n<meta charset=\"utf-8\">\n"
+         "<title>下料方案</title>\n"
+      << Style() << "</head>\n<body>\n<h1>下料方案</h1>\n";
+  WriteSawSheetBody(out, plan, separators);
   out << "</body>\n</html>\n";
 }
 

@@ -15,5 +15,9 @@ namespace segcalc {
 // script, every text of the user escaped.
 void WriteSawSheet(std::ostream& out, const barplan::BarPlan& plan,
                    const NumberSeparators& separators);
+// What the page shows of it under its own heading: the sheet's body, which
+// leans on the classes the sheet styles (pattern, note, tally, bar, value).
+void WriteSawSheetBody(std::ostream& out, const barplan::BarPlan& plan,
+                       const NumberSeparators& separators);
 
 }  // namespace segcalc

@@ -99,7 +99,7 @@ val CuttingList::Totals() const {
   const OutputFormat format{shop_.unit, PageSeparators()};
   val result = val::object();
   result.set("lines", totals.lines);
-  result.set("withoutResult", totals.without_result);
+  result.set("withoutPart", totals.without_part);
   result.set("parts", static_cast<double>(totals.parts));
   result.set("cutLabel", sheet_.cut_label);
   result.set("cutLength", format.Length(totals.cut_length));
@@ -162,12 +162,12 @@ val CuttingList::Plan(const val& options, const val& progress) const {
     result.set("error", "无法排出下料方案: " + plan.error);
     return result;
   }
-  std::ostringstream plain, html, csv;
-  WriteBarPlanText(plain, *plan.value, PageSeparators());
+  std::ostringstream body, html, csv;
+  WriteSawSheetBody(body, *plan.value, PageSeparators());
   WriteSawSheet(html, *plan.value, PageSeparators());
   WriteBarPlanCsv(csv, *plan.value, PageSeparators());
   result.set("error", std::string());
-  result.set("text", plain.str());
+  result.set("body", body.str());
   result.set("html", html.str());
   result.set("csv", csv.str());
   return result;

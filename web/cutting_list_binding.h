@@ -46,7 +46,8 @@ class CuttingList {
   std::string SheetHtml() const;
   // The plan of the list's pieces. options: bars, kerf, barEnds, minOffcut
   // (texts as typed); progress(fraction, stage) is called while it works.
-  // Gives {error} or {text, html, csv, summary: [[label, value]]}.
+  // Gives {error} or {body: the saw sheet as the page shows it, html: as it
+  // prints, csv}.
   emscripten::val Plan(const emscripten::val& options, const emscripten::val& progress) const;
 
  private:

@@ -74,6 +74,8 @@ TEST(SheetCli, ListsEveryLineWithItsTotalsAndIdenticalParts) {
   const double w01 = std::stod(Cells(lines[1])[5]), w02 = std::stod(Cells(lines[2])[5]);
   std::map<std::string, std::vector<std::string>> totals;
   for (const std::string& line : lines) totals[Cells(line)[0]] = Cells(line);
+  EXPECT_EQ(totals.at("行数")[1], "5");
+  EXPECT_EQ(totals.at("无零件的行")[1], "2");
   EXPECT_EQ(totals.at("零件数")[1], "9");
   EXPECT_NEAR(std::stod(totals.at("总下料长度")[1]), 7 * w01 + 2 * w02, 0.011);
   // W-01 and W-03 are one part: lines 2 and 4, seven of them.

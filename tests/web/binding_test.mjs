@@ -21,19 +21,29 @@ function withSeparators(decimal, thousands, body) {
   }
 }
 
-// The whole list through CuttingList, in slices of the given size.
-function cuttingList(input, exact, slice, part = null) {
+// The whole list through CuttingList, in slices of the given size; then,
+// with plan, the plan of its bars and the progress reported on the way.
+function cuttingList(input, exact, slice, part = null, plan = null) {
   const list = new engine.CuttingList(input, { exact, part });
   const results = [];
+  const rows = [];
   const messages = [];
   try {
     while (list.done() < list.lines()) {
       const output = list.next(slice);
       results.push(output.results);
+      rows.push(output.rows);
       messages.push(output.messages);
     }
+    const progress = [];
     return { lines: list.lines(), header: list.header(), headerSkipped: list.headerSkipped(),
-             results: results.join(""), messages: messages.join("") };
+             results: results.join(""), rows: rows.join(""), messages: messages.join(""),
+             sheetHeader: list.sheetHeader(), totals: list.totals(),
+             // The engine's text loses its byte-order mark on the way to
+             // JavaScript; the page puts it back.
+             sheetCsv: "\ufeff" + list.sheetCsv().replace(/^\ufeff/, ""),
+             plan: plan && list.plan(plan, (fraction, stage) => progress.push([fraction, stage])),
+             progress };
   } finally {
     list.delete();
   }
@@ -124,7 +134,7 @@ test("a cutting list gives segcalc-cli --batch's lines, in any slices", () => {
     assert.equal(list.results, expected, "slices of " + slice);
     assert.equal(list.lines, 28);
     assert.equal(list.headerSkipped, false);
-    assert.match(list.messages, /^第 10 行无效: /);
+    assert.match(list.messages, /^第 4 行无效: 小于半圆\(勾选\)一栏只能是 1、0 或空\n第 10 行无效: /);
   }
   // Excel's Unicode text: UTF-16 behind its mark, CR LF line ends.
   const text = readFileSync(tests + "/cli/pinned_input.tsv", "utf8").replace(/\n/g, "\r\n");
@@ -132,6 +142,50 @@ test("a cutting list gives segcalc-cli --batch's lines, in any slices", () => {
   assert.equal(cuttingList(new Uint8Array(utf16), false, 5).results, expected);
   const utf8WithMark = Buffer.concat([Buffer.from([0xef, 0xbb, 0xbf]), Buffer.from(text, "utf8")]);
   assert.equal(cuttingList(new Uint8Array(utf8WithMark), false, 5).results, expected);
+});
+
+// The sheet a shop reads: segcalc-cli --sheet's file, byte for byte, and its
+// rows as the page shows them (the file's cells between tabs).
+test("a cutting list's sheet is segcalc-cli's --sheet", () => {
+  const input = readFileSync(tests + "/cli/pinned_input.tsv");
+  const pinned = readFileSync(tests + "/cli/pinned_sheet.csv", "utf8");
+  for (const slice of [3, 1000]) {
+    const list = cuttingList(new Uint8Array(input), false, slice);
+    assert.equal(list.sheetCsv, pinned, "slices of " + slice);
+    const fileRows = pinned.slice(1).split("\r\n\r\n")[0].split("\r\n");
+    assert.equal(list.sheetHeader, fileRows[0].replace(/,/g, "\t"));
+    assert.equal(list.rows.split("\n")[0], fileRows[1].replace(/,/g, "\t"));
+    assert.equal(list.rows.split("\n").length - 1, 28);
+    assert.equal(list.totals.lines, 28);
+    assert.equal(list.totals.parts, 10);
+    assert.equal(list.totals.cutLabel, "精确弧长");
+    assert.deepEqual(list.totals.groups[0].lines, ["1", "3"]);
+    assert.equal(list.totals.groups[0].quantity, 2);
+  }
+});
+
+// The plan of the list's pieces: each line's length times its quantity, its
+// marks; options refused with the name the page gives them.
+test("a cutting list's bar plan, its progress and its refusals", () => {
+  const list = "编号\t弦长\t弦高\t数量\nA\t1200\t300\t4\nB\t1500\t375\t2\n";
+  const planned = cuttingList(list, false, 10, null, { bars: "6000", kerf: "4" });
+  assert.equal(planned.plan.error, "");
+  assert.match(planned.plan.body, /已证明/);
+  assert.match(planned.plan.body, /\(A\)/);
+  assert.match(planned.plan.html, /^<!DOCTYPE html>/);
+  assert.match(planned.plan.csv, /新料总长/);
+  assert.ok(planned.progress.length > 0);
+  assert.ok(planned.progress.every(([fraction], i, all) =>
+    fraction >= 0 && fraction <= 1 && (i === 0 || fraction >= all[i - 1][0])));
+  for (const [options, reason] of [
+    [{ bars: "abc" }, /原料长度/],
+    [{ bars: "" }, /原料长度/],
+    [{ bars: "6000", kerf: "-1" }, /锯缝/],
+    [{ bars: "1000" }, /第 3 行/],
+  ]) {
+    assert.match(cuttingList(list, false, 10, null, options).plan.error, reason, JSON.stringify(options));
+  }
+  assert.match(cuttingList("1\t2\t3\n", false, 10, null, { bars: "6000" }).plan.error, /没有可下料的零件/);
 });
 
 test("a cutting list's header row, empty lines and exact columns", () => {

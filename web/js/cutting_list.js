@@ -1,6 +1,8 @@
 // 下料单: a cutting list pasted or opened from a file, computed by the batch's
-// own rules in a Web Worker (runCuttingList) and shown as a table, one body
-// row per input line in the batch's column order; downloadable for Excel.
+// own rules in a Web Worker (runCuttingList) and shown as the sheet a shop
+// reads, one row per input line, then its totals and identical parts; the
+// sheet downloadable for Excel and printable. The worker keeps the list for
+// the bar plan (SC.barPlan), which asks through request().
 "use strict";
 
 SC.cuttingList = (() => {
@@ -20,6 +22,10 @@ SC.cuttingList = (() => {
   const go = SC.$("list-go");
   const stop = SC.$("list-stop");
   const downloadButton = SC.$("list-download");
+  const printButton = SC.$("list-print");
+  const totalsBlock = SC.$("list-totals");
+  const summary = SC.$("list-summary");
+  const groups = SC.$("list-groups");
   const progressLine = SC.$("list-progress-line");
   const progress = SC.$("list-progress");
   const status = SC.$("list-status");
@@ -30,6 +36,8 @@ SC.cuttingList = (() => {
   let worker = null;
   let file = null; // {name, bytes} of the opened file, until the text is edited
   let run = null; // the list being computed or last computed
+  let session = null; // the list kept where no worker computes it
+  let printing = null; // the window the printed sheet goes to
   let pending = []; // rows received and not yet in the table
   let drawing = false;
 
@@ -37,10 +45,14 @@ SC.cuttingList = (() => {
     return cell.replace(/&/g, "&amp;").replace(/</g, "&lt;").replace(/>/g, "&gt;");
   }
 
+  // A sheet row: 行, 编号, 数量, 结果, the values, 说明; the outcome coloured
+  // when the line has none, the note in full when the cell is too narrow.
   function rowHtml(line) {
-    const cells = line.split("\t");
-    const kind = cells[0] === "solved" || cells[0] === "" ? "" : ' class="failed"';
-    return "<tr><td" + kind + ">" + cells.map(escape).join("</td><td>") + "</td></tr>";
+    const cells = line.split("\t").map(escape);
+    if (cells[3] !== "已解") cells[3] = '<span class="failed">' + cells[3] + "</span>";
+    const note = cells[cells.length - 1];
+    if (note) cells[cells.length - 1] = '<span title="' + note.replace(/"/g, "&quot;") + '">' + note + "</span>";
+    return "<tr><td>" + cells.join("</td><td>") + "</td></tr>";
   }
 
   function setHeader(header) {
@@ -55,7 +67,28 @@ SC.cuttingList = (() => {
     stop.hidden = true;
     status.textContent = isError ? "" : text;
     if (isError) SC.notice(message, text);
-    downloadButton.disabled = !run || run.lines.length === 0 || isError;
+  }
+
+  function cellsHtml(cells, tag) {
+    return "<tr>" + cells.map((cell) => "<" + tag + ">" + escape(String(cell)) + "</" + tag + ">").join("") + "</tr>";
+  }
+
+  // Under the list: how many lines and parts, their total length at the saw,
+  // and the identical parts with their combined quantity.
+  function showTotals(totals) {
+    summary.tBodies[0].innerHTML = [
+      ["行数", totals.lines],
+      ["无零件的行", totals.withoutPart],
+      ["零件数", totals.parts],
+      ["总" + totals.cutLabel, totals.cutLength],
+    ].map((row) => "<tr><th scope=\"row\">" + escape(row[0]) + "</th><td>" + escape(String(row[1])) + "</td></tr>").join("");
+    groups.tHead.innerHTML = cellsHtml(["行", "编号", "合计数量", totals.cutLabel], "th");
+    groups.tBodies[0].innerHTML = totals.groups
+      .map((group) => cellsHtml([group.lines.join(", "), group.marks.join(", "), group.quantity, group.cutLength], "td"))
+      .join("");
+    groups.hidden = totals.groups.length === 0;
+    totalsBlock.hidden = false;
+    SC.barPlan.listReady(totals.parts > 0);
   }
 
   function receive(event) {
@@ -67,14 +100,8 @@ SC.cuttingList = (() => {
         setHeader(data.header);
         break;
       case "slice": {
-        let lines = data.results.split("\n");
-        lines.pop(); // each result ends its line
-        // The list's own header row is answered with the header line, which
-        // heads the table and the file rather than being a row of its own.
-        if (data.headerSkipped && run.lines.length === 0 && !run.headerDropped) {
-          run.headerDropped = true;
-          lines = lines.slice(1);
-        }
+        const lines = data.rows.split("\n");
+        lines.pop(); // each row ends its line
         run.lines.push(...lines);
         pending.push(...lines);
         draw();
@@ -89,7 +116,20 @@ SC.cuttingList = (() => {
       }
       case "done":
         run.complete = true;
+        run.totals = data.totals;
         settle();
+        break;
+      case "file":
+        if (data.kind === "html") {
+          if (printing) printing.show(data.text);
+          printing = null;
+        } else {
+          SC.downloadCsv("下料单.csv", data.text);
+        }
+        break;
+      case "planProgress":
+      case "plan":
+        SC.barPlan.receive(data);
         break;
       case "refused":
         finish("下料单共 " + data.lines + " 行,本页一次最多计算 " + kMaxLines + " 行,请分成几份,或用命令行版 segcalc-cli 计算。", true);
@@ -144,6 +184,19 @@ SC.cuttingList = (() => {
     if (!run || !run.complete || drawing || pending.length > 0) return;
     progress.value = 1;
     finish("已算完 " + run.total + " 行" + (run.messages ? ",其中 " + run.messages + " 行无效" : ""), false);
+    showTotals(run.totals);
+  }
+
+  // The list kept by the worker, or here where there is none: the plan and
+  // the sheet's files come from it.
+  function request(message) {
+    if (worker) {
+      worker.postMessage(message);
+    } else if (session && message.type === "plan") {
+      session.plan(message.options);
+    } else if (session && message.type === "file") {
+      session.file(message.kind);
+    }
   }
 
   // One worker, started on first use from the page's own two scripts: the
@@ -160,6 +213,7 @@ SC.cuttingList = (() => {
         event.preventDefault();
         worker = null;
         finish("下料单无法计算:" + (event.message || "后台计算出错"), true);
+        SC.barPlan.listReady(false);
       };
       setTimeout(() => URL.revokeObjectURL(url), 60000);
     } catch (error) {
@@ -181,8 +235,11 @@ SC.cuttingList = (() => {
     table.tHead.replaceChildren();
     for (const body of [...table.tBodies]) body.remove();
     pending = [];
-    downloadButton.disabled = true;
-    run = { header: "", total: 0, lines: [], messages: 0, headerDropped: false, complete: false };
+    totalsBlock.hidden = true;
+    SC.barPlan.listReady(false);
+    if (session) session.close();
+    session = null;
+    run = { header: "", total: 0, lines: [], messages: 0, complete: false, totals: null };
     if (bytes.length > kMaxBytes) {
       finish("文件太大(" + (bytes.length / 1048576).toFixed(1) + " MB),本页一次最多读入 16 MB,请分成几份,或用命令行版 segcalc-cli 计算。", true);
       return;
@@ -199,24 +256,18 @@ SC.cuttingList = (() => {
       sliceLines: kSliceLines,
     };
     if (startWorker()) {
-      worker.postMessage({ job, separators: SC.separators });
+      worker.postMessage({ type: "run", job, separators: SC.separators });
     } else {
-      runCuttingList(engine, job, receive, (next) => setTimeout(next, 0));
+      session = runCuttingList(engine, job, receive, (next) => setTimeout(next, 0));
     }
   }
 
   function cancel() {
     if (worker) worker.terminate();
     worker = null;
+    if (session) session.close();
+    session = null;
     finish("已停止", false);
-  }
-
-  // A file Excel opens: UTF-8 with its byte-order mark, tab-separated, the
-  // header line first.
-  function download() {
-    if (!run) return;
-    const body = [run.header, ...run.lines].join("\r\n") + "\r\n";
-    SC.download("下料单结果.txt", ["\ufeff", body], "text/tab-separated-values;charset=utf-8");
   }
 
   function openFile() {
@@ -245,7 +296,13 @@ SC.cuttingList = (() => {
       compute();
     });
     stop.addEventListener("click", cancel);
-    downloadButton.addEventListener("click", download);
+    // The sheet as the CLI's --sheet writes it: a spreadsheet (UTF-8 with
+    // its mark) or a printable A4 page.
+    downloadButton.addEventListener("click", () => request({ type: "file", kind: "csv" }));
+    printButton.addEventListener("click", () => {
+      printing = SC.printWindow(message);
+      request({ type: "file", kind: "html" });
+    });
     fileInput.addEventListener("change", openFile);
     text.addEventListener("input", () => {
       file = null;
@@ -258,5 +315,5 @@ SC.cuttingList = (() => {
     SC.state.restore(params, "l");
   }
 
-  return { init, restore };
+  return { init, restore, request };
 })();

@@ -60,6 +60,31 @@ SC.download = (name, parts, type) => {
   setTimeout(() => URL.revokeObjectURL(url), 60000);
 };
 
+// A printable page (a report, a sheet) in a window of its own, which the
+// browser prints; the page's own settings choose the paper. The window is
+// opened while the click is handled, as browsers allow, and filled when the
+// page is ready: SC.printWindow(notice) on the click, then view.show(html).
+SC.printWindow = (noticeElement) => {
+  const view = window.open("", "_blank");
+  if (!view) SC.notice(noticeElement, "浏览器拦截了新窗口,请允许本页打开窗口后再试。");
+  return {
+    show(html) {
+      if (!view || view.closed) return;
+      view.document.open();
+      view.document.write(html);
+      view.document.close();
+      view.focus();
+      view.print();
+    },
+  };
+};
+
+// A spreadsheet the engine wrote, UTF-8 with its byte-order mark as Excel
+// needs; the engine's mark is lost when its text becomes a JavaScript string.
+SC.downloadCsv = (name, text) => {
+  SC.download(name, [text.startsWith("\ufeff") ? text : "\ufeff" + text], "text/csv;charset=utf-8");
+};
+
 // The measurement boxes select their whole text when entered, as the
 // window's do, so that typing replaces the value.
 SC.selectOnFocus = (input) => {

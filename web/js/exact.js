@@ -177,21 +177,9 @@ SC.exact = (() => {
     SC.state.save();
   }
 
-  // The report opens in a window of its own, which the browser prints; its
-  // page settings choose A4 and the margins.
   function printReport() {
     if (!last) return;
-    const html = engine.report(last.job);
-    const view = window.open("", "_blank");
-    if (!view) {
-      SC.notice(message, "浏览器拦截了新窗口,请允许本页打开窗口后再试。");
-      return;
-    }
-    view.document.open();
-    view.document.write(html);
-    view.document.close();
-    view.focus();
-    view.print();
+    SC.printWindow(message).show(engine.report(last.job));
   }
 
   function downloadDxf() {

@@ -55,6 +55,7 @@ SC.tabs = (() => {
       SC.calculator.init(engine, params);
       SC.exact.init(engine, params);
       SC.cuttingList.init(engine, params);
+      SC.barPlan.init();
       if (params) SC.tabs.show(params.get("t") || "calc");
       // A link to another job opened in this tab changes only the fragment.
       window.addEventListener("hashchange", () => {
