@@ -2,10 +2,12 @@
 """Assembles the web edition from web/ and the engine script emscripten made.
 
 segcalc.html: one self-contained page (styles, scripts, WebAssembly, icon all
-inline) that works opened from disk. site/: the same page as index.html with
+inline) that works opened from disk. The WebAssembly goes into the head as
+base64 in a data block (a <script> of a type no browser runs), which
+js/engine_load.js compiles while the rest of the page is read. site/: the same page as index.html with
 a manifest, a service worker and the icons beside it, for hosting. The
 page's Content-Security-Policy allows its own inline scripts by their hashes
-and nothing from anywhere else.
+and nothing from anywhere else; the data block is no script and needs none.
 """
 import argparse
 import base64
@@ -59,8 +61,9 @@ def fill(template, values):
 
 
 def page(template, parts, site):
-    scripts = re.findall(r"<script[^>]*>(.*?)</script>", fill(template, {**parts, "csp": "", "site_head": ""}),
-                         re.S)
+    # Only the scripts the browser runs, those without a type.
+    scripts = re.findall(r"<script(?![^>]*\btype=)[^>]*>(.*?)</script>",
+                         fill(template, {**parts, "csp": "", "site_head": ""}), re.S)
     csp = policy([script_hash(s) for s in scripts], site)
     site_head = ('<link rel="manifest" href="manifest.webmanifest">\n'
                  '<link rel="apple-touch-icon" href="segcalc-192.png">') if site else ""
@@ -69,7 +72,7 @@ def page(template, parts, site):
 
 def main():
     parser = argparse.ArgumentParser()
-    for option in ("sources", "icons", "engine", "version", "page", "site"):
+    for option in ("sources", "icons", "engine", "wasm", "version", "page", "site"):
         parser.add_argument("--" + option, required=True)
     args = parser.parse_args()
 
@@ -80,8 +83,12 @@ def main():
             raise SystemExit("the engine script holds '%s' and cannot be put inline" % marker)
     with open(os.path.join(args.icons, "segcalc.svg"), "rb") as f:
         icon = "data:image/svg+xml;base64," + base64.b64encode(f.read()).decode()
+    with open(args.wasm, "rb") as f:
+        wasm = base64.b64encode(f.read()).decode()
     parts = {
         "style": read(os.path.join(args.sources, "page.css")),
+        "wasm": wasm,
+        "loader": read(os.path.join(args.sources, "js", "engine_load.js")),
         "engine": engine,
         "runner": read(os.path.join(args.sources, "js", "batch_worker.js")),
         "app": "\n".join(read(os.path.join(args.sources, "js", name)) for name in APP_SCRIPTS),

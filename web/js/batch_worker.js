@@ -62,8 +62,10 @@ function runCuttingList(engine, job, post, pause) {
 if (typeof WorkerGlobalScope !== "undefined" && self instanceof WorkerGlobalScope) {
   let engine = null;
   self.onmessage = (event) => {
-    const { job, separators } = event.data;
-    if (!engine) engine = new Promise((resolve) => resolve(SegcalcEngine()));
+    // The page sends the engine's compiled WebAssembly with each job; the
+    // first instantiates it here.
+    const { job, separators, module } = event.data;
+    if (!engine) engine = new Promise((resolve) => resolve(SegcalcEngineFrom(module)));
     engine.then(
       (ready) => {
         ready.setSeparators(separators.decimal, separators.thousands);

@@ -199,7 +199,7 @@ SC.cuttingList = (() => {
       sliceLines: kSliceLines,
     };
     if (startWorker()) {
-      worker.postMessage({ job, separators: SC.separators });
+      worker.postMessage({ job, separators: SC.separators, module: SC.engineModule });
     } else {
       runCuttingList(engine, job, receive, (next) => setTimeout(next, 0));
     }
