@@ -2,9 +2,9 @@
 """Assembles the web edition from web/ and the engine script emscripten made.
 
 segcalc.html: one self-contained page (styles, scripts, WebAssembly, icon all
-inline) that works opened from disk. The WebAssembly goes into the head as
-base64 in a data block (a <script> of a type no browser runs), which
-js/engine_load.js compiles while the rest of the page is read. site/: the same page as index.html with
+inline) that works opened from disk. The WebAssembly goes in as base64 in a
+data block (a <script> of a type no browser runs), which js/engine.js
+decodes and compiles. site/: the same page as index.html with
 a manifest, a service worker and the icons beside it, for hosting. The
 page's Content-Security-Policy allows its own inline scripts by their hashes
 and nothing from anywhere else; the data block is no script and needs none.
@@ -54,6 +54,17 @@ def policy(script_hashes, site):
     return "; ".join(directives)
 
 
+def inline_icon(svg):
+    """The icon's SVG as an element of the page, drawn at 28 px, hidden from
+    screen readers as the heading says the same."""
+    svg = re.sub(r"<\?xml[^>]*\?>\s*", "", svg)
+    svg = re.sub(r"\s*<!--.*?-->", "", svg, flags=re.S)
+    svg, count = re.subn(r'<svg ([^>]*?)width="\d+" height="\d+"', r'<svg \1width="28" height="28" aria-hidden="true"', svg)
+    if count != 1:
+        raise SystemExit("the icon's SVG has no width and height to set")
+    return svg.strip()
+
+
 def fill(template, values):
     def one(match):
         return values[match.group(1)]
@@ -82,17 +93,18 @@ def main():
         if marker in engine.lower():
             raise SystemExit("the engine script holds '%s' and cannot be put inline" % marker)
     with open(os.path.join(args.icons, "segcalc.svg"), "rb") as f:
-        icon = "data:image/svg+xml;base64," + base64.b64encode(f.read()).decode()
+        svg = f.read()
+    icon = "data:image/svg+xml;base64," + base64.b64encode(svg).decode()
     with open(args.wasm, "rb") as f:
         wasm = base64.b64encode(f.read()).decode()
     parts = {
         "style": read(os.path.join(args.sources, "page.css")),
         "wasm": wasm,
-        "loader": read(os.path.join(args.sources, "js", "engine_load.js")),
         "engine": engine,
         "runner": read(os.path.join(args.sources, "js", "batch_worker.js")),
         "app": "\n".join(read(os.path.join(args.sources, "js", name)) for name in APP_SCRIPTS),
         "icon": icon,
+        "icon_svg": inline_icon(svg.decode("utf-8")),
         "version": args.version,
     }
     template = read(os.path.join(args.sources, "page.html"))

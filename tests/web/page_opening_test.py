@@ -3,9 +3,9 @@
 
     page_opening_test.py PAGE SITE_DIR TESTS_DIR
 
-The page compiles its WebAssembly from the base64 data block in its head.
-Opened from disk with the network off, it computes the job in its address
-and asks for nothing. A browser without Uint8Array.fromBase64 decodes the
+The page compiles its WebAssembly from a base64 data block beside the
+engine's script. Opened from disk with the network off, it computes the job
+in its address and asks for nothing. A browser without Uint8Array.fromBase64 decodes the
 block the long way and gets the same result. The separators the page takes
 as known without asking Intl (Chinese, American English) must be those
 Intl gives.
@@ -78,12 +78,11 @@ def check_known_separators(checks, url):
 
 
 def check_data_block(checks, page):
-    """The WebAssembly is in the head, as base64 in a block no browser runs."""
+    """The WebAssembly is in the page as base64, in a block no browser runs."""
     with open(page, encoding="utf-8") as f:
         html = f.read()
-    head = html.split("</head>", 1)[0]
-    block = re.search(r'<script id="engine-wasm" type="application/wasm\+base64">([^<]*)</script>', head)
-    if checks.check(block, "no WebAssembly data block in the head"):
+    block = re.search(r'<script id="engine-wasm" type="application/wasm\+base64">([^<]*)</script>', html)
+    if checks.check(block, "no WebAssembly data block"):
         checks.check(block.group(1).startswith("AGFzbQ"), "the data block is not a WebAssembly module in base64")
     engine = re.search(r'<script id="engine-script">(.*?)</script>', html, re.S)
     # "AGFzbQ" is the module's first bytes, "\0asm", in base64.
@@ -98,7 +97,7 @@ def run():
     check_offline(checks, url)
     check_without_from_base64(checks, url)
     check_known_separators(checks, url)
-    return checks.exit_code("the page starts its calculation from its own head, offline too")
+    return checks.exit_code("the page starts its calculation from its own data block, offline too")
 
 
 if __name__ == "__main__":
