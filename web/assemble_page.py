@@ -4,7 +4,7 @@
 segcalc.html: one self-contained page (styles, scripts, WebAssembly, icon all
 inline) that works opened from disk. The WebAssembly goes in as base64 in a
 data block (a <script> of a type no browser runs), which js/engine.js
-decodes and compiles. site/: the same page as index.html with
+decodes and compiles; the page is written in ASCII alone (ascii_html.py). site/: the same page as index.html with
 a manifest, a service worker and the icons beside it, for hosting. The
 page's Content-Security-Policy allows its own inline scripts by their hashes
 and nothing from anywhere else; the data block is no script and needs none.
@@ -16,8 +16,11 @@ import os
 import re
 import shutil
 
+from ascii_html import ascii_html
+
 APP_SCRIPTS = ["engine.js", "state.js", "calculator.js", "exact.js", "cutting_list.js", "main.js"]
 SITE_ICONS = ["segcalc.svg", "segcalc-256.png", "segcalc-192.png", "segcalc-512.png"]
+CSP_PLACE = "{{csp}}"
 
 
 def read(path):
@@ -72,13 +75,16 @@ def fill(template, values):
 
 
 def page(template, parts, site):
-    # Only the scripts the browser runs, those without a type.
-    scripts = re.findall(r"<script(?![^>]*\btype=)[^>]*>(.*?)</script>",
-                         fill(template, {**parts, "csp": "", "site_head": ""}), re.S)
-    csp = policy([script_hash(s) for s in scripts], site)
     site_head = ('<link rel="manifest" href="manifest.webmanifest">\n'
                  '<link rel="apple-touch-icon" href="segcalc-192.png">') if site else ""
-    return fill(template, {**parts, "csp": csp, "site_head": site_head})
+    # The policy goes in last: it hashes the scripts as the page holds them,
+    # in ASCII.
+    html = ascii_html(fill(template, {**parts, "csp": CSP_PLACE, "site_head": site_head}))
+    # Only the scripts the browser runs, those without a type.
+    scripts = re.findall(r"<script(?![^>]*\btype=)[^>]*>(.*?)</script>", html, re.S)
+    if html.count(CSP_PLACE) != 1:
+        raise SystemExit("the page has no single place for its Content-Security-Policy")
+    return html.replace(CSP_PLACE, policy([script_hash(s) for s in scripts], site))
 
 
 def main():

@@ -4,8 +4,8 @@
     page_opening_test.py PAGE SITE_DIR TESTS_DIR
 
 The page compiles its WebAssembly from a base64 data block beside the
-engine's script. Opened from disk with the network off, it computes the job
-in its address and asks for nothing. A browser without Uint8Array.fromBase64 decodes the
+engine's script, in a page written in ASCII. Opened from disk with the
+network off, it computes the job in its address and asks for nothing. A browser without Uint8Array.fromBase64 decodes the
 block the long way and gets the same result. The separators the page takes
 as known without asking Intl (Chinese, American English) must be those
 Intl gives.
@@ -38,6 +38,9 @@ def check_offline(checks, url):
                                {"offline": True, "latency": 0, "downloadThroughput": -1, "uploadThroughput": -1})
         checks.check(browser.open_page(driver, url + JOB), "offline: the engine did not start")
         checks.equal(result(driver), RESULT, "offline: the job from the address")
+        # The Chinese of the markup and of the scripts, read back from their escapes.
+        checks.equal(driver.title, "求半径", "offline: title")
+        checks.equal(driver.find_element("id", "calc-radius-exact").text, "精确 1200", "offline: exact radius")
         browser.check_nothing_left(checks, driver, url, "offline")
     finally:
         driver.quit()
@@ -78,9 +81,12 @@ def check_known_separators(checks, url):
 
 
 def check_data_block(checks, page):
-    """The WebAssembly is in the page as base64, in a block no browser runs."""
-    with open(page, encoding="utf-8") as f:
-        html = f.read()
+    """The WebAssembly is in the page as base64, in a block no browser runs;
+    the page is written in ASCII alone."""
+    with open(page, "rb") as f:
+        raw = f.read()
+    checks.check(raw.isascii(), "the page holds bytes beyond ASCII")
+    html = raw.decode("utf-8")
     block = re.search(r'<script id="engine-wasm" type="application/wasm\+base64">([^<]*)</script>', html)
     if checks.check(block, "no WebAssembly data block"):
         checks.check(block.group(1).startswith("AGFzbQ"), "the data block is not a WebAssembly module in base64")
