@@ -4,8 +4,9 @@
 segcalc.html: one self-contained page (styles, scripts, WebAssembly, icon all
 inline) that works opened from disk. The WebAssembly goes in as base64 in a
 data block (a <script> of a type no browser runs), which js/engine.js
-decodes and compiles; the page is written in ASCII alone (ascii_html.py). site/: the same page as index.html with
-a manifest, a service worker and the icons beside it, for hosting. The
+decodes and compiles; the page is written in ASCII alone (ascii_html.py).
+site/: the same page as index.html with a manifest, a service worker and the
+icons beside it, for hosting. The
 page's Content-Security-Policy allows its own inline scripts by their hashes
 and nothing from anywhere else; the data block is no script and needs none.
 """
