@@ -6,9 +6,9 @@ inline) that works opened from disk. The WebAssembly goes in as base64 in a
 data block (a <script> of a type no browser runs), which js/engine.js
 decodes and compiles; the page is written in ASCII alone (ascii_html.py).
 site/: the same page as index.html with a manifest, a service worker and the
-icons beside it, for hosting. The
-page's Content-Security-Policy allows its own inline scripts by their hashes
-and nothing from anywhere else; the data block is no script and needs none.
+icons beside it, for hosting. The page's Content-Security-Policy allows its
+own inline scripts by their hashes and nothing from anywhere else; the data
+block is no script and needs none.
 """
 import argparse
 import base64
