@@ -2,10 +2,13 @@
 """Assembles the web edition from web/ and the engine script emscripten made.
 
 segcalc.html: one self-contained page (styles, scripts, WebAssembly, icon all
-inline) that works opened from disk. site/: the same page as index.html with
-a manifest, a service worker and the icons beside it, for hosting. The
-page's Content-Security-Policy allows its own inline scripts by their hashes
-and nothing from anywhere else.
+inline) that works opened from disk. The WebAssembly goes in as base64 in a
+data block (a <script> of a type no browser runs), which js/engine.js
+decodes and compiles; the page is written in ASCII alone (ascii_html.py).
+site/: the same page as index.html with a manifest, a service worker and the
+icons beside it, for hosting. The page's Content-Security-Policy allows its
+own inline scripts by their hashes and nothing from anywhere else; the data
+block is no script and needs none.
 """
 import argparse
 import base64
@@ -14,8 +17,11 @@ import os
 import re
 import shutil
 
+from ascii_html import ascii_html
+
 APP_SCRIPTS = ["engine.js", "state.js", "calculator.js", "exact.js", "cutting_list.js", "bar_plan.js", "main.js"]
 SITE_ICONS = ["segcalc.svg", "segcalc-256.png", "segcalc-192.png", "segcalc-512.png"]
+CSP_PLACE = "{{csp}}"
 
 
 def read(path):
@@ -52,6 +58,17 @@ def policy(script_hashes, site):
     return "; ".join(directives)
 
 
+def inline_icon(svg):
+    """The icon's SVG as an element of the page, drawn at 28 px, hidden from
+    screen readers as the heading says the same."""
+    svg = re.sub(r"<\?xml[^>]*\?>\s*", "", svg)
+    svg = re.sub(r"\s*<!--.*?-->", "", svg, flags=re.S)
+    svg, count = re.subn(r'<svg ([^>]*?)width="\d+" height="\d+"', r'<svg \1width="28" height="28" aria-hidden="true"', svg)
+    if count != 1:
+        raise SystemExit("the icon's SVG has no width and height to set")
+    return svg.strip()
+
+
 def fill(template, values):
     def one(match):
         return values[match.group(1)]
@@ -59,17 +76,21 @@ def fill(template, values):
 
 
 def page(template, parts, site):
-    scripts = re.findall(r"<script[^>]*>(.*?)</script>", fill(template, {**parts, "csp": "", "site_head": ""}),
-                         re.S)
-    csp = policy([script_hash(s) for s in scripts], site)
     site_head = ('<link rel="manifest" href="manifest.webmanifest">\n'
                  '<link rel="apple-touch-icon" href="segcalc-192.png">') if site else ""
-    return fill(template, {**parts, "csp": csp, "site_head": site_head})
+    # The policy goes in last: it hashes the scripts as the page holds them,
+    # in ASCII.
+    html = ascii_html(fill(template, {**parts, "csp": CSP_PLACE, "site_head": site_head}))
+    # Only the scripts the browser runs, those without a type.
+    scripts = re.findall(r"<script(?![^>]*\btype=)[^>]*>(.*?)</script>", html, re.S)
+    if html.count(CSP_PLACE) != 1:
+        raise SystemExit("the page has no single place for its Content-Security-Policy")
+    return html.replace(CSP_PLACE, policy([script_hash(s) for s in scripts], site))
 
 
 def main():
     parser = argparse.ArgumentParser()
-    for option in ("sources", "icons", "engine", "version", "page", "site"):
+    for option in ("sources", "icons", "engine", "wasm", "version", "page", "site"):
         parser.add_argument("--" + option, required=True)
     args = parser.parse_args()
 
@@ -79,13 +100,18 @@ def main():
         if marker in engine.lower():
             raise SystemExit("the engine script holds '%s' and cannot be put inline" % marker)
     with open(os.path.join(args.icons, "segcalc.svg"), "rb") as f:
-        icon = "data:image/svg+xml;base64," + base64.b64encode(f.read()).decode()
+        svg = f.read()
+    icon = "data:image/svg+xml;base64," + base64.b64encode(svg).decode()
+    with open(args.wasm, "rb") as f:
+        wasm = base64.b64encode(f.read()).decode()
     parts = {
         "style": read(os.path.join(args.sources, "page.css")),
+        "wasm": wasm,
         "engine": engine,
         "runner": read(os.path.join(args.sources, "js", "batch_worker.js")),
         "app": "\n".join(read(os.path.join(args.sources, "js", name)) for name in APP_SCRIPTS),
         "icon": icon,
+        "icon_svg": inline_icon(svg.decode("utf-8")),
         "version": args.version,
     }
     template = read(os.path.join(args.sources, "page.html"))

@@ -80,7 +80,8 @@ def check_policy_text(checks, page):
     checks.check(script and all(s.startswith("'sha256-") or s == "'wasm-unsafe-eval'" for s in script),
                  "script-src allows more than the page's own scripts: %s" % script)
     checks.check(not re.search(r"https?:|//", found.group(1)), "the policy names an address")
-    checks.check(not re.search(r'(src|href)="(?!data:)', html), "the page links something outside it")
+    # A fragment ("#app-script") names a part of the page itself.
+    checks.check(not re.search(r'(src|href)="(?!data:|#)', html), "the page links something outside it")
     checks.check('<link rel="manifest"' not in html, "the single file links a manifest")
     checks.check(len(html.encode("utf-8")) <= 1.5 * 1024 * 1024, "segcalc.html is over 1.5 MB")
 

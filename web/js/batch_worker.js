@@ -78,8 +78,10 @@ if (typeof WorkerGlobalScope !== "undefined" && self instanceof WorkerGlobalScop
   let session = null;
   const post = (message) => self.postMessage(message);
   self.onmessage = (event) => {
+    // The page sends the engine's compiled WebAssembly with each list; the
+    // first instantiates it here.
     const message = event.data;
-    if (!engine) engine = new Promise((resolve) => resolve(SegcalcEngine()));
+    if (!engine) engine = new Promise((resolve) => resolve(SegcalcEngineFrom(message.module)));
     engine.then(
       (ready) => {
         if (message.type === "run") {

@@ -256,7 +256,7 @@ SC.cuttingList = (() => {
       sliceLines: kSliceLines,
     };
     if (startWorker()) {
-      worker.postMessage({ type: "run", job, separators: SC.separators });
+      worker.postMessage({ type: "run", job, separators: SC.separators, module: SC.engineModule });
     } else {
       session = runCuttingList(engine, job, receive, (next) => setTimeout(next, 0));
     }

@@ -1,6 +1,7 @@
 // Starts the calculation: the tree's own C++ compiled to WebAssembly
-// (segcalc_web.cpp), whose script sits in the page as #engine-script. Every
-// rule is there; the page's script only moves texts between it and the page.
+// (segcalc_web.cpp), which sits in the page as base64 (#engine-wasm) beside
+// its script (#engine-script). Every rule is there; the page's script only
+// moves texts between it and the page.
 "use strict";
 
 const SC = {};
@@ -9,9 +10,15 @@ SC.$ = (id) => document.getElementById(id);
 
 // The decimal and thousands separators of the browser's language, as the
 // browser itself writes numbers in it: "." and "," for zh and en, "," and "."
-// for de.
+// for de. Chinese, in any of its regions and scripts, and American English
+// write "." and "," and are known without asking Intl: a browser's first
+// number format reads its number data, which takes tens of milliseconds the
+// opening page would spend waiting (the page's tests check these against Intl).
+SC.knownSeparators = /^(zh(-[a-z0-9]{2,8})*|en|en-us)$/i;
+
 SC.separators = (() => {
   const separators = { decimal: ".", thousands: "," };
+  if (SC.knownSeparators.test(navigator.language)) return separators;
   try {
     for (const part of new Intl.NumberFormat(navigator.language).formatToParts(1234567.5)) {
       if (part.type === "decimal") separators.decimal = part.value;
@@ -23,17 +30,32 @@ SC.separators = (() => {
   return separators;
 })();
 
-// Resolves with the engine once its WebAssembly is compiled; rejects when
-// the browser has no WebAssembly or refuses to compile it.
+// The WebAssembly's bytes from its base64: native where the browser has
+// Uint8Array.fromBase64, otherwise atob and a copy, a few milliseconds longer.
+SC.base64Bytes = (text) => {
+  if (typeof Uint8Array.fromBase64 === "function") return Uint8Array.fromBase64(text);
+  const binary = atob(text);
+  const bytes = new Uint8Array(binary.length);
+  for (let i = 0; i < binary.length; ++i) bytes[i] = binary.charCodeAt(i);
+  return bytes;
+};
+
+// Resolves with the engine; rejects when the browser has no WebAssembly or
+// refuses to compile it. The module is compiled at once, on this thread: it
+// takes a few milliseconds (the browser compiles each function when first
+// called), and the first result comes before the page is first drawn, where a
+// compile in the background could finish after it. The compiled module stays
+// in SC.engineModule, for the cutting list's worker.
 SC.startEngine = () => {
-  if (typeof WebAssembly !== "object" || typeof SegcalcEngine !== "function") {
+  if (typeof WebAssembly !== "object" || typeof SegcalcEngineFrom !== "function") {
     return Promise.reject(new Error("no WebAssembly"));
   }
-  // Compiled at once, the engine comes back as it is rather than promised;
-  // a failure to compile is thrown.
-  return new Promise((resolve) => resolve(SegcalcEngine())).then((engine) => {
+  return new Promise((resolve) => {
+    const module = new WebAssembly.Module(SC.base64Bytes(SC.$("engine-wasm").textContent));
+    const engine = SegcalcEngineFrom(module);
+    SC.engineModule = module;
     engine.setSeparators(SC.separators.decimal, SC.separators.thousands);
-    return engine;
+    resolve(engine);
   });
 };
 

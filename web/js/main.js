@@ -82,8 +82,12 @@ SC.tabs = (() => {
   );
 
   // Only the hosted copy links a manifest and has a service worker beside it;
-  // a page opened from disk has neither and registers nothing.
+  // a page opened from disk has neither and registers nothing. The worker
+  // starts by fetching the page and its icons again, which the opening page
+  // need not compete with: it is registered once the page has loaded.
   if ("serviceWorker" in navigator && document.querySelector('link[rel="manifest"]')) {
-    navigator.serviceWorker.register("sw.js").catch(() => {});
+    const register = () => navigator.serviceWorker.register("sw.js").catch(() => {});
+    if (document.readyState === "complete") register();
+    else window.addEventListener("load", register, { once: true });
   }
 })();
