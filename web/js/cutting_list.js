@@ -165,7 +165,7 @@ SC.cuttingList = (() => {
         left -= rows.length;
       }
       const spent = performance.now() - started;
-      batch = Math.max(50, Math.min(5000, Math.round((batch * 12) / Math.max(spent, 1))));
+      batch = Math.max(50, Math.min(1000, Math.round((batch * 12) / Math.max(spent, 1))));
       const shown = run.lines.length - pending.length;
       progress.value = run.total ? shown / run.total : 1;
       if (run.complete) status.textContent = "正在显示 " + shown + " / " + run.lines.length + " 行";
