@@ -206,15 +206,16 @@ ParsedListLine ParseListLine(std::string_view text, const ListLayout& layout) {
   return {std::move(line), {}};
 }
 
+bool IsEchoed(ListColumn column) {
+  return column == ListColumn::Mark || column == ListColumn::Quantity ||
+         column == ListColumn::Shape || column == ListColumn::Other;
+}
+
 std::vector<std::string> EchoedNames(const ListLayout& layout) {
   std::vector<std::string> names;
   if (!layout.named) return names;
   for (std::size_t i = 0; i < layout.columns.size(); ++i) {
-    const ListColumn column = layout.columns[i];
-    if (column == ListColumn::Mark || column == ListColumn::Quantity ||
-        column == ListColumn::Shape || column == ListColumn::Other) {
-      names.push_back(layout.names[i]);
-    }
+    if (IsEchoed(layout.columns[i])) names.push_back(layout.names[i]);
   }
   return names;
 }

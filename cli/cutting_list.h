@@ -62,6 +62,11 @@ struct ParsedListLine {
 // digits.
 ParsedListLine ParseListLine(std::string_view text, const ListLayout& layout);
 
+// Whether the output echoes a named list's column of this kind after its own
+// columns: the mark, the quantity, the head's shape and the columns it does
+// not know.
+bool IsEchoed(ListColumn column);
+
 // The names of the columns the output echoes, in order.
 std::vector<std::string> EchoedNames(const ListLayout& layout);
 

@@ -8,6 +8,9 @@ namespace {
 
 using S = ShopOptions;
 
+// A piece on the saw sheet shows this many of its marks or lines at most.
+constexpr std::size_t kMarksOnAPiece = 3;
+
 }  // namespace
 
 Checked<barplan::PlanRequest> ReadPlanOptions(const ShopOptions& shop,
@@ -43,12 +46,13 @@ Checked<barplan::PlanRequest> ReadPlanOptions(const ShopOptions& shop,
 }
 
 std::vector<barplan::PieceLine> PiecesOf(const CuttingSheet& sheet) {
+  // Identical parts are one piece to the saw, however many lines list them.
   std::vector<barplan::PieceLine> pieces;
-  for (const SheetRow& row : sheet.rows) {
-    if (!row.cut_length) continue;
-    pieces.push_back({*row.cut_length, row.quantity,
-                      row.mark.empty() ? std::to_string(row.line) : row.mark,
-                      static_cast<std::size_t>(row.line)});
+  for (const SheetGroup& group : TotalsOf(sheet).groups) {
+    const std::string marks = GroupMarks(group, kMarksOnAPiece);
+    pieces.push_back({*group.first->cut_length, group.quantity,
+                      marks.empty() ? GroupLines(group, kMarksOnAPiece) : marks,
+                      static_cast<std::size_t>(group.lines.front())});
   }
   return pieces;
 }

@@ -23,10 +23,7 @@ std::vector<std::string> SplitTabs(const std::string& text) {
 std::vector<ListColumn> EchoedKinds(const ListLayout& layout) {
   std::vector<ListColumn> kinds;
   for (const ListColumn column : layout.columns) {
-    if (column == ListColumn::Mark || column == ListColumn::Quantity ||
-        column == ListColumn::Shape || column == ListColumn::Other) {
-      kinds.push_back(column);
-    }
+    if (IsEchoed(column)) kinds.push_back(column);
   }
   return kinds;
 }
@@ -48,11 +45,16 @@ void SetSheetColumns(const std::vector<std::string>& names, const ListLayout& la
     const auto it = std::find(names.begin(), names.begin() + first_echoed, first);
     if (it != names.begin() + first_echoed) order.push_back(it - names.begin());
   }
+  // The sheet has the mark and the quantity of its own, and the head's
+  // shape once: where the head's columns name it, not echoed again.
+  const bool named_shape =
+      std::find(names.begin(), names.begin() + first_echoed, "拱形") != names.begin() + first_echoed;
   for (std::size_t i = 0; i < names.size(); ++i) {
     if (std::find(order.begin(), order.end(), i) != order.end()) continue;
     if (i >= first_echoed) {
       const ListColumn kind = echoed[i - first_echoed];
       if (kind == ListColumn::Mark || kind == ListColumn::Quantity) continue;
+      if (kind == ListColumn::Shape && named_shape) continue;
     }
     order.push_back(i);
   }

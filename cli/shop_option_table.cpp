@@ -180,7 +180,7 @@ const Entry kEntries[] = {
       true}},
     {{"--plan", "文件",
       "下料优化:原料怎样锯,.txt(标签<TAB>值),.html(可打印的锯切图),\n.csv;“-” 即写到标准输出。"
-      "零件取自 --batch 的每一行(有 --profile\n时为下料长度,否则为弧长,--shape 时为拱长)乘以数量,"
+      "零件取自 --batch 的每一行(有 --profile\n时为下料长度,否则为精确弧长,--shape 时为拱长)乘以数量,"
       "或取自\n--plan-from;先用新料总长最少的方案,再求根数最少,再求最长的余料",
       kPlan, "", "", &S::plan_file}},
     {{"--plan-from", "文件", "零件清单:每行 长度<TAB>数量[<TAB>编号],首行可为标题行", kPlan, "", "",

@@ -1,6 +1,7 @@
 #include "shopfloor/cutting_sheet.h"
 
 #include <map>
+#include <set>
 
 namespace segcalc {
 
@@ -48,6 +49,34 @@ SheetTotals TotalsOf(const CuttingSheet& sheet) {
     group.quantity += row.quantity;
   }
   return totals;
+}
+
+namespace {
+
+// The first items, then how many there are in all when that is more.
+std::string Listed(const std::vector<std::string>& items, std::size_t most, const char* unit) {
+  std::string text;
+  for (std::size_t i = 0; i < items.size() && i < most; ++i) text += (i ? ", " : "") + items[i];
+  if (items.size() > most) text += ", … 共 " + std::to_string(items.size()) + " " + unit;
+  return text;
+}
+
+}  // namespace
+
+std::string GroupLines(const SheetGroup& group, std::size_t most) {
+  std::vector<std::string> lines;
+  lines.reserve(group.lines.size());
+  for (const long line : group.lines) lines.push_back(std::to_string(line));
+  return Listed(lines, most, "行");
+}
+
+std::string GroupMarks(const SheetGroup& group, std::size_t most) {
+  std::vector<std::string> marks;
+  std::set<std::string_view> seen;
+  for (const std::string& mark : group.marks) {
+    if (seen.insert(mark).second) marks.push_back(mark);
+  }
+  return Listed(marks, most, "个编号");
 }
 
 }  // namespace segcalc

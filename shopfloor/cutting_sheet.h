@@ -54,6 +54,13 @@ struct SheetTotals {
 
 SheetTotals TotalsOf(const CuttingSheet& sheet);
 
+// A group's lines and its distinct marks as a sheet lists them: "2, 8, 14",
+// and beyond `most` of them the first ones and how many in all, so that a
+// list of many identical parts keeps a cell a spreadsheet can hold.
+inline constexpr std::size_t kListedInGroup = 12;
+std::string GroupLines(const SheetGroup& group, std::size_t most = kListedInGroup);
+std::string GroupMarks(const SheetGroup& group, std::size_t most = kListedInGroup);
+
 // The sheet's header and a row's cells: 行, 编号, 数量, 结果, the columns, 说明.
 std::vector<std::string> SheetHeader(const CuttingSheet& sheet);
 std::vector<std::string> SheetCells(const SheetRow& row);

@@ -10,20 +10,6 @@
 namespace segcalc {
 namespace {
 
-std::string Lines(const SheetGroup& group) {
-  std::string text;
-  for (const long line : group.lines) text += (text.empty() ? "" : ", ") + std::to_string(line);
-  return text;
-}
-
-std::string Marks(const SheetGroup& group) {
-  std::string text;
-  for (const std::string& mark : group.marks) {
-    if (text.find(mark) == std::string::npos) text += (text.empty() ? "" : ", ") + mark;
-  }
-  return text;
-}
-
 std::string Lower(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(), [](char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
@@ -84,8 +70,8 @@ void WriteSheetHtml(std::ostream& out, const CuttingSheet& sheet, const OutputFo
          "<th>合计数量</th><th>"
       << EscapeXml(sheet.cut_label) << "</th></tr>\n";
   for (const SheetGroup& group : totals.groups) {
-    out << "<tr><td class=\"text\">" << Lines(group) << "</td><td class=\"text\">"
-        << EscapeXml(Marks(group)) << "</td><td>" << group.quantity << "</td><td>"
+    out << "<tr><td class=\"text\">" << GroupLines(group) << "</td><td class=\"text\">"
+        << EscapeXml(GroupMarks(group)) << "</td><td>" << group.quantity << "</td><td>"
         << format.Length(*group.first->cut_length) << "</td></tr>\n";
   }
   out << "</table>\n</body>\n</html>\n";
@@ -106,7 +92,7 @@ void WriteSheetCsv(std::ostream& out, const CuttingSheet& sheet, const OutputFor
   WriteCsvRow(out, {"相同零件", "编号", "合计数量", sheet.cut_label}, delimiter);
   for (const SheetGroup& group : totals.groups) {
     WriteCsvRow(out,
-                {Lines(group), Marks(group), std::to_string(group.quantity),
+                {GroupLines(group), GroupMarks(group), std::to_string(group.quantity),
                  format.Length(*group.first->cut_length)},
                 delimiter);
   }

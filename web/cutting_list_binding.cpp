@@ -26,12 +26,6 @@ std::string Joined(const std::vector<std::string>& cells) {
   return line;
 }
 
-val Strings(const std::vector<std::string>& texts) {
-  val array = val::array();
-  for (const std::string& text : texts) array.call<void>("push", text);
-  return array;
-}
-
 std::string Field(const val& options, const char* name) {
   const val value = options[name];
   if (value.isUndefined() || value.isNull()) return {};
@@ -105,11 +99,9 @@ val CuttingList::Totals() const {
   result.set("cutLength", format.Length(totals.cut_length));
   val groups = val::array();
   for (const SheetGroup& group : totals.groups) {
-    std::vector<std::string> lines;
-    for (const long line : group.lines) lines.push_back(std::to_string(line));
     val item = val::object();
-    item.set("lines", Strings(lines));
-    item.set("marks", Strings(group.marks));
+    item.set("lines", GroupLines(group));
+    item.set("marks", GroupMarks(group));
     item.set("quantity", static_cast<double>(group.quantity));
     item.set("cutLength", format.Length(*group.first->cut_length));
     groups.call<void>("push", item);

@@ -84,7 +84,7 @@ SC.cuttingList = (() => {
     ].map((row) => "<tr><th scope=\"row\">" + escape(row[0]) + "</th><td>" + escape(String(row[1])) + "</td></tr>").join("");
     groups.tHead.innerHTML = cellsHtml(["行", "编号", "合计数量", totals.cutLabel], "th");
     groups.tBodies[0].innerHTML = totals.groups
-      .map((group) => cellsHtml([group.lines.join(", "), group.marks.join(", "), group.quantity, group.cutLength], "td"))
+      .map((group) => cellsHtml([group.lines, group.marks, group.quantity, group.cutLength], "td"))
       .join("");
     groups.hidden = totals.groups.length === 0;
     totalsBlock.hidden = false;
