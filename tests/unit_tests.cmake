@@ -77,6 +77,7 @@ set(window_commands_tests_libraries segcalc_terminal_answer)
 # The shop-floor writers and segcalc-cli's options for them, in process.
 set(shop_tests_sources
   shopfloor/shopfloor_test.cpp
+  shopfloor/cutting_sheet_test.cpp
   cli/shop_cli_test.cpp
   cli/part_cli_test.cpp
   cli/shape_cli_test.cpp

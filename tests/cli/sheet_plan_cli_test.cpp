@@ -100,6 +100,25 @@ TEST(SheetCli, PlansTheBarsOfTheList) {
   EXPECT_EQ(values.at("最优"), "已证明");
 }
 
+// A list naming each line's head: the sheet names the shape once, and the
+// plan cuts identical parts as one piece whatever lines list them.
+TEST(SheetCli, GroupsIdenticalHeadsOnTheSheetAndTheSaw) {
+  ScratchFolder scratch;
+  const std::string sheet = (scratch.path() / "list.csv").string();
+  const std::string plan = (scratch.path() / "plan.txt").string();
+  const std::string list =
+      "编号,拱形,跨度,拱高,数量\nC1,弓形,1200,300,4\nC3,半圆,900,,3\nC7,弓形,1200,300,2\n";
+  const CliRun run = Invoke({"--batch", "--profile", "70", "--face", "outer", "--sheet", sheet,
+                             "--plan", plan, "--bar", "6000"},
+                            list);
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::vector<std::string> header = Cells(Lines(ReadWholeFile(sheet).substr(3))[0]);
+  EXPECT_EQ(std::count(header.begin(), header.end(), "拱形"), 1);
+  const std::string text = ReadWholeFile(plan);
+  EXPECT_NE(text.find("(C1, C7)"), std::string::npos) << text;
+  EXPECT_EQ(text.find("(C1)"), std::string::npos) << text;
+}
+
 TEST(SheetCli, PlansAPlainListOfPiecesToStandardOutput) {
   ScratchFolder scratch;
   const std::string pieces = (scratch.path() / "pieces.txt").string();
