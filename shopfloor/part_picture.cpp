@@ -106,6 +106,30 @@ std::string Summary(const ArcPart& part, const OutputFormat& format) {
   return words;
 }
 
+// Beside the rise line: right of it, or left where the box ends first;
+// where neither side has room, an aside in brackets goes on a line of its
+// own under the rest.
+std::string RiseWords(const std::string& words, double x, double y, double width) {
+  std::vector<std::string> lines = {words};
+  const auto room = [&](double needed) {
+    return x + 1.5 + needed <= width || x - 1.5 - needed >= 0;
+  };
+  constexpr std::string_view kBracket = "(";
+  if (const std::size_t at = words.find(kBracket);
+      !room(TextWidth(words, kTextSize)) && at != std::string::npos && at > 0) {
+    lines = {words.substr(0, at), words.substr(at)};
+  }
+  double longest = 0;
+  for (const std::string& line : lines) longest = std::max(longest, TextWidth(line, kTextSize));
+  const bool right = x + 1.5 + longest <= width || x - 1.5 - longest < 0;
+  std::string svg;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    svg += PictureText(right ? x + 1.5 : x - 1.5, y + static_cast<double>(i) * 1.3 * kTextSize,
+                       lines[i], right ? "start" : "end");
+  }
+  return svg;
+}
+
 }  // namespace
 
 std::string PictureText(double x, double y, std::string_view words, const char* anchor, double size,
@@ -173,11 +197,7 @@ std::string PictureSvg(const PartDrawing& drawing, const PictureWords& words,
                        "middle");
   }
   if (rise && !words.rise.empty()) {
-    // Right of the rise line, or left of it where the box ends first.
-    const bool right = crown + 1.5 + TextWidth(words.rise, kTextSize) <= width ||
-                       crown - 1.5 - TextWidth(words.rise, kTextSize) < 0;
-    svg += PictureText(right ? crown + 1.5 : crown - 1.5, frame.Y((rise->y1 + rise->y2) / 2),
-                       words.rise, right ? "start" : "end");
+    svg += RiseWords(words.rise, crown, frame.Y((rise->y1 + rise->y2) / 2), width);
   }
   if (!words.along.empty()) {
     svg += PictureText(crown, frame.Y(e.max_y) - kTextSize * (numbered ? 2.4 : 0.8), words.along,

@@ -14,7 +14,8 @@ import os
 import re
 import shutil
 
-APP_SCRIPTS = ["engine.js", "state.js", "calculator.js", "exact.js", "cutting_list.js", "main.js"]
+APP_SCRIPTS = ["engine.js", "state.js", "picture.js", "calculator.js", "part_view.js", "exact.js",
+               "cutting_list.js", "fit.js", "main.js"]
 SITE_ICONS = ["segcalc.svg", "segcalc-256.png", "segcalc-192.png", "segcalc-512.png"]
 
 

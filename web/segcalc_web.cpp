@@ -17,6 +17,8 @@
 #include "cli/input_encoding.h"
 #include "cli/shop_output.h"
 #include "geometry/compute_record.h"
+#include "web/drawing_binding.h"
+#include "web/fit_binding.h"
 #include "web/part_binding.h"
 #include "web/part_job.h"
 #include "window/box_hints.h"
@@ -103,6 +105,7 @@ val Calculate(const val& shown, bool ticked) {
   form.check_value = ticked ? 1 : 0;
   PageServices services;
   Command1_Click(form, services);
+  KeepCalculation(*form.last_compute, form.output_format());
 
   val result = val::object();
   result.set("boxes", TextArray(form.texts()));
@@ -138,6 +141,15 @@ std::string Report(const val& job) {
 
 std::string Dxf(const val& job) {
   return PartDxf(job, g_separators);
+}
+
+std::string ExactPictureOfJob(const val& job, double width, double height) {
+  return ExactPicture(job, g_separators, width, height);
+}
+
+val Fit(const std::string& text, const std::string& target, const std::string& unit, double width,
+        double height) {
+  return MeasuredFit(text, target, unit, width, height, g_separators);
 }
 
 // A cutting list computed a slice at a time, so that the worker running it
@@ -226,6 +238,9 @@ EMSCRIPTEN_BINDINGS(segcalc) {
   emscripten::function("shopFields", &ShopFields);
   emscripten::function("report", &Report);
   emscripten::function("dxf", &Dxf);
+  emscripten::function("calculatorPicture", &CalculatorPicture);
+  emscripten::function("exactPicture", &ExactPictureOfJob);
+  emscripten::function("fit", &Fit);
   emscripten::class_<CuttingList>("CuttingList")
       .constructor<const std::string&, const emscripten::val&>()
       .function("lines", &CuttingList::Lines)
