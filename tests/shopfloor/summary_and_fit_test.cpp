@@ -144,6 +144,12 @@ TEST(CalculatorPicture, WritesTheCalculatorsValuesOnTheExactCircle) {
     EXPECT_NE(svg.find(words), std::string::npos) << words;
   }
   EXPECT_NEAR(DrawnRadius(svg, "ARC"), 1200, 0.01);
+  // A phone's box has room for neither side's whole rise: the exact value
+  // goes under it.
+  const std::string narrow =
+      CalculatorPictureSvg(RecordCompute(Typed("2491.78", "2067.63", ""), {}), {}, 86, 64);
+  EXPECT_NE(narrow.find(">弦高 591.83<"), std::string::npos) << narrow;
+  EXPECT_NE(narrow.find(">(精确 590.72)<"), std::string::npos) << narrow;
   // The scan matched nothing, but the circle exists: its own values.
   const std::string exact =
       CalculatorPictureSvg(RecordCompute(Typed("", "8000", "1000"), {}), {}, 200, 150);
