@@ -30,7 +30,7 @@ return {d: path.getAttribute('d'), scale: svg.dataset.scale * px, x: box.left + 
         y: box.top + svg.dataset.y * px, r: d[4] * px, x1: box.left + d[1] * px,
         y1: box.top + d[2] * px, x2: box.left + d[9] * px, y2: box.top + d[10] * px,
         left: box.left, right: box.right, width: box.width, text: svg.textContent,
-        screen: document.documentElement.clientWidth,
+        screen: document.documentElement.clientWidth, px,
         inner: count('INNER'), numbers: count('NUMBERS'), stations: count('STATIONS')};
 """
 FRAME = {"exact-chord": "1200", "exact-height": "300", "exact-profile": "70", "exact-tails": "150",
@@ -106,6 +106,18 @@ def check_exact(checks, driver, kind, url):
     folded = driver.execute_script("return [...document.querySelectorAll('#part-sections details')].map(d => d.open)")
     checks.check(folded and all(open_ == (kind == "desktop") for open_ in folded),
                  "%s: sections open %r" % (kind, folded))
+
+    # A narrower window: drawn again to the narrower column.
+    if kind == "desktop":
+        wide = shown["px"] if shown else 0
+        driver.set_window_size(640, 900)
+        # Drawn for its width, its text stays the page's small text: the
+        # same px to the picture's unit, not the old picture shrunk.
+        redrawn = browser.wait_for(lambda: abs((picture(driver, "exact-picture") or {}).get("px", 0) - wide)
+                                   < 0.01, 5)
+        checks.check(redrawn, kind + ": not drawn again for a narrower window")
+        check_arc(checks, picture(driver, "exact-picture"), 750, 1200, kind + " narrowed")
+        driver.set_window_size(*browser.DESKTOP)
 
     # As it is typed: no button, the picture follows.
     browser.type_into(driver, kind, "exact-chord", "1000")

@@ -37,7 +37,7 @@ SC.picture = (() => {
   function redrawOnResize(holder, redraw) {
     if (typeof ResizeObserver !== "function") return;
     new ResizeObserver((entries) => {
-      const now = Math.round(entries[entries.length - 1].contentBoxSize[0].inlineSize);
+      const now = Math.round(entries[entries.length - 1].contentRect.width);
       const before = columnWidth(holder);
       if (now === 0) return;
       widths.set(holder, now);
