@@ -199,8 +199,10 @@ Checked<CircleFit> FitCircle(std::span<const PlanePoint> points,
   fit.radius = refined.circle.r * scale;
   fit.centre = {normalised.mean.x + refined.circle.a * scale,
                 normalised.mean.y + refined.circle.b * scale};
+  fit.residuals.reserve(normalised.points.size());
   for (const PlanePoint& p : normalised.points) {
-    fit.max_residual = std::max(fit.max_residual, std::abs(Residual(p, refined.circle)) * scale);
+    fit.residuals.push_back(Residual(p, refined.circle) * scale);
+    fit.max_residual = std::max(fit.max_residual, std::abs(fit.residuals.back()));
   }
   fit.iterations = refined.iterations;
   if (!(std::isfinite(fit.radius) && fit.radius > 0 && std::isfinite(fit.max_residual))) {

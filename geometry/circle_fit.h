@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <optional>
 #include <span>
+#include <vector>
 
 #include "geometry/checked.h"
 #include "geometry/plane_point.h"
@@ -20,6 +21,7 @@ struct CircleFit {
   double radius = 0.0;
   PlanePoint centre;
   double max_residual = 0.0;                // the largest | |p - centre| - radius | over the points
+  std::vector<double> residuals;            // each point's |p - centre| - radius, outside > 0
   std::optional<double> radius_difference;  // fitted - target, when a target is given
   int iterations = 0;                       // the refining steps taken
 };

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <string>
+#include <tuple>
 
 namespace segcalc {
 namespace {
@@ -141,6 +143,31 @@ void DrawLegs(const ArcPart& part, double scale, PartDrawing& drawing) {
       {DrawingLayer::Legs, right.x * scale, right.y * scale, right.x * scale, right_foot});
   drawing.lines.push_back(
       {DrawingLayer::Legs, left.x * scale, left_foot, right.x * scale, right_foot});
+}
+
+void DrawTails(const ArcPart& part, double scale, PartDrawing& drawing) {
+  const ProfileBend* bend = part.profile && part.profile->ok() ? &*part.profile->value : nullptr;
+  if (!bend) return;
+  for (const DrawingLayer layer : {DrawingLayer::Inner, DrawingLayer::Outer}) {
+    const auto on_face = [&](const DrawnArc& arc) { return arc.layer == layer; };
+    const auto first = std::find_if(drawing.arcs.begin(), drawing.arcs.end(), on_face);
+    const auto last = std::find_if(drawing.arcs.rbegin(), drawing.arcs.rend(), on_face);
+    if (first == drawing.arcs.end()) continue;
+    // The face runs clockwise over its arcs, from the first one's end angle
+    // to the last one's start angle; clockwise at angle a the direction of
+    // travel is (sin a, -cos a).
+    const DrawnArc left = *first, right = *last;
+    for (const auto& [arc, degrees, length, sign] :
+         {std::tuple{&left, left.end_degrees, bend->tail_a, -1.0},
+          std::tuple{&right, right.start_degrees, bend->tail_b, 1.0}}) {
+      if (!(length > 0)) continue;
+      const double a = degrees * std::numbers::pi / 180;
+      const double x = arc->centre_x + arc->radius * std::cos(a);
+      const double y = arc->centre_y + arc->radius * std::sin(a);
+      const double run = sign * length * scale;
+      drawing.lines.push_back({layer, x, y, x + run * std::sin(a), y - run * std::cos(a)});
+    }
+  }
 }
 
 }  // namespace segcalc

@@ -26,4 +26,9 @@ void DrawOrdinates(const ArcPart& part, const OutputFormat& format, double scale
 // The legs under the springing and the sill between their feet.
 void DrawLegs(const ArcPart& part, double scale, PartDrawing& drawing);
 
+// A profile's straight tails (A at the left end, B at the right): each face
+// runs on straight along its tangent from the end of its drawn arcs, on the
+// face's layer. Call after the faces are drawn.
+void DrawTails(const ArcPart& part, double scale, PartDrawing& drawing);
+
 }  // namespace segcalc

@@ -219,24 +219,30 @@ PartDrawing DrawPart(const ArcPart& part, const OutputFormat& format) {
   } else {
     DrawArchHead(part, format, scale, drawing);
   }
+  DrawTails(part, scale, drawing);
   DrawLegs(part, scale, drawing);
+  drawing.extent = ExtentOf(drawing);
+  return drawing;
+}
 
+DrawingBox ExtentOf(const PartDrawing& drawing) {
+  DrawingBox extent;
   bool first = true;
   for (const DrawnArc& arc : drawing.arcs) {
-    Include(drawing.extent, At(arc, arc.start_degrees), first);
-    Include(drawing.extent, At(arc, arc.end_degrees), first);
+    Include(extent, At(arc, arc.start_degrees), first);
+    Include(extent, At(arc, arc.end_degrees), first);
     for (const double quadrant : {0.0, 90.0, 180.0, 270.0}) {
-      if (WithinSweep(arc, quadrant)) Include(drawing.extent, At(arc, quadrant), first);
+      if (WithinSweep(arc, quadrant)) Include(extent, At(arc, quadrant), first);
     }
   }
   for (const DrawnLine& line : drawing.lines) {
-    Include(drawing.extent, {line.x1, line.y1}, first);
-    Include(drawing.extent, {line.x2, line.y2}, first);
+    Include(extent, {line.x1, line.y1}, first);
+    Include(extent, {line.x2, line.y2}, first);
   }
   for (const DrawnPolyline& polyline : drawing.polylines) {
-    for (const PlanePoint& p : polyline.points) Include(drawing.extent, {p.x, p.y}, first);
+    for (const PlanePoint& p : polyline.points) Include(extent, {p.x, p.y}, first);
   }
-  return drawing;
+  return extent;
 }
 
 }  // namespace segcalc

@@ -93,4 +93,7 @@ struct PartDrawing {
 
 PartDrawing DrawPart(const ArcPart& part, const OutputFormat& format);
 
+// The box around every arc, line and curve of a drawing.
+DrawingBox ExtentOf(const PartDrawing& drawing);
+
 }  // namespace segcalc

@@ -78,6 +78,8 @@ set(window_commands_tests_libraries segcalc_terminal_answer)
 set(shop_tests_sources
   shopfloor/shopfloor_test.cpp
   shopfloor/cutting_sheet_test.cpp
+  shopfloor/part_picture_test.cpp
+  shopfloor/summary_and_fit_test.cpp
   cli/shop_cli_test.cpp
   cli/part_cli_test.cpp
   cli/shape_cli_test.cpp

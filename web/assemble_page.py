@@ -19,7 +19,8 @@ import shutil
 
 from ascii_html import ascii_html
 
-APP_SCRIPTS = ["engine.js", "state.js", "calculator.js", "exact.js", "cutting_list.js", "bar_plan.js", "main.js"]
+APP_SCRIPTS = ["engine.js", "state.js", "picture.js", "calculator.js", "part_view.js", "exact.js",
+               "cutting_list.js", "bar_plan.js", "fit.js", "main.js"]
 SITE_ICONS = ["segcalc.svg", "segcalc-256.png", "segcalc-192.png", "segcalc-512.png"]
 CSP_PLACE = "{{csp}}"
 

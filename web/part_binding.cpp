@@ -9,6 +9,7 @@
 #include "shopfloor/output_files.h"
 #include "shopfloor/part_drawing.h"
 #include "shopfloor/part_sections.h"
+#include "shopfloor/part_summary.h"
 #include "web/part_job.h"
 #include "window/commands.h"
 
@@ -99,6 +100,7 @@ val ExactPart(const val& job, const NumberSeparators& separators) {
   result.set("exact", val::null());
   result.set("ordinates", val::array());
   result.set("sections", val::array());
+  result.set("summary", val::array());
   result.set("errors", val::array());
   result.set("named", work.record ? false : true);
   if (work.record) {
@@ -122,6 +124,11 @@ val ExactPart(const val& job, const NumberSeparators& separators) {
     result.set("step", format.Length(part.ordinate_step));
     result.set("dxfName", FileName(work));
     result.set("sections", SectionsArray(PartSections(&part, LayoutOf(part), format)));
+    if (error.empty()) {
+      for (const SectionValue& value : PartSummary(part, format)) {
+        result["summary"].call<void>("push", Array({value.label, value.text}));
+      }
+    }
     result.set("errors", Array(part.Errors()));
   }
   result.set("error", error);

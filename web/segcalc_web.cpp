@@ -19,6 +19,8 @@
 #include "geometry/compute_record.h"
 #include "web/cutting_list_binding.h"
 #include "web/page_separators.h"
+#include "web/drawing_binding.h"
+#include "web/fit_binding.h"
 #include "web/part_binding.h"
 #include "web/part_job.h"
 #include "window/box_hints.h"
@@ -105,6 +107,7 @@ val Calculate(const val& shown, bool ticked) {
   form.check_value = ticked ? 1 : 0;
   PageServices services;
   Command1_Click(form, services);
+  KeepCalculation(*form.last_compute, form.output_format());
 
   val result = val::object();
   result.set("boxes", TextArray(form.texts()));
@@ -142,6 +145,15 @@ std::string Dxf(const val& job) {
   return PartDxf(job, g_separators);
 }
 
+std::string ExactPictureOfJob(const val& job, double width, double height) {
+  return ExactPicture(job, g_separators, width, height);
+}
+
+val Fit(const std::string& text, const std::string& target, const std::string& unit, double width,
+        double height) {
+  return MeasuredFit(text, target, unit, width, height, g_separators);
+}
+
 }  // namespace
 
 const NumberSeparators& PageSeparators() {
@@ -159,6 +171,9 @@ EMSCRIPTEN_BINDINGS(segcalc) {
   emscripten::function("shopFields", &ShopFields);
   emscripten::function("report", &Report);
   emscripten::function("dxf", &Dxf);
+  emscripten::function("calculatorPicture", &CalculatorPicture);
+  emscripten::function("exactPicture", &ExactPictureOfJob);
+  emscripten::function("fit", &Fit);
   emscripten::class_<CuttingList>("CuttingList")
       .constructor<const std::string&, const emscripten::val&>()
       .function("lines", &CuttingList::Lines)

@@ -52,9 +52,13 @@ TEST_P(Fits, RecoverTheCircleAndStopWhereTheSumIsLeast) {
   // At the least sum its gradient vanishes: the residuals sum to zero, and so
   // do their components along each direction to the centre.
   double sum = 0, along_x = 0, along_y = 0, largest = 0;
-  for (const PlanePoint& p : points) {
+  ASSERT_EQ(f.residuals.size(), points.size());
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    const PlanePoint& p = points[i];
     const double d = std::hypot(p.x - f.centre.x, p.y - f.centre.y);
     const double residual = d - f.radius;
+    // Each point's own, as the page lists them.
+    EXPECT_NEAR(f.residuals[i], residual, 1e-9 * c.radius) << i;
     sum += residual;
     along_x += residual * (p.x - f.centre.x) / d;
     along_y += residual * (p.y - f.centre.y) / d;

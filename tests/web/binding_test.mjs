@@ -274,3 +274,61 @@ test("a named head, its report and drawing, and a cutting list of them", () => {
   assert.equal(lines[1].split("\t")[0], "no-solution");
   assert.match(list.messages, /第 2 行: 尖拱的拱高应大于跨度之半/);
 });
+
+// The pictures the page shows, drawn by the engine into a box of the page's
+// size: the last compute of the calculator, and the part of a job.
+test("the calculator's segment and the part of a job, drawn", () => {
+  const solved = engine.calculate(["2491.78", "2067.63", "", "", ""], true);
+  assert.equal(solved.solved, true);
+  const picture = engine.calculatorPicture(90, 70);
+  assert.match(picture, /^<svg class="segment-picture"/);
+  assert.match(picture, />弦高 591\.83</);
+  assert.match(picture, />\(精确 590\.72\)</);
+  // Drawn again at another size, without computing.
+  assert.match(engine.calculatorPicture(200, 150), /viewBox="0 0 200 /);
+  engine.calculate(["1500", "1500", "", "", ""], true);
+  assert.equal(engine.calculatorPicture(90, 70), "");
+
+  const frame = { boxes: ["", "1200", "300", "", ""], ticked: true, step: "", unit: "mm",
+                  profile: "70", face: "outer", tails: "150", trim: "20", pieces: "4",
+                  stations: "从左端按间距:250" };
+  const result = engine.exactCircle(frame);
+  assert.deepEqual(result.summary, [["内侧半径", "680"], ["中心线半径", "715"], ["外侧半径", "750"],
+    ["下料长度", "1646.03"], ["段数", "4"], ["外侧每段弧长", "347.74"], ["外侧每段弦长", "344.63"]]);
+  // The page's words for the stations are the option's English ones.
+  const english = engine.exactCircle({ ...frame, stations: "from-end:250" });
+  assert.deepEqual(sectionsOf(result).tables["放样"], sectionsOf(english).tables["放样"]);
+  assert.equal(sectionsOf(result).tables["放样"].length, 6);
+  const part = engine.exactPicture(frame, 90, 70);
+  for (const layer of ["ARC", "INNER", "OUTER", "DIVISIONS", "NUMBERS", "STATIONS"]) {
+    assert.match(part, new RegExp('data-layer="' + layer + '"'), layer);
+  }
+  const refused = { ...frame, boxes: ["", "2000", "", "800", ""] };
+  assert.match(engine.exactCircle(refused).error, /^无精确解/);
+  assert.deepEqual(engine.exactCircle(refused).summary, []);
+  assert.equal(engine.exactPicture(refused, 90, 70), "");
+});
+
+// 校核: segcalc-cli --fit's reader, fit and labels, each point's residual
+// and the picture; refusals in the page's words.
+test("measured points fitted, with their residuals and picture", () => {
+  const points = "x\ty\n-600\t0\n-300\t237.39\n0\t300\n300\t237.39\n600\t0\n";
+  const fitted = engine.fit(points, "750", "mm", 90, 70);
+  assert.equal(fitted.error, "");
+  assert.deepEqual(fitted.values.map(([label]) => label), ["拟合半径", "最大残差", "与目标差"]);
+  assert.equal(fitted.values[0][1], "750");
+  assert.deepEqual(fitted.residuals.map((row) => row.slice(0, 3)),
+    [["1", "-600", "0"], ["2", "-300", "237.39"], ["3", "0", "300"], ["4", "300", "237.39"], ["5", "600", "0"]]);
+  assert.match(fitted.picture, /data-layer="TARGET"/);
+  assert.equal(engine.fit(points, "", "mm", 90, 70).values.length, 2);
+  assert.equal(engine.fit(points, "abc", "mm", 90, 70).error, "目标半径不是有效的数字");
+  assert.match(engine.fit("1 2\n3 4\n", "", "mm", 90, 70).error, /^测量点:|^无法拟合圆:/);
+  assert.match(engine.fit("1 2\n2 4\n3 6\n", "", "mm", 90, 70).error, /^无法拟合圆:.*一条直线/);
+  // A decimal comma where the browser's language writes one.
+  withSeparators(",", ".", () => {
+    const comma = engine.fit("-600;0\n0;300\n600;0\n", "750", "mm", 90, 70);
+    assert.equal(comma.error, "");
+    assert.equal(comma.values[0][1], "750");
+    assert.equal(engine.fit("-600,5;0\n0;300\n600;0\n", "", "mm", 90, 70).error, "");
+  });
+});

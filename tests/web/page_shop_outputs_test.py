@@ -132,7 +132,7 @@ def check_reports(checks, driver, kind, work, report_print):
 # the area, three stations.
 FRAME = {"chord": "1200", "height": "300"}
 FRAME_PART = {"exact-profile": "70", "exact-tails": "150", "exact-trim": "20",
-              "exact-divide-value": "4", "exact-stations": "divide:2"}
+              "exact-divide-value": "4", "exact-stations-value": "2"}
 FRAME_CLI = ["--chord", "1200", "--height", "300", "--exact", "--profile", "70", "--face", "outer",
              "--tails", "150", "--trim", "20", "--pieces", "4", "--stations", "divide:2", "--area"]
 
@@ -143,8 +143,9 @@ def check_part(checks, driver, kind, downloads, dxf_readback):
     native = os.environ.get("SEGCALC_NATIVE_CLI")
     for element_id, text in FRAME_PART.items():
         browser.type_into(driver, kind, element_id, text)
-    driver.execute_script("const f = document.getElementById('exact-face'); f.value = 'outer';"
-                          "f.dispatchEvent(new Event('change', {bubbles: true}));")
+    for select, choice in (("exact-face", "outer"), ("exact-stations-by", "弦长等分")):
+        driver.execute_script("const f = document.getElementById(arguments[0]); f.value = arguments[1];"
+                              "f.dispatchEvent(new Event('change', {bubbles: true}));", select, choice)
     tick = driver.find_element("id", "exact-area")
     if not tick.is_selected():
         browser.press(driver, kind, tick)

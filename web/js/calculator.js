@@ -1,6 +1,7 @@
 // 计算器: the window's five boxes and its check box. 确 定 (or Enter) hands
 // all five texts to the engine, which computes as the window does and says
-// what each box shows afterwards.
+// what each box shows afterwards; under them, the segment drawn with the
+// calculator's values (and the exact ones where they differ).
 "use strict";
 
 SC.calculator = (() => {
@@ -9,6 +10,7 @@ SC.calculator = (() => {
   const exact = names.map((name) => SC.$("calc-" + name + "-exact"));
   const minor = SC.$("calc-minor");
   const message = SC.$("calc-message");
+  const picture = SC.$("calc-picture");
   let engine = null;
   let computed = false;
 
@@ -27,6 +29,11 @@ SC.calculator = (() => {
       rows.append(term, detail);
     }
     SC.$("calc-instead-why").textContent = instead.why;
+  }
+
+  // The engine keeps its last compute and draws it at the page's size.
+  function draw() {
+    SC.picture.show(picture, engine.calculatorPicture(...SC.picture.box(picture)));
   }
 
   function compute() {
@@ -51,6 +58,8 @@ SC.calculator = (() => {
       computed = true;
       performance.mark("segcalc-first-result");
     }
+    // After the numbers: the picture is not what the first result waits for.
+    draw();
   }
 
   // A saved job is computed again at once, so that its results show.
@@ -65,6 +74,9 @@ SC.calculator = (() => {
     ["ca", "cc", "ch"].forEach((key, i) => SC.state.add(key, boxes[i]));
     SC.state.add("cm", minor);
     boxes.slice(0, 3).forEach(SC.selectOnFocus);
+    SC.picture.redrawOnResize(picture, () => {
+      if (computed) draw();
+    });
     SC.$("calc-form").addEventListener("submit", (event) => {
       event.preventDefault();
       compute();

@@ -1,7 +1,8 @@
 // 精确与放样: any two of the five quantities give the exact circle (true pi),
 // or the chord and height boxes give the span and rise of another head; its
-// ordinates, the part's sections, the 1:1 report for printing and the DXF
-// drawing, all made by the engine from the same job.
+// ordinates, the part's sections, its picture, the 1:1 report for printing
+// and the DXF drawing, all made by the engine from the same job, again as
+// each input changes.
 "use strict";
 
 SC.exact = (() => {
@@ -13,6 +14,10 @@ SC.exact = (() => {
   const minor = SC.$("exact-minor");
   const divideBy = SC.$("exact-divide-by");
   const divideValue = SC.$("exact-divide-value");
+  const stationsBy = SC.$("exact-stations-by");
+  const stationsValue = SC.$("exact-stations-value");
+  const stationsLabel = document.querySelector("label[for='exact-stations-value']");
+  const picture = SC.$("exact-picture");
   const shapes = [...document.querySelectorAll("input[name='exact-shape']")];
   const message = SC.$("exact-message");
   const note = SC.$("exact-note");
@@ -37,7 +42,38 @@ SC.exact = (() => {
       part[key] = flag ? element.checked : element.value;
     }
     part[divideBy.value] = divideValue.value;
+    // The stations' way and its value, as segcalc-cli's --stations takes them.
+    if (stationsValue.value.trim()) part.stations = stationsBy.value + ":" + stationsValue.value;
     return part;
+  }
+
+  // What the value box asks for under each way of placing the stations; a
+  // list of spacings needs the comma, which a phone's number pad may lack.
+  const kStationValues = {
+    从中点按间距: ["间距", "如 200", "decimal"],
+    从左端按间距: ["间距", "如 250", "decimal"],
+    弦长等分: ["份数", "如 8", "decimal"],
+    间距表: ["各段间距", "如 300,450,450", "text"],
+  };
+
+  function showStationsBy() {
+    const [label, placeholder, mode] = kStationValues[stationsBy.value];
+    stationsLabel.textContent = label;
+    stationsValue.placeholder = placeholder + ",不填则无放样点";
+    stationsValue.inputMode = mode;
+  }
+
+  // An address saved before the ways had a list of their own holds the
+  // option's whole text (from-end:250): its way is found by any of the
+  // names the option lists.
+  function restoreStationText(text) {
+    const colon = text.search(/[:\uff1a]/);
+    if (colon < 0) return;
+    const name = text.slice(0, colon).trim().toLowerCase();
+    const way = [...stationsBy.options].find(
+      (option) => option.value === name || option.dataset.names.split(" ").includes(name));
+    if (way) stationsBy.value = way.value;
+    stationsValue.value = text.slice(colon + 1);
   }
 
   // What the engine makes everything from; a named head reads its span,
@@ -67,94 +103,8 @@ SC.exact = (() => {
       : "弧长、弦长、弦高、半径、夹角任填两项,求真 π 下的圆弧、纵距表、放样图和 DXF 图。";
   }
 
-  function tableOf(table) {
-    const wrap = document.createElement("div");
-    wrap.className = "table-wrap";
-    const element = document.createElement("table");
-    element.dataset.line = table.line;
-    const caption = element.createCaption();
-    caption.textContent = table.title;
-    const head = element.createTHead().insertRow();
-    for (const column of table.columns) {
-      const th = document.createElement("th");
-      th.scope = "col";
-      th.textContent = column;
-      head.appendChild(th);
-    }
-    const body = element.createTBody();
-    for (const row of table.rows) {
-      const tr = body.insertRow();
-      for (const cell of row) tr.insertCell().textContent = cell;
-    }
-    wrap.appendChild(element);
-    return wrap;
-  }
-
-  function valuesOf(list) {
-    const wrap = document.createElement("div");
-    wrap.className = "table-wrap";
-    const element = document.createElement("table");
-    element.className = "values";
-    const body = element.createTBody();
-    for (const [label, text, , , inLines] of list) {
-      const tr = body.insertRow();
-      if (inLines) tr.dataset.line = "1";
-      const th = document.createElement("th");
-      th.scope = "row";
-      th.textContent = label;
-      tr.appendChild(th);
-      tr.insertCell().textContent = text;
-    }
-    wrap.appendChild(element);
-    return wrap;
-  }
-
-  // Each section of the part as the report shows it: its values, then its
-  // tables of points and pieces.
-  function showSections(result) {
-    const holder = SC.$("part-sections");
-    holder.replaceChildren();
-    for (const section of result.sections) {
-      const block = document.createElement("div");
-      block.className = "part-section";
-      const title = document.createElement("h3");
-      title.textContent = section.title;
-      block.appendChild(title);
-      if (section.note) {
-        const text = document.createElement("p");
-        text.className = "note";
-        text.textContent = section.note;
-        block.appendChild(text);
-      }
-      for (const part of section.blocks) {
-        if (part.values.length) block.appendChild(valuesOf(part.values));
-        if (part.table) block.appendChild(tableOf(part.table));
-      }
-      holder.appendChild(block);
-    }
-    const errors = SC.$("part-errors");
-    errors.replaceChildren();
-    for (const error of result.errors) {
-      const item = document.createElement("li");
-      item.textContent = error;
-      errors.appendChild(item);
-    }
-    errors.hidden = result.errors.length === 0;
-  }
-
-  function showOrdinates(result) {
-    const body = SC.$("ordinates").tBodies[0];
-    body.replaceChildren();
-    for (const [x, y] of result.ordinates) {
-      const row = body.insertRow();
-      row.insertCell().textContent = x;
-      row.insertCell().textContent = y;
-    }
-    SC.$("ordinates-step").textContent = result.step || "";
-    SC.$("ordinates-wrap").hidden = result.ordinates.length === 0;
-  }
-
-  function compute() {
+  // Typing needs no save here: each field saves itself as it changes.
+  function compute(save = true) {
     const current = job();
     const result = engine.exactCircle(current);
     values.forEach((element, i) => {
@@ -170,11 +120,29 @@ SC.exact = (() => {
     note.textContent = notes.join(" ");
     note.hidden = notes.length === 0;
     SC.notice(message, result.error);
-    showOrdinates(result);
-    showSections(result);
+    SC.partView.show(result);
     last = result.dxfName && !result.error ? { job: current, dxfName: result.dxfName } : null;
     printButton.disabled = dxfButton.disabled = last === null;
-    SC.state.save();
+    draw();
+    if (save) SC.state.save();
+  }
+
+  // The part of the last compute, drawn by the engine from the job it has
+  // kept; nothing where there is no part.
+  function draw() {
+    SC.picture.show(picture, last ? engine.exactPicture(last.job, ...SC.picture.box(picture)) : "");
+    performance.mark("segcalc-part-drawn");
+  }
+
+  // Typing computes and draws again, once a frame however fast the keys.
+  let pending = false;
+  function computeSoon() {
+    if (pending) return;
+    pending = true;
+    requestAnimationFrame(() => {
+      pending = false;
+      compute(false);
+    });
   }
 
   function printReport() {
@@ -188,8 +156,9 @@ SC.exact = (() => {
   }
 
   // Fragment keys: the first ones as the page has always saved them, the
-  // later fields under e and their own key.
-  const kKeys = { step: "es", stations: "ep", profile: "ed", face: "ef", neutral: "ek", tails: "et",
+  // later fields under e and their own key. The stations' way and value are
+  // epm and epv; ep held the option's whole text before (restoreStationText).
+  const kKeys = { step: "es", profile: "ed", face: "ef", neutral: "ek", tails: "et",
     trim: "ex", area: "ez", unit: "eu" };
 
   function init(readyEngine, params) {
@@ -203,6 +172,8 @@ SC.exact = (() => {
     }
     SC.state.add("eb", divideBy);
     SC.state.add("ev", divideValue);
+    SC.state.add("epm", stationsBy);
+    SC.state.add("epv", stationsValue);
     SC.state.addGroup("eshape", shapes);
     boxes.forEach(SC.selectOnFocus);
     for (const input of shapes) input.addEventListener("change", showShape);
@@ -212,18 +183,25 @@ SC.exact = (() => {
     });
     printButton.addEventListener("click", printReport);
     dxfButton.addEventListener("click", downloadDxf);
-    // What is drawn is what was computed: a changed input waits for 求 精确解.
-    SC.$("exact-form").addEventListener("input", () => {
-      last = null;
-      printButton.disabled = dxfButton.disabled = true;
-    });
+    stationsBy.addEventListener("change", showStationsBy);
+    // What is shown, printed and drawn is always the inputs as they stand.
+    SC.$("exact-form").addEventListener("input", computeSoon);
+    SC.$("exact-form").addEventListener("change", computeSoon);
+    SC.partView.init();
+    SC.picture.redrawOnResize(picture, draw);
     showShape();
+    showStationsBy();
     if (params) restore(params);
   }
 
   function restore(params) {
-    const any = SC.state.restore(params, "e");
+    let any = SC.state.restore(params, "e");
+    if (params.has("ep") && !params.has("epv")) {
+      restoreStationText(params.get("ep"));
+      any = true;
+    }
     showShape();
+    showStationsBy();
     if (any) compute();
   }
 

@@ -3,7 +3,7 @@
 "use strict";
 
 SC.tabs = (() => {
-  const names = ["calc", "exact", "list"];
+  const names = ["calc", "exact", "list", "fit"];
   const buttons = names.map((name) => SC.$("tab-" + name));
   const panels = names.map((name) => SC.$("panel-" + name));
   let current = 0;
@@ -56,6 +56,7 @@ SC.tabs = (() => {
       SC.exact.init(engine, params);
       SC.cuttingList.init(engine, params);
       SC.barPlan.init();
+      SC.fit.init(engine, params);
       if (params) SC.tabs.show(params.get("t") || "calc");
       // A link to another job opened in this tab changes only the fragment.
       window.addEventListener("hashchange", () => {
@@ -64,6 +65,7 @@ SC.tabs = (() => {
         SC.calculator.restore(changed);
         SC.exact.restore(changed);
         SC.cuttingList.restore(changed);
+        SC.fit.restore(changed);
         SC.tabs.show(changed.get("t") || "calc");
       });
       fallback.hidden = true;

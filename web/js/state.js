@@ -5,9 +5,10 @@
 "use strict";
 
 SC.state = (() => {
-  // A cutting list longer than this stays out of the address: it is pasted or
-  // opened again instead.
+  // A cutting list (or a list of measured points) longer than this stays out
+  // of the address: it is pasted or opened again instead.
   const kMaxListInAddress = 2000;
+  const kLists = new Set(["list", "fp"]);
   const fields = new Map(); // fragment key -> element
   let restoring = false;
 
@@ -48,7 +49,7 @@ SC.state = (() => {
     for (const [key, element] of fields) {
       if (element.type === "checkbox") {
         params.set(key, element.checked ? "1" : "0");
-      } else if (key !== "list" || element.value.length <= kMaxListInAddress) {
+      } else if (!kLists.has(key) || element.value.length <= kMaxListInAddress) {
         if (element.value !== "") params.set(key, element.value);
       }
     }
