@@ -54,7 +54,7 @@ std::string HeadName(const Shape& s) {
 }
 
 void Register() {
-  // Today's segment: the exact circle the calculator's measurements fix,
+  // The calculator's segment: the exact circle its measurements fix,
   // made into a part as every compute does.
   const ExactSegment segment =
       *ChooseExact(SolveExact(Quantity::Chord, 1800, Quantity::Height, 450), SolveMode::MinorArc)
@@ -81,7 +81,7 @@ void PrintSummary(const SummaryReporter& report) {
   if (segment == 0) return;
   std::printf("\nthe part of each head (60 mm profile, 12 pieces, stations every 100 mm):\n");
   std::printf("%-16s %12s %10s %14s\n", "head", "part (us)", "x segment", "head made (us)");
-  std::printf("%-16s %12.2f %10.2f %14s\n", "segment (today)", segment * 1e6, 1.0, "-");
+  std::printf("%-16s %12.2f %10.2f %14s\n", "calculator arc", segment * 1e6, 1.0, "-");
   for (const Shape& s : kShapes) {
     const double part = report.Seconds(PartName(s));
     const double head = report.Seconds(HeadName(s));
