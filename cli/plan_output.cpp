@@ -13,7 +13,6 @@
 namespace segcalc {
 namespace {
 
-
 // A list of pieces or of the rack's bars is a few megabytes at most.
 constexpr std::size_t kMostListBytes = 64 * 1024 * 1024;
 

@@ -47,8 +47,8 @@ void SetSheetColumns(const std::vector<std::string>& names, const ListLayout& la
   }
   // The sheet has the mark and the quantity of its own, and the head's
   // shape once: where the head's columns name it, not echoed again.
-  const bool named_shape =
-      std::find(names.begin(), names.begin() + first_echoed, "拱形") != names.begin() + first_echoed;
+  const bool named_shape = std::find(names.begin(), names.begin() + first_echoed, "拱形") !=
+                           names.begin() + first_echoed;
   for (std::size_t i = 0; i < names.size(); ++i) {
     if (std::find(order.begin(), order.end(), i) != order.end()) continue;
     if (i >= first_echoed) {

@@ -110,8 +110,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   const Checked<ProfileBend> bend = BendProfile(kArc, {*number.value, ProfileFace::Outer});
   if (bend.ok()) {
-    FUZZ_CHECK(std::abs(bend.value->outer.circle()->radius - bend.value->inner.circle()->radius - *number.value) <=
-               1e-12 * kArc.radius);
+    FUZZ_CHECK(std::abs(bend.value->outer.circle()->radius - bend.value->inner.circle()->radius -
+                        *number.value) <= 1e-12 * kArc.radius);
   } else {
     FUZZ_CHECK(!bend.error.empty());
   }

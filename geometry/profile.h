@@ -49,7 +49,7 @@ struct ProfileBend {
   Arch centre;
   Arch outer;
   double neutral_factor = 0.5;
-  Arch neutral;              // K D outside the inner face
+  Arch neutral;  // K D outside the inner face
   // The length the bar keeps while it is bent: an ellipse's, that of the
   // circular arcs it is bent in.
   double neutral_arc = 0.0;

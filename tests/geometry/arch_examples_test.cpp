@@ -34,8 +34,8 @@ ArchHead Head(ArchShape shape, double span, double rise) {
 // centre g is where the perpendicular bisector of a d meets the springing
 // line, and the radius is g a.
 TEST(PublishedArches, GothicArchStruckFromWhereTheBisectorOfSpringingAndApexMeetsTheSpringing) {
-  for (const auto& [span, rise] : {std::pair{1000.0, 866.0254037844386}, std::pair{900.0, 1350.0},
-                                   std::pair{1600.0, 950.0}}) {
+  for (const auto& [span, rise] :
+       {std::pair{1000.0, 866.0254037844386}, std::pair{900.0, 1350.0}, std::pair{1600.0, 950.0}}) {
     const Point a{-span / 2, 0}, d{0, rise};
     const Point middle{(a.x + d.x) / 2, (a.y + d.y) / 2};
     // Along the bisector, square to a d, down to y = 0.
@@ -59,8 +59,8 @@ TEST(PublishedArches, GothicArchStruckFromWhereTheBisectorOfSpringingAndApexMeet
 // the end of the half major axis (the springing), D of the half minor (the
 // crown).
 TEST(PublishedArches, ThreeCentredArchIsFrenchsApproximateEllipse) {
-  for (const auto& [span, rise] : {std::pair{2400.0, 700.0}, std::pair{1000.0, 450.0},
-                                   std::pair{6000.0, 1200.0}}) {
+  for (const auto& [span, rise] :
+       {std::pair{2400.0, 700.0}, std::pair{1000.0, 450.0}, std::pair{6000.0, 1200.0}}) {
     const Point c{0, 0}, a{-span / 2, 0}, d{0, rise};
     const double ac = std::hypot(a.x - c.x, a.y - c.y), dc = std::hypot(d.x - c.x, d.y - c.y);
     const double ad = std::hypot(a.x - d.x, a.y - d.y);

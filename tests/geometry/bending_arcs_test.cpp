@@ -16,7 +16,9 @@ namespace {
 // The distance from p to the ellipse, by a dense walk along the ellipse and
 // a narrowing around the nearest sample: not the code's own method.
 double Distance(double a, double b, PlanePoint p) {
-  const auto at = [&](double t) { return std::hypot(a * std::cos(t) - p.x, b * std::sin(t) - p.y); };
+  const auto at = [&](double t) {
+    return std::hypot(a * std::cos(t) - p.x, b * std::sin(t) - p.y);
+  };
   constexpr int kSamples = 1000;
   double best = at(0), best_t = 0;
   for (int i = 1; i <= kSamples; ++i) {

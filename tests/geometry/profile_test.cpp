@@ -47,7 +47,9 @@ TEST_P(Bends, FacesShareTheAngleAndTheirRadiiDifferByTheDepth) {
   EXPECT_NEAR(b.centre.circle()->radius - b.inner.circle()->radius, c.depth / 2, tolerance);
   // Arc length grows linearly with the radius at a fixed angle, so the neutral
   // arc lies between the inner and outer arcs in the proportion K.
-  EXPECT_NEAR(b.neutral_arc, b.inner.circle()->arc + 0.3 * (b.outer.circle()->arc - b.inner.circle()->arc), tolerance * 10);
+  EXPECT_NEAR(b.neutral_arc,
+              b.inner.circle()->arc + 0.3 * (b.outer.circle()->arc - b.inner.circle()->arc),
+              tolerance * 10);
   EXPECT_NEAR(b.cut_length - b.neutral_arc, 40 + 60 + 5, tolerance * 10);
 }
 

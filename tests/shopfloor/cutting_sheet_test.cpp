@@ -55,8 +55,9 @@ TEST(CuttingSheet, ListsAGroupUpToItsLimit) {
 
 TEST(CuttingSheet, NamesEachOutcomeInWords) {
   const std::vector<std::pair<std::string, std::string>> cases = {
-      {"solved", "已解"},          {"no-solution", "无解"},      {"incomplete", "不完整"},
-      {"conversion-error", "数字无效"}, {"arithmetic-error", "溢出"}, {"invalid-line", "无效"}};
+      {"solved", "已解"},           {"no-solution", "无解"},
+      {"incomplete", "不完整"},     {"conversion-error", "数字无效"},
+      {"arithmetic-error", "溢出"}, {"invalid-line", "无效"}};
   for (const auto& [token, word] : cases) EXPECT_EQ(OutcomeWord(token), word) << token;
 }
 
