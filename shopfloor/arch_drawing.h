@@ -23,6 +23,10 @@ void DrawArchHead(const ArcPart& part, const OutputFormat& format, double scale,
 void DrawOrdinates(const ArcPart& part, const OutputFormat& format, double scale,
                    PartDrawing& drawing);
 
+// A profile's straight tails (--tails): on each face a line tangent at
+// either end of the arch, as long as the straight length left there.
+void DrawTails(const ArcPart& part, const ProfileBend& bend, double scale, PartDrawing& drawing);
+
 // The legs under the springing and the sill between their feet.
 void DrawLegs(const ArcPart& part, double scale, PartDrawing& drawing);
 

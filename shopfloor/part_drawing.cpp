@@ -113,11 +113,12 @@ bool PolylineTouches(const DrawnPolyline& polyline, const DrawingBox& box) {
   return false;
 }
 
-// A segment: the profile's faces share the arc's centre and angles; each
-// division line runs along the radius through its point, from the inner face
-// to the outer.
-void DrawProfileAndDivisions(const ArcPart& part, double scale, PartDrawing& drawing) {
-  const DrawnArc given = drawing.arcs.front();
+// A segment: the profile's faces share the arc's centre and angles, and
+// replace it (each curve is drawn once: a CAM program cutting by layer would
+// cut a face drawn twice twice); each division line runs along the radius
+// through its point, from the inner face to the outer.
+void DrawProfileAndDivisions(const ArcPart& part, const DrawnArc& given, double scale,
+                             PartDrawing& drawing) {
   const ProfileBend* bend = part.profile && part.profile->ok() ? &*part.profile->value : nullptr;
   if (bend) {
     for (const auto& [layer, face] : {std::pair{DrawingLayer::Inner, &bend->inner},
@@ -127,6 +128,9 @@ void DrawProfileAndDivisions(const ArcPart& part, double scale, PartDrawing& dra
       arc.radius = face->circle()->radius * scale;
       drawing.arcs.push_back(arc);
     }
+    DrawTails(part, *bend, scale, drawing);
+  } else {
+    drawing.arcs.push_back(given);
   }
   if (!part.divisions || !part.divisions->ok()) return;
   const std::vector<DivisionPoint>& points = part.divisions->value->points;
@@ -201,12 +205,12 @@ void DrawSegment(const ArcPart& part, const OutputFormat& format, double scale,
   const double centre_y = height - radius;
   double start = 90 - s.angle / 2;
   if (start < 0) start += 360;
-  drawing.arcs.push_back({DrawingLayer::Arc, 0, centre_y, radius, start, 90 + s.angle / 2});
+  const DrawnArc given{DrawingLayer::Arc, 0, centre_y, radius, start, 90 + s.angle / 2};
   drawing.lines.push_back({DrawingLayer::Chord, -half_chord, 0, half_chord, 0});
   drawing.lines.push_back({DrawingLayer::Height, 0, 0, 0, height});
   DrawOrdinates(part, format, scale, drawing);
   if (s.angle > 180) drawing.centres.push_back({0, centre_y});
-  DrawProfileAndDivisions(part, scale, drawing);
+  DrawProfileAndDivisions(part, given, scale, drawing);
 }
 
 }  // namespace

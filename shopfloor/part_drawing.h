@@ -11,8 +11,11 @@ namespace segcalc {
 
 // What a drawing of the part is made of, by layer; the DXF names each layer
 // for CAM programs that pick what to cut by layer.
-// ARC is the face the measurements describe; INNER and OUTER the faces of a
-// profile bent to it; DIVISIONS a line across the profile (or the arc) at
+// Each curve is drawn once, since a CAM program cutting by layer would cut a
+// curve drawn twice twice: ARC is the arch as measured, without a profile;
+// with one its faces INNER and OUTER (the measured face among them, or the
+// centre line between them) stand for it, each with its straight tails;
+// DIVISIONS a line across the profile (or the arc) at
 // each division point; FACETS the straight members between them; LEGS the
 // straight sides under the springing and the sill; ELLIPSE the true curve of
 // an elliptical head, whose ARC is the circular arcs it is bent in.
