@@ -106,11 +106,7 @@ void DrawArchHead(const ArcPart& part, const OutputFormat& format, double scale,
   }
   if (const EllipseArc* curve = arch.ellipse())
     drawing.polylines.push_back(EllipseCurve(*curve, scale));
-  const PlanePoint left = arch.LeftEnd(), right = arch.RightEnd(), crown = Crown(arch);
-  drawing.lines.push_back({DrawingLayer::Chord, left.x * scale, 0, right.x * scale, 0});
-  drawing.lines.push_back(
-      {DrawingLayer::Height, crown.x * scale, 0, crown.x * scale, crown.y * scale});
-  DrawOrdinates(part, format, scale, drawing);
+  DrawGuides(part, format, scale, arch.LeftEnd().x, arch.RightEnd().x, Crown(arch), drawing);
   // Centres on or above the springing line lie on the template.
   for (const ArcPiece& piece : arch.pieces()) {
     if (arch.ellipse() || piece.centre_y < 0) continue;
@@ -125,25 +121,6 @@ void DrawArchHead(const ArcPart& part, const OutputFormat& format, double scale,
     DrawTails(part, *bend, scale, drawing);
   }
   DrawDivisions(part, bend, scale, drawing);
-}
-
-void DrawOrdinates(const ArcPart& part, const OutputFormat& format, double scale,
-                   PartDrawing& drawing) {
-  const auto rise =
-      std::find_if(drawing.lines.begin(), drawing.lines.end(),
-                   [](const DrawnLine& line) { return line.layer == DrawingLayer::Height; });
-  for (const Ordinate& station : part.ordinates.rows) {
-    // An end point on the springing line: nothing to draw there.
-    if (station.y <= 0) continue;
-    const double x = station.x * scale;
-    // Where the rise already stands (the crown's station) the ordinate is the
-    // same line: labelled, not drawn again.
-    const bool on_rise = rise != drawing.lines.end() &&
-                         std::fabs(x - rise->x1) <= 1e-9 * std::max(1.0, std::fabs(x));
-    if (!on_rise) drawing.lines.push_back({DrawingLayer::Ordinates, x, 0, x, station.y * scale});
-    drawing.labels.push_back({"x " + format.Length(station.x) + " / y " + format.Length(station.y),
-                              x, 0, station.y * scale});
-  }
 }
 
 namespace {

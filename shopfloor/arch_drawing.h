@@ -18,10 +18,11 @@ inline constexpr double kNumberOffset = 4;
 void DrawArchHead(const ArcPart& part, const OutputFormat& format, double scale,
                   PartDrawing& drawing);
 
-// Each ordinate a line from the springing (the chord) up to the arch, with
-// its label.
-void DrawOrdinates(const ArcPart& part, const OutputFormat& format, double scale,
-                   PartDrawing& drawing);
+// The springing line (the chord) from left to right, the rise up to the
+// crown and the ordinates, each with its value, in lines or ticks as
+// drawing.guides says; positions in the part's unit.
+void DrawGuides(const ArcPart& part, const OutputFormat& format, double scale, double left,
+                double right, PlanePoint crown, PartDrawing& drawing);
 
 // A profile's straight tails (--tails): on each face a line tangent at
 // either end of the arch, as long as the straight length left there.

@@ -177,6 +177,14 @@ const char* LayerName(DrawingLayer layer) {
   return "0";
 }
 
+bool Touches(const DrawnLine& line, const DrawingBox& box) {
+  return LineTouches(line, box);
+}
+
+bool Touches(const DrawnArc& arc, const DrawingBox& box) {
+  return ArcTouches(arc, box);
+}
+
 bool PartDrawing::Touches(const DrawingBox& box) const {
   for (const DrawnLine& line : lines) {
     if (LineTouches(line, box)) return true;
@@ -198,7 +206,6 @@ void DrawSegment(const ArcPart& part, const OutputFormat& format, double scale,
                  PartDrawing& drawing) {
   const ExactSegment& s = *part.circle();
   const double radius = s.radius * scale;
-  const double half_chord = s.chord / 2 * scale;
   const double height = s.height * scale;
   // The centre sits R - H below the chord; from the given lengths, not from a
   // cosine, so a flat arc's centre is as exact as its height.
@@ -206,18 +213,17 @@ void DrawSegment(const ArcPart& part, const OutputFormat& format, double scale,
   double start = 90 - s.angle / 2;
   if (start < 0) start += 360;
   const DrawnArc given{DrawingLayer::Arc, 0, centre_y, radius, start, 90 + s.angle / 2};
-  drawing.lines.push_back({DrawingLayer::Chord, -half_chord, 0, half_chord, 0});
-  drawing.lines.push_back({DrawingLayer::Height, 0, 0, 0, height});
-  DrawOrdinates(part, format, scale, drawing);
+  DrawGuides(part, format, scale, -s.chord / 2, s.chord / 2, {0, s.height}, drawing);
   if (s.angle > 180) drawing.centres.push_back({0, centre_y});
   DrawProfileAndDivisions(part, given, scale, drawing);
 }
 
 }  // namespace
 
-PartDrawing DrawPart(const ArcPart& part, const OutputFormat& format) {
+PartDrawing DrawPart(const ArcPart& part, const OutputFormat& format, GuideLines guides) {
   const double scale = MillimetresPer(format.unit);
   PartDrawing drawing;
+  drawing.guides = guides;
   if (part.circle()) {
     DrawSegment(part, format, scale, drawing);
   } else {

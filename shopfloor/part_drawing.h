@@ -52,11 +52,13 @@ struct DrawnPolyline {
   std::vector<PlanePoint> points;
 };
 
-// A label beside a vertical line from (x, bottom) to (x, top): the text runs
-// up the page along it, wherever along the line it fits on one sheet.
+// A label beside a vertical or a level line from `from` to `to`, its text
+// running along the line (up the page, or left to right) wherever along it
+// the text fits on one sheet: left of a vertical line, under a level one.
 struct LineLabel {
   std::string text;
-  double x = 0, bottom = 0, top = 0;
+  PlanePoint from, to;
+  bool Vertical() const { return from.x == to.x; }
 };
 
 // A short label centred on a point: the number of a division point.
@@ -73,6 +75,12 @@ struct DrawingBox {
   }
 };
 
+// How the chord, the rise and the ordinates are drawn: in full, as the DXF
+// and the overview show them, or as short ticks where they meet the arch
+// and at the chord's ends, each with its value, as the full-size sheets
+// print them, so that the sheets need follow the arch alone.
+enum class GuideLines { Full, Ticks };
+
 // The part drawn once, in millimetres, every length scaled from the typed
 // unit here and nowhere else: the chord on the x axis with its midpoint at
 // the origin, y up. The DXF, the full-size sheets and their assembly map all
@@ -88,12 +96,18 @@ struct PartDrawing {
   // on the springing line of a pointed or three-centred head.
   std::vector<PlanePoint> centres;
   DrawingBox extent;
+  GuideLines guides = GuideLines::Full;
 
   // Whether any arc, line or curve passes through the box: a sheet showing
   // none of them is not worth printing.
   bool Touches(const DrawingBox& box) const;
 };
 
-PartDrawing DrawPart(const ArcPart& part, const OutputFormat& format);
+// Whether some of a line or an arc lies in the box.
+bool Touches(const DrawnLine& line, const DrawingBox& box);
+bool Touches(const DrawnArc& arc, const DrawingBox& box);
+
+PartDrawing DrawPart(const ArcPart& part, const OutputFormat& format,
+                     GuideLines guides = GuideLines::Full);
 
 }  // namespace segcalc
