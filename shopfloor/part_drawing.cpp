@@ -104,15 +104,6 @@ bool ArcTouches(const DrawnArc& arc, const DrawingBox& box) {
   return false;
 }
 
-bool PolylineTouches(const DrawnPolyline& polyline, const DrawingBox& box) {
-  for (std::size_t i = 1; i < polyline.points.size(); ++i) {
-    const PlanePoint& p = polyline.points[i - 1];
-    const PlanePoint& q = polyline.points[i];
-    if (LineTouches({polyline.layer, p.x, p.y, q.x, q.y}, box)) return true;
-  }
-  return false;
-}
-
 // A segment: the profile's faces share the arc's centre and angles, and
 // replace it (each curve is drawn once: a CAM program cutting by layer would
 // cut a face drawn twice twice); each division line runs along the radius
@@ -183,21 +174,6 @@ bool Touches(const DrawnLine& line, const DrawingBox& box) {
 
 bool Touches(const DrawnArc& arc, const DrawingBox& box) {
   return ArcTouches(arc, box);
-}
-
-bool PartDrawing::Touches(const DrawingBox& box) const {
-  for (const DrawnLine& line : lines) {
-    if (LineTouches(line, box)) return true;
-  }
-  for (const DrawnArc& arc : arcs) {
-    if (ArcTouches(arc, box)) return true;
-  }
-  for (const DrawnPolyline& polyline : polylines) {
-    if (PolylineTouches(polyline, box)) return true;
-  }
-  return std::any_of(centres.begin(), centres.end(), [&](const PlanePoint& c) {
-    return Inside(box, {c.x, c.y});
-  });
 }
 
 namespace {

@@ -97,10 +97,6 @@ struct PartDrawing {
   std::vector<PlanePoint> centres;
   DrawingBox extent;
   GuideLines guides = GuideLines::Full;
-
-  // Whether any arc, line or curve passes through the box: a sheet showing
-  // none of them is not worth printing.
-  bool Touches(const DrawingBox& box) const;
 };
 
 // Whether some of a line or an arc lies in the box.

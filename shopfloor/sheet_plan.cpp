@@ -104,6 +104,10 @@ SheetPlan PlanSheets(const PartDrawing& drawing, const SheetPaper& paper) {
   const TileGrid grid = LayOutTiles(width, height, paper.WindowWidth(),
                                     paper.roll ? kRollStepMm : paper.WindowHeight());
   plan.grid = grid;
+  if (paper.roll) {
+    plan.grid.rows = 1;
+    plan.grid.window_height = height;
+  }
   plan.frame = {1, kDrawingMarginMm - extent.min_x, kDrawingMarginMm + extent.max_y};
   if (grid.count() > kMaxWindowsExamined) return plan;
   plan.examined = true;
@@ -121,8 +125,6 @@ SheetPlan PlanSheets(const PartDrawing& drawing, const SheetPaper& paper) {
     }
     return plan;
   }
-  plan.grid.rows = 1;
-  plan.grid.window_height = height;
   for (int c = 0; c < grid.columns; ++c) {
     int first = -1, last = -1;
     for (int r = 0; r < grid.rows; ++r) {
