@@ -165,6 +165,8 @@ bool SheetsPrinted(const SheetPlan& plan) {
 void WriteAssemblyMap(std::ostream& out, const PartDrawing& drawing, const SheetPlan& plan) {
   if (!SheetsPrinted(plan)) return;
   const SheetPaper& paper = plan.paper;
+  // Within the map's border, and a piece with its caption on a page under
+  // the map's heading.
   const std::vector<std::string> pieces =
       AssemblyMap(drawing, plan, paper.ContentWidth() - 10, paper.ContentHeight() - 60);
   out << "<div class=\"keep\"><h2>拼接图</h2>\n<p class=\"note\">实物尺寸图共 "
@@ -195,7 +197,7 @@ void WriteFullSize(std::ostream& out, const PartDrawing& drawing, const SheetPla
       << "、缩放 100 %(“实际大小”,不要“适合页面”),页边距用默认或“无”均可;"
          "打印后先量每页的蓝色校验条,应为 100 mm。";
   if (plan.paper.roll) out << "每条按其长度出纸。";
-  if (!plan.printed.empty() && drawing.guides == GuideLines::Ticks) {
+  if (drawing.guides == GuideLines::Ticks) {
     out << "弦与纵距只在与圆弧相交处和弦的两端画出短标记并注明数值,只打印圆弧经过的页。";
   }
   out << "</p>\n";

@@ -243,8 +243,10 @@ TEST(Report, PrintsTheSheetsThatHoldDrawingAndNoOthers) {
   };
   for (const auto& c : cases) {
     std::set<std::string> full_on_a4;
-    for (const auto& [window, full_lines] :
-         {std::pair{kA4, true}, std::pair{kA4, false}, std::pair{kA0, false}}) {
+    for (const auto& mode : {std::pair{kA4, true}, std::pair{kA4, false}, std::pair{kA0, false}}) {
+      // Named, not bound: the lambda below takes them.
+      const Window& window = mode.first;
+      const bool full_lines = mode.second;
       Report report = c.report;
       report.format.unit = c.unit;
       report.format.sheets = {*ParsePaper(window.paper), full_lines};
