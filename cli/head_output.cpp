@@ -66,7 +66,7 @@ std::string BoxCells(const ArcPart& part, const OutputFormat& format) {
 int WriteHeadOutputs(const CliOptions& options, std::ostream& out, std::ostream& err,
                      const NumberSeparators& separators) {
   const ShopOptions& shop = options.shop;
-  const OutputFormat format{shop.unit, separators};
+  OutputFormat format{shop.unit, separators};
   int status = kExitOk;
   const auto fail = [&](int code, const std::string& message) {
     err << "segcalc-cli: " << message << '\n';
@@ -75,6 +75,9 @@ int WriteHeadOutputs(const CliOptions& options, std::ostream& out, std::ostream&
   };
   const Checked<PartRequest> request = ReadPartRequest(shop, separators);
   if (!request.ok()) return fail(kExitUsage, request.error);
+  const Checked<SheetSetup> sheets = ReadSheetSetup(shop);
+  if (!sheets.ok()) return fail(kExitUsage, sheets.error);
+  format.sheets = *sheets.value;
   const HeadTexts texts{options.chord, options.height};
   const Outcome outcome = WorkOut(shop, texts, *request.value, separators);
   if (!outcome.part) return fail(outcome.status, outcome.error);

@@ -180,4 +180,15 @@ Checked<HeadRequest> ReadHeadRequest(const ShopOptions& shop, const HeadTexts& t
   return Accepted(head);
 }
 
+Checked<SheetSetup> ReadSheetSetup(const ShopOptions& shop, OptionVoice voice) {
+  SheetSetup setup;
+  setup.full_lines = shop.full_lines;
+  if (shop.paper) {
+    const std::optional<SheetPaper> paper = ParsePaper(*shop.paper);
+    if (!paper) return Refused(Name(&S::paper, voice) + " " + kPaperChoices);
+    setup.paper = *paper;
+  }
+  return Accepted(setup);
+}
+
 }  // namespace segcalc

@@ -7,6 +7,7 @@
 #include "geometry/arc_part.h"
 #include "geometry/arch_shapes.h"
 #include "geometry/checked.h"
+#include "shopfloor/sheet_paper.h"
 
 namespace segcalc {
 
@@ -27,6 +28,10 @@ struct HeadTexts {
 Checked<HeadRequest> ReadHeadRequest(const ShopOptions& shop, const HeadTexts& texts,
                                      const NumberSeparators& separators,
                                      OptionVoice voice = OptionVoice::Cli);
+
+// How the report prints its full-size sheets (--paper, --full-lines); a
+// paper that is none of those named is refused under the option's name.
+Checked<SheetSetup> ReadSheetSetup(const ShopOptions& shop, OptionVoice voice = OptionVoice::Cli);
 
 // The face words: inner, centre (center), outer, 内侧, 中心线, 外侧.
 std::optional<ProfileFace> FaceOf(std::string_view text);

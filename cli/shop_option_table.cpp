@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <map>
 
+#include "shopfloor/sheet_paper.h"
+
 namespace segcalc {
 namespace {
 
@@ -12,6 +14,13 @@ std::string SetUnit(std::string_view value, ShopOptions& shop) {
   const std::optional<LengthUnit> unit = ParseLengthUnit(value);
   if (!unit) return "只能是 mm,cm,m 或 in";
   shop.unit = *unit;
+  return {};
+}
+
+// Checked as it is read, kept as typed.
+std::string SetPaper(std::string_view value, ShopOptions& shop) {
+  if (!ParsePaper(value)) return kPaperChoices;
+  shop.paper = std::string(value);
   return {};
 }
 
@@ -46,7 +55,7 @@ const Entry kEntries[] = {
       true}},
     {{"--report",
       "文件",
-      "可打印的报告(HTML),含 1:1 的 A4 拼接页",
+      "可打印的报告(HTML),含 1:1 的拼接页(纸张见 --paper)",
       kDrawings,
       "",
       "",
@@ -63,6 +72,31 @@ const Entry kEntries[] = {
       "",
       &S::dxf_file,
       nullptr,
+      {},
+      false,
+      true}},
+    {{"--paper",
+      "A4|A3|A2|A1|A0|roll:宽度",
+      "--report 的实物尺寸页用的纸张(默认 A4);roll:914 为 914 毫米宽的\n"
+      "卷筒纸,每列一条,各按所需长度出纸",
+      kDrawings,
+      "paper",
+      "纸张",
+      &S::paper,
+      nullptr,
+      {},
+      false,
+      true},
+     SetPaper},
+    {{"--full-lines",
+      "",
+      "实物尺寸页上画出完整的弦和纵距线(默认只在它们与圆弧相交处\n"
+      "和弦的两端画短标记并注明数值,只打印圆弧经过的页)",
+      kDrawings,
+      "",
+      "",
+      nullptr,
+      &S::full_lines,
       {},
       false,
       true}},

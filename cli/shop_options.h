@@ -19,6 +19,10 @@ struct ShopOptions {
   std::optional<std::string> ordinate_step;  // read like the chord and height
   std::optional<std::string> report_file;
   std::optional<std::string> dxf_file;
+  // The report's full-size sheets: the paper (A4 unless given) and whether
+  // the chord and the ordinates are drawn in full across them.
+  std::optional<std::string> paper;
+  bool full_lines = false;
   std::optional<std::string> radius;  // with radius or angle the calculator's
   std::optional<std::string> angle;   // scan does not run, only the exact solve
   LengthUnit unit = LengthUnit::Millimetre;

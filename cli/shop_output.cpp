@@ -50,10 +50,12 @@ int WriteShopOutputs(const CliOptions& options, const ComputeRecord& record, std
   SingleRun run{options, record, out, err, {shop.unit, separators}};
 
   const Checked<PartRequest> read = ReadPartRequest(shop, separators);
-  if (!read.ok()) {
-    run.Fail(kExitUsage, read.error);
+  const Checked<SheetSetup> sheets = ReadSheetSetup(shop);
+  if (!read.ok() || !sheets.ok()) {
+    run.Fail(kExitUsage, read.ok() ? sheets.error : read.error);
     return run.status;
   }
+  run.format.sheets = *sheets.value;
   const PartRequest& request = *read.value;
   if (!record.input_error.empty()) {
     run.Fail(kExitUsage, record.input_error);

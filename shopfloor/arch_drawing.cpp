@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <optional>
 #include <string>
 #include <tuple>
+#include <vector>
 
 namespace segcalc {
 namespace {
@@ -96,16 +98,16 @@ void DrawDivisions(const ArcPart& part, const ProfileBend* bend, double scale,
 void DrawArchHead(const ArcPart& part, const OutputFormat& format, double scale,
                   PartDrawing& drawing) {
   const Arch& arch = part.arch();
-  for (const ArcPiece& piece : arch.pieces()) {
-    drawing.arcs.push_back(Scaled(piece, DrawingLayer::Arc, scale));
+  const ProfileBend* bend = part.profile && part.profile->ok() ? &*part.profile->value : nullptr;
+  // With a profile its faces stand for the arch: each curve is drawn once.
+  if (!bend) {
+    for (const ArcPiece& piece : arch.pieces()) {
+      drawing.arcs.push_back(Scaled(piece, DrawingLayer::Arc, scale));
+    }
   }
   if (const EllipseArc* curve = arch.ellipse())
     drawing.polylines.push_back(EllipseCurve(*curve, scale));
-  const PlanePoint left = arch.LeftEnd(), right = arch.RightEnd(), crown = Crown(arch);
-  drawing.lines.push_back({DrawingLayer::Chord, left.x * scale, 0, right.x * scale, 0});
-  drawing.lines.push_back(
-      {DrawingLayer::Height, crown.x * scale, 0, crown.x * scale, crown.y * scale});
-  DrawOrdinates(part, format, scale, drawing);
+  DrawGuides(part, format, scale, arch.LeftEnd().x, arch.RightEnd().x, Crown(arch), drawing);
   // Centres on or above the springing line lie on the template.
   for (const ArcPiece& piece : arch.pieces()) {
     if (arch.ellipse() || piece.centre_y < 0) continue;
@@ -115,20 +117,70 @@ void DrawArchHead(const ArcPart& part, const OutputFormat& format, double scale,
                     [&](PlanePoint c) { return c.x == centre.x && c.y == centre.y; });
     if (!known) drawing.centres.push_back(centre);
   }
-  const ProfileBend* bend = part.profile && part.profile->ok() ? &*part.profile->value : nullptr;
-  if (bend) DrawFaces(*bend, scale, drawing);
+  if (bend) {
+    DrawFaces(*bend, scale, drawing);
+    DrawTails(part, *bend, scale, drawing);
+  }
   DrawDivisions(part, bend, scale, drawing);
 }
 
-void DrawOrdinates(const ArcPart& part, const OutputFormat& format, double scale,
-                   PartDrawing& drawing) {
-  for (const Ordinate& station : part.ordinates.rows) {
-    // An end point on the springing line: nothing to draw there.
-    if (station.y <= 0) continue;
-    const double x = station.x * scale;
-    drawing.lines.push_back({DrawingLayer::Ordinates, x, 0, x, station.y * scale});
-    drawing.labels.push_back({"x " + format.Length(station.x) + " / y " + format.Length(station.y),
-                              x, 0, station.y * scale});
+namespace {
+
+struct Tail {
+  PlanePoint from;
+  PlanePoint direction;  // a unit vector
+  double length;
+};
+
+// A tail along a leg that stands under the same end is the leg's own line
+// as far as the leg goes: only what reaches beyond its foot is drawn.
+std::optional<DrawnLine> TailLine(const Tail& tail, DrawingLayer layer, const ArcPart& part,
+                                  bool left, double scale) {
+  if (!(tail.length > 0)) return std::nullopt;
+  const PlanePoint to{tail.from.x + tail.length * tail.direction.x,
+                      tail.from.y + tail.length * tail.direction.y};
+  PlanePoint from = tail.from;
+  if (part.head.legs && std::fabs(tail.direction.x) < 1e-12) {
+    const PlanePoint end = left ? part.arch().LeftEnd() : part.arch().RightEnd();
+    const double foot = -(left ? part.head.legs->left : part.head.legs->right) * scale;
+    const double tolerance = 1e-9 * std::max(1.0, std::fabs(from.x));
+    if (std::fabs(end.x * scale - from.x) <= tolerance && to.y < from.y) {
+      if (to.y >= foot) return std::nullopt;
+      from.y = std::min(from.y, foot);
+    }
+  }
+  return DrawnLine{layer, from.x, from.y, to.x, to.y};
+}
+
+}  // namespace
+
+void DrawTails(const ArcPart& part, const ProfileBend& bend, double scale, PartDrawing& drawing) {
+  for (const DrawingLayer layer : {DrawingLayer::Inner, DrawingLayer::Outer}) {
+    // The face as drawn, its pieces from left to right.
+    std::vector<DrawnArc> face;
+    for (const DrawnArc& arc : drawing.arcs) {
+      if (arc.layer == layer) face.push_back(arc);
+    }
+    if (face.empty()) continue;
+    // An arch runs clockwise over each piece: at its left end, the piece's
+    // end angle, it heads along (n.y, -n.x) for the outward normal n, and the
+    // tail leaves the other way; at its right end it carries straight on.
+    const double a = face.front().end_degrees * std::numbers::pi / 180;
+    const double b = face.back().start_degrees * std::numbers::pi / 180;
+    const DrawnArc& first = face.front();
+    const DrawnArc& last = face.back();
+    const Tail tails[] = {
+        {{first.centre_x + first.radius * std::cos(a), first.centre_y + first.radius * std::sin(a)},
+         {-std::sin(a), std::cos(a)},
+         bend.tail_a * scale},
+        {{last.centre_x + last.radius * std::cos(b), last.centre_y + last.radius * std::sin(b)},
+         {std::sin(b), -std::cos(b)},
+         bend.tail_b * scale}};
+    for (int side = 0; side < 2; ++side) {
+      if (auto line = TailLine(tails[side], layer, part, side == 0, scale)) {
+        drawing.lines.push_back(*line);
+      }
+    }
   }
 }
 
@@ -143,31 +195,6 @@ void DrawLegs(const ArcPart& part, double scale, PartDrawing& drawing) {
       {DrawingLayer::Legs, right.x * scale, right.y * scale, right.x * scale, right_foot});
   drawing.lines.push_back(
       {DrawingLayer::Legs, left.x * scale, left_foot, right.x * scale, right_foot});
-}
-
-void DrawTails(const ArcPart& part, double scale, PartDrawing& drawing) {
-  const ProfileBend* bend = part.profile && part.profile->ok() ? &*part.profile->value : nullptr;
-  if (!bend) return;
-  for (const DrawingLayer layer : {DrawingLayer::Inner, DrawingLayer::Outer}) {
-    const auto on_face = [&](const DrawnArc& arc) { return arc.layer == layer; };
-    const auto first = std::find_if(drawing.arcs.begin(), drawing.arcs.end(), on_face);
-    const auto last = std::find_if(drawing.arcs.rbegin(), drawing.arcs.rend(), on_face);
-    if (first == drawing.arcs.end()) continue;
-    // The face runs clockwise over its arcs, from the first one's end angle
-    // to the last one's start angle; clockwise at angle a the direction of
-    // travel is (sin a, -cos a).
-    const DrawnArc left = *first, right = *last;
-    for (const auto& [arc, degrees, length, sign] :
-         {std::tuple{&left, left.end_degrees, bend->tail_a, -1.0},
-          std::tuple{&right, right.start_degrees, bend->tail_b, 1.0}}) {
-      if (!(length > 0)) continue;
-      const double a = degrees * std::numbers::pi / 180;
-      const double x = arc->centre_x + arc->radius * std::cos(a);
-      const double y = arc->centre_y + arc->radius * std::sin(a);
-      const double run = sign * length * scale;
-      drawing.lines.push_back({layer, x, y, x + run * std::sin(a), y - run * std::cos(a)});
-    }
-  }
 }
 
 }  // namespace segcalc

@@ -18,17 +18,19 @@ inline constexpr double kNumberOffset = 4;
 void DrawArchHead(const ArcPart& part, const OutputFormat& format, double scale,
                   PartDrawing& drawing);
 
-// Each ordinate a line from the springing (the chord) up to the arch, with
-// its label.
-void DrawOrdinates(const ArcPart& part, const OutputFormat& format, double scale,
-                   PartDrawing& drawing);
+// The springing line (the chord) from left to right, the rise up to the
+// crown and the ordinates, each with its value, in lines or ticks as
+// drawing.guides says; positions in the part's unit.
+void DrawGuides(const ArcPart& part, const OutputFormat& format, double scale, double left,
+                double right, PlanePoint crown, PartDrawing& drawing);
+
+// A profile's straight tails (--tails, A at the left end, B at the right):
+// each face runs on straight along its tangent from the end of its drawn
+// arcs, on the face's layer, as long as the straight length left there.
+// Call after the faces are drawn.
+void DrawTails(const ArcPart& part, const ProfileBend& bend, double scale, PartDrawing& drawing);
 
 // The legs under the springing and the sill between their feet.
 void DrawLegs(const ArcPart& part, double scale, PartDrawing& drawing);
-
-// A profile's straight tails (A at the left end, B at the right): each face
-// runs on straight along its tangent from the end of its drawn arcs, on the
-// face's layer. Call after the faces are drawn.
-void DrawTails(const ArcPart& part, double scale, PartDrawing& drawing);
 
 }  // namespace segcalc

@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "calc/outcome_message.h"
+#include "shopfloor/assembly_map.h"
 #include "shopfloor/full_size_pages.h"
 #include "shopfloor/part_picture.h"
 #include "shopfloor/part_report.h"
@@ -15,14 +16,18 @@
 namespace segcalc {
 namespace {
 
-std::string Style() {
-  const std::string sheet_width = PlainNumber(kTileWidthMm, 2) + "mm";
-  return R"(<style>
-@page { size: A4 portrait; margin: 10mm; }
+// The paper's size and margins are the page's own, so that a browser prints
+// at 100 % on the paper the sheets were cut for.
+std::string Style(const SheetPaper& paper) {
+  const std::string page_width = PlainNumber(paper.ContentWidth(), 2) + "mm";
+  const std::string sheet_width = PlainNumber(paper.WindowWidth(), 2) + "mm";
+  const std::string sheet_height = PlainNumber(paper.ContentHeight() - kSheetSpareMm, 2) + "mm";
+  return "<style>\n@page { size: " + paper.CssSize() +
+         "; margin: " + PlainNumber(kPageMarginMm, 2) + R"(mm; }
 html, body { margin: 0; padding: 0; }
 body { font-family: "Noto Sans CJK SC", "Noto Sans SC", "Microsoft YaHei", SimSun, sans-serif;
        font-size: 10pt; color: #000; width: )" +
-         sheet_width + R"(; }
+         page_width + R"(; }
 h1 { font-size: 16pt; margin: 0 0 4mm 0; }
 h2 { font-size: 12pt; margin: 6mm 0 2mm 0; }
 h3 { font-size: 10.5pt; margin: 4mm 0 1.5mm 0; }
@@ -32,19 +37,20 @@ td, th { border: 0.2mm solid #888; padding: 0.8mm 2mm; text-align: right; }
 th { background: #eee; }
 td.label, th.label { text-align: left; }
 p.note { margin: 1mm 0; font-size: 9pt; }
-.ordinates { columns: 3; column-gap: 6mm; }
+.ordinates { columns: 3; column-gap: 6mm; max-width: 190mm; }
 .ordinates table { width: 100%; font-size: 8.5pt; break-inside: avoid-column; }
 svg.overview { display: block; width: 180mm; height: 110mm; border: 0.2mm solid #ccc; }
 svg.defs { position: absolute; }
 .keep { break-inside: avoid; page-break-inside: avoid; }
 .sheet { width: )" +
-         sheet_width + R"(; height: 276mm; overflow: hidden; break-before: page;
+         sheet_width + "; height: " + sheet_height + R"(; overflow: hidden; break-before: page;
          page-break-before: always; }
 .sheet-head { height: 21mm; }
 .tile-label { font-size: 11pt; margin-bottom: 1mm; }
 .hint { font-size: 8pt; }
 svg.check-bar { display: block; }
 svg.assembly { display: block; border: 0.2mm solid #ccc; }
+.map-piece { margin-bottom: 3mm; }
 svg.tile { display: block; margin-top: 5mm; }
 @media screen {
   body { margin: 5mm auto; }
@@ -155,35 +161,53 @@ bool SheetsPrinted(const SheetPlan& plan) {
 }
 
 // On the first page, where the sheets go: the grid of printed sheets over a
-// small drawing of the part.
+// small drawing of the part, in as many pieces as keep its labels readable.
 void WriteAssemblyMap(std::ostream& out, const PartDrawing& drawing, const SheetPlan& plan) {
   if (!SheetsPrinted(plan)) return;
+  const SheetPaper& paper = plan.paper;
+  // Within the map's border, and a piece with its caption on a page under
+  // the map's heading.
+  const std::vector<std::string> pieces =
+      AssemblyMap(drawing, plan, paper.ContentWidth() - 10, paper.ContentHeight() - 60);
   out << "<div class=\"keep\"><h2>拼接图</h2>\n<p class=\"note\">实物尺寸图共 "
-      << plan.printed.size() << " 张,按下图的行与列拼接;空白的 "
-      << plan.grid.count() - static_cast<long long>(plan.printed.size()) << " 张不打印。</p>\n"
-      << AssemblyMapSvg(drawing, plan) << "</div>\n";
+      << plan.printed.size() << " 张(" << paper.Words() << "),按下图的行与列拼接";
+  if (!paper.roll) {
+    out << ";空白的 " << plan.grid.count() - static_cast<long long>(plan.printed.size())
+        << " 张不打印";
+  }
+  if (pieces.size() > 1) out << ";图分 " << pieces.size() << " 块,每块注明所含的列与行";
+  out << "。</p>\n";
+  for (std::size_t i = 0; i < pieces.size(); ++i) {
+    out << pieces[i] << (i == 0 ? "</div>\n" : "");
+  }
 }
 
 void WriteFullSize(std::ostream& out, const PartDrawing& drawing, const SheetPlan& plan) {
+  const std::string paper = plan.paper.Words();
   out << "<h2>实物尺寸(1:1)</h2>\n";
   if (!SheetsPrinted(plan)) {
     const long long needed =
         plan.examined ? static_cast<long long>(plan.printed.size()) : plan.grid.count();
-    out << "<p class=\"note\">实物尺寸需 " << needed << " 张 A4,超过 " << kMaxFullSizeSheets
-        << " 张,未生成;请用放样表或 DXF 图。</p>\n";
+    out << "<p class=\"note\">实物尺寸需 " << needed << " 张 " << paper << ",超过 "
+        << kMaxFullSizeSheets << " 张,未生成;请用放样表或 DXF 图。</p>\n";
     return;
   }
-  out << "<p class=\"note\">以下 " << plan.printed.size()
-      << " 张 A4 拼成实物大小的圆弧,各页的行与列见拼接图。打印时选 A4、缩放 100 %"
-         "(“实际大小”,不要“适合页面”),页边距用默认或“无”均可;打印后先量每页的蓝色校验条,"
-         "应为 100 mm。</p>\n";
+  out << "<p class=\"note\">以下 " << plan.printed.size() << " 张 " << paper
+      << " 拼成实物大小的圆弧,各页的行与列见拼接图。打印时纸张选 " << paper
+      << "、缩放 100 %(“实际大小”,不要“适合页面”),页边距用默认或“无”均可;"
+         "打印后先量每页的蓝色校验条,应为 100 mm。";
+  if (plan.paper.roll) out << "每条按其长度出纸。";
+  if (drawing.guides == GuideLines::Ticks) {
+    out << "弦与纵距只在与圆弧相交处和弦的两端画出短标记并注明数值,只打印圆弧经过的页。";
+  }
+  out << "</p>\n";
   WriteFullSizePages(out, drawing, plan);
 }
 
-void WriteHead(std::ostream& out, std::string_view title) {
+void WriteHead(std::ostream& out, std::string_view title, const SheetPaper& paper) {
   out << "<!DOCTYPE html>\n<html lang=\"zh-CN\">\n<head>\n<meta charset=\"utf-8\">\n<title>"
       << title << "</title>\n"
-      << Style() << "</head>\n<body>\n<h1>" << title << "</h1>\n"
+      << Style(paper) << "</head>\n<body>\n<h1>" << title << "</h1>\n"
       << CheckBarSvg() << "<p class=\"note\">蓝条打印后应量得 100 mm。</p>\n";
 }
 
@@ -191,13 +215,16 @@ void WriteHead(std::ostream& out, std::string_view title) {
 // full-size sheets.
 void WritePartAndEnd(std::ostream& out, const ArcPart* part, const OutputFormat& format) {
   if (part) {
+    // The overview shows the lines in full; the sheets as asked.
     const PartDrawing drawing = DrawPart(*part, format);
-    const SheetPlan plan = PlanSheets(drawing);
-    WriteAssemblyMap(out, drawing, plan);
+    const PartDrawing sheets =
+        DrawPart(*part, format, format.sheets.full_lines ? GuideLines::Full : GuideLines::Ticks);
+    const SheetPlan plan = PlanSheets(sheets, format.sheets.paper);
+    WriteAssemblyMap(out, sheets, plan);
     WritePartSection(out, *part, format);
     WriteOrdinates(out, *part, format);
     WriteOverview(out, *part, drawing, format);
-    WriteFullSize(out, drawing, plan);
+    WriteFullSize(out, sheets, plan);
   }
   out << "</body>\n</html>\n";
 }
@@ -206,7 +233,7 @@ void WritePartAndEnd(std::ostream& out, const ArcPart* part, const OutputFormat&
 
 void WriteReport(std::ostream& out, const ComputeRecord& record, const ArcPart* part,
                  const OutputFormat& format) {
-  WriteHead(out, "圆弧放样报告");
+  WriteHead(out, "圆弧放样报告", format.sheets.paper);
   WriteGiven(out, record, format);
   WriteResults(out, record, format);
   WritePartAndEnd(out, part, format);
@@ -214,7 +241,7 @@ void WriteReport(std::ostream& out, const ComputeRecord& record, const ArcPart* 
 
 void WriteHeadReport(std::ostream& out, const std::vector<GivenText>& given, const ArcPart& part,
                      const OutputFormat& format) {
-  WriteHead(out, "拱形放样报告");
+  WriteHead(out, "拱形放样报告", format.sheets.paper);
   out << "<h2>给定</h2>\n<table>\n";
   for (const GivenText& row : given) WriteRow(out, row.label, row.text);
   out << "</table>\n<p class=\"note\">长度单位: " << UnitSymbol(format.unit)

@@ -16,9 +16,9 @@ inline constexpr long long kMaxFullSizeSheets = 400;
 
 // One self-contained HTML page of a compute: what was typed, the calculator's
 // and the exact results side by side, and, when there is an exact circle (its
-// part is then given), the ordinates, an overview and the arc at 1:1 on A4
-// sheets. Styles inline, drawings as inline SVG, no script, font or image
-// from elsewhere.
+// part is then given), the ordinates, an overview and the arc at 1:1 on
+// sheets of the paper format.sheets names. Styles inline, drawings as inline SVG, no script, font
+// or image from elsewhere.
 void WriteReport(std::ostream& out, const ComputeRecord& record, const ArcPart* part,
                  const OutputFormat& format);
 

@@ -5,6 +5,7 @@
 #include "calc/number_text.h"
 #include "calc/quantity.h"
 #include "shopfloor/length_unit.h"
+#include "shopfloor/sheet_paper.h"
 
 namespace segcalc {
 
@@ -12,10 +13,12 @@ namespace segcalc {
 // typed in, and the separators numbers are shown with. The exact geometry is
 // shown to 0.01 mm whatever the unit (two places in mm, three in cm, five in
 // m, four in inches), angles to 0.01 degree, areas to 0.01 mm²; the
-// calculator's own results keep its two places.
+// calculator's own results keep its two places. The report prints its
+// full-size sheets as `sheets` says; no other output looks at it.
 struct OutputFormat {
   LengthUnit unit = LengthUnit::Millimetre;
   NumberSeparators separators;
+  SheetSetup sheets{};
 
   std::string Length(double value) const;
   // A length rounded as Length shows it: what a sheet adds up and the saw

@@ -104,20 +104,12 @@ bool ArcTouches(const DrawnArc& arc, const DrawingBox& box) {
   return false;
 }
 
-bool PolylineTouches(const DrawnPolyline& polyline, const DrawingBox& box) {
-  for (std::size_t i = 1; i < polyline.points.size(); ++i) {
-    const PlanePoint& p = polyline.points[i - 1];
-    const PlanePoint& q = polyline.points[i];
-    if (LineTouches({polyline.layer, p.x, p.y, q.x, q.y}, box)) return true;
-  }
-  return false;
-}
-
-// A segment: the profile's faces share the arc's centre and angles; each
-// division line runs along the radius through its point, from the inner face
-// to the outer.
-void DrawProfileAndDivisions(const ArcPart& part, double scale, PartDrawing& drawing) {
-  const DrawnArc given = drawing.arcs.front();
+// A segment: the profile's faces share the arc's centre and angles, and
+// replace it (each curve is drawn once: a CAM program cutting by layer would
+// cut a face drawn twice twice); each division line runs along the radius
+// through its point, from the inner face to the outer.
+void DrawProfileAndDivisions(const ArcPart& part, const DrawnArc& given, double scale,
+                             PartDrawing& drawing) {
   const ProfileBend* bend = part.profile && part.profile->ok() ? &*part.profile->value : nullptr;
   if (bend) {
     for (const auto& [layer, face] : {std::pair{DrawingLayer::Inner, &bend->inner},
@@ -127,6 +119,9 @@ void DrawProfileAndDivisions(const ArcPart& part, double scale, PartDrawing& dra
       arc.radius = face->circle()->radius * scale;
       drawing.arcs.push_back(arc);
     }
+    DrawTails(part, *bend, scale, drawing);
+  } else {
+    drawing.arcs.push_back(given);
   }
   if (!part.divisions || !part.divisions->ok()) return;
   const std::vector<DivisionPoint>& points = part.divisions->value->points;
@@ -173,19 +168,12 @@ const char* LayerName(DrawingLayer layer) {
   return "0";
 }
 
-bool PartDrawing::Touches(const DrawingBox& box) const {
-  for (const DrawnLine& line : lines) {
-    if (LineTouches(line, box)) return true;
-  }
-  for (const DrawnArc& arc : arcs) {
-    if (ArcTouches(arc, box)) return true;
-  }
-  for (const DrawnPolyline& polyline : polylines) {
-    if (PolylineTouches(polyline, box)) return true;
-  }
-  return std::any_of(centres.begin(), centres.end(), [&](const PlanePoint& c) {
-    return Inside(box, {c.x, c.y});
-  });
+bool Touches(const DrawnLine& line, const DrawingBox& box) {
+  return LineTouches(line, box);
+}
+
+bool Touches(const DrawnArc& arc, const DrawingBox& box) {
+  return ArcTouches(arc, box);
 }
 
 namespace {
@@ -194,32 +182,29 @@ void DrawSegment(const ArcPart& part, const OutputFormat& format, double scale,
                  PartDrawing& drawing) {
   const ExactSegment& s = *part.circle();
   const double radius = s.radius * scale;
-  const double half_chord = s.chord / 2 * scale;
   const double height = s.height * scale;
   // The centre sits R - H below the chord; from the given lengths, not from a
   // cosine, so a flat arc's centre is as exact as its height.
   const double centre_y = height - radius;
   double start = 90 - s.angle / 2;
   if (start < 0) start += 360;
-  drawing.arcs.push_back({DrawingLayer::Arc, 0, centre_y, radius, start, 90 + s.angle / 2});
-  drawing.lines.push_back({DrawingLayer::Chord, -half_chord, 0, half_chord, 0});
-  drawing.lines.push_back({DrawingLayer::Height, 0, 0, 0, height});
-  DrawOrdinates(part, format, scale, drawing);
+  const DrawnArc given{DrawingLayer::Arc, 0, centre_y, radius, start, 90 + s.angle / 2};
+  DrawGuides(part, format, scale, -s.chord / 2, s.chord / 2, {0, s.height}, drawing);
   if (s.angle > 180) drawing.centres.push_back({0, centre_y});
-  DrawProfileAndDivisions(part, scale, drawing);
+  DrawProfileAndDivisions(part, given, scale, drawing);
 }
 
 }  // namespace
 
-PartDrawing DrawPart(const ArcPart& part, const OutputFormat& format) {
+PartDrawing DrawPart(const ArcPart& part, const OutputFormat& format, GuideLines guides) {
   const double scale = MillimetresPer(format.unit);
   PartDrawing drawing;
+  drawing.guides = guides;
   if (part.circle()) {
     DrawSegment(part, format, scale, drawing);
   } else {
     DrawArchHead(part, format, scale, drawing);
   }
-  DrawTails(part, scale, drawing);
   DrawLegs(part, scale, drawing);
   drawing.extent = ExtentOf(drawing);
   return drawing;

@@ -11,8 +11,11 @@ namespace segcalc {
 
 // What a drawing of the part is made of, by layer; the DXF names each layer
 // for CAM programs that pick what to cut by layer.
-// ARC is the face the measurements describe; INNER and OUTER the faces of a
-// profile bent to it; DIVISIONS a line across the profile (or the arc) at
+// Each curve is drawn once, since a CAM program cutting by layer would cut a
+// curve drawn twice twice: ARC is the arch as measured, without a profile;
+// with one its faces INNER and OUTER (the measured face among them, or the
+// centre line between them) stand for it, each with its straight tails;
+// DIVISIONS a line across the profile (or the arc) at
 // each division point; FACETS the straight members between them; LEGS the
 // straight sides under the springing and the sill; ELLIPSE the true curve of
 // an elliptical head, whose ARC is the circular arcs it is bent in.
@@ -49,11 +52,13 @@ struct DrawnPolyline {
   std::vector<PlanePoint> points;
 };
 
-// A label beside a vertical line from (x, bottom) to (x, top): the text runs
-// up the page along it, wherever along the line it fits on one sheet.
+// A label beside a vertical or a level line from `from` to `to`, its text
+// running along the line (up the page, or left to right) wherever along it
+// the text fits on one sheet: left of a vertical line, under a level one.
 struct LineLabel {
   std::string text;
-  double x = 0, bottom = 0, top = 0;
+  PlanePoint from, to;
+  bool Vertical() const { return from.x == to.x; }
 };
 
 // A short label centred on a point: the number of a division point.
@@ -70,6 +75,12 @@ struct DrawingBox {
   }
 };
 
+// How the chord, the rise and the ordinates are drawn: in full, as the DXF
+// and the overview show them, or as short ticks where they meet the arch
+// and at the chord's ends, each with its value, as the full-size sheets
+// print them, so that the sheets need follow the arch alone.
+enum class GuideLines { Full, Ticks };
+
 // The part drawn once, in millimetres, every length scaled from the typed
 // unit here and nowhere else: the chord on the x axis with its midpoint at
 // the origin, y up. The DXF, the full-size sheets and their assembly map all
@@ -85,13 +96,15 @@ struct PartDrawing {
   // on the springing line of a pointed or three-centred head.
   std::vector<PlanePoint> centres;
   DrawingBox extent;
-
-  // Whether any arc, line or curve passes through the box: a sheet showing
-  // none of them is not worth printing.
-  bool Touches(const DrawingBox& box) const;
+  GuideLines guides = GuideLines::Full;
 };
 
-PartDrawing DrawPart(const ArcPart& part, const OutputFormat& format);
+// Whether some of a line or an arc lies in the box.
+bool Touches(const DrawnLine& line, const DrawingBox& box);
+bool Touches(const DrawnArc& arc, const DrawingBox& box);
+
+PartDrawing DrawPart(const ArcPart& part, const OutputFormat& format,
+                     GuideLines guides = GuideLines::Full);
 
 // The box around every arc, line and curve of a drawing.
 DrawingBox ExtentOf(const PartDrawing& drawing);

@@ -16,12 +16,14 @@ int WindowsAcross(double length, double window) {
 
 }  // namespace
 
-TileGrid LayOutTiles(double width_mm, double height_mm) {
+TileGrid LayOutTiles(double width_mm, double height_mm, double window_width, double window_height) {
   TileGrid grid;
   grid.width = width_mm;
   grid.height = height_mm;
-  grid.columns = WindowsAcross(width_mm, kTileWidthMm);
-  grid.rows = WindowsAcross(height_mm, kTileHeightMm);
+  grid.window_width = window_width;
+  grid.window_height = window_height;
+  grid.columns = WindowsAcross(width_mm, window_width);
+  grid.rows = WindowsAcross(height_mm, window_height);
   return grid;
 }
 

@@ -70,6 +70,7 @@ set(window_commands_tests_sources
   window/commands_test.cpp
   window/exact_results_test.cpp
   window/workbench_test.cpp
+  window/paper_choice_test.cpp
   window/form_design_test.cpp
   ../app/display_check.cpp)
 set(window_commands_tests_libraries segcalc_terminal_answer)
@@ -80,6 +81,7 @@ set(shop_tests_sources
   shopfloor/cutting_sheet_test.cpp
   shopfloor/part_picture_test.cpp
   shopfloor/summary_and_fit_test.cpp
+  shopfloor/sheet_plan_test.cpp
   cli/shop_cli_test.cpp
   cli/part_cli_test.cpp
   cli/shape_cli_test.cpp

@@ -50,6 +50,10 @@ PartJob WorkOut(const val& job, const NumberSeparators& separators) {
   part_job.format = {shop.unit, separators};
   PartRequest request;
   std::string error = ReadJobRequest(job, separators, request);
+  // The report's paper; a page that sends none prints on A4.
+  const Checked<SheetSetup> sheets = ReadSheetSetup(shop, OptionVoice::Page);
+  if (error.empty() && !sheets.ok()) error = sheets.error;
+  if (sheets.ok()) part_job.format.sheets = *sheets.value;
   TypedInput typed = TypedOf(job);
   if (shop.NamesShape()) {
     const std::string& radius = typed.text(Quantity::Radius);
@@ -57,9 +61,9 @@ PartJob WorkOut(const val& job, const NumberSeparators& separators) {
     part_job.given = HeadGiven(shop, typed);
     if (error.empty() && !typed.text(Quantity::Arc).empty()) error = "给定拱形时不用弧长";
     if (error.empty()) {
-      const Checked<HeadRequest> head = ReadHeadRequest(
-          shop, {typed.text(Quantity::Chord), typed.text(Quantity::Height)}, separators,
-          OptionVoice::Page);
+      const Checked<HeadRequest> head =
+          ReadHeadRequest(shop, {typed.text(Quantity::Chord), typed.text(Quantity::Height)},
+                          separators, OptionVoice::Page);
       if (!head.ok()) {
         error = head.error;
       } else if (const Checked<ArchHead> made = MakeHead(*head.value); !made.ok()) {
@@ -92,7 +96,8 @@ ShopOptions ShopFromJob(const val& job) {
     } else if (spec.text) {
       shop.*spec.text = Field(job, spec.field);
     } else if (spec.field == "unit") {
-      shop.unit = ParseLengthUnit(Field(job, "unit").value_or("mm")).value_or(LengthUnit::Millimetre);
+      shop.unit =
+          ParseLengthUnit(Field(job, "unit").value_or("mm")).value_or(LengthUnit::Millimetre);
     }
   }
   // The segment is the calculator's own: no head to name.

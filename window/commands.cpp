@@ -106,6 +106,18 @@ void ExactResults_Click(const MainForm& form, WindowServices& services) {
   services.ShowInformation("精确结果", ExactResultsText(record, form.output_format()));
 }
 
+void ChoosePaper(MainForm& form, std::size_t entry) {
+  if (entry >= std::size(kPaperEntries)) return;
+  if (const std::optional<SheetPaper> paper = ParsePaper(kPaperEntries[entry].paper)) {
+    form.paper = *paper;
+  }
+}
+
+bool PaperChosen(const MainForm& form, std::size_t entry) {
+  return entry < std::size(kPaperEntries) &&
+         form.paper.key == ParsePaper(kPaperEntries[entry].paper)->key;
+}
+
 std::filesystem::path NewReportFile(const std::filesystem::path& folder) {
   return NewNumberedFile(folder, "segcalc-report-");
 }

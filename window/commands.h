@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -93,6 +94,24 @@ inline constexpr MenuEntry kMenuEntries[] = {{"复制结果", 'C', true, CopyRes
                                              {"放样图", 'P', false, LayoutDrawing_Click},
                                              {"导出 DXF", 'S', false, ExportDxf_Click},
                                              {"工作台", 'B', false, Workbench_Click, false}};
+
+// 纸张: a submenu of the context menu after its entries, one choice of it
+// ticked, the paper 放样图 prints on; the choice lasts for the session.
+inline constexpr char kPaperMenuText[] = "纸张";
+struct PaperEntry {
+  const char* text;
+  const char* paper;  // as --paper takes it
+};
+inline constexpr PaperEntry kPaperEntries[] = {{"A4", "A4"},
+                                               {"A3", "A3"},
+                                               {"A2", "A2"},
+                                               {"A1", "A1"},
+                                               {"A0", "A0"},
+                                               // The plotter rolls of 24 and 36 inches.
+                                               {"卷筒纸 610 mm", "roll:610"},
+                                               {"卷筒纸 914 mm", "roll:914"}};
+void ChoosePaper(MainForm& form, std::size_t entry);
+bool PaperChosen(const MainForm& form, std::size_t entry);
 
 // "Ctrl+Shift+C", as the menu shows it.
 std::string ShortcutText(const MenuEntry& entry);

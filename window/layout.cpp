@@ -1,6 +1,7 @@
 #include "window/layout.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -219,17 +220,33 @@ void MainFormDialog::BuildMenuActions() {
     addAction(action);
     menu_actions_[i] = action;
   }
+  auto* papers = new QActionGroup(this);
+  for (std::size_t i = 0; i < std::size(kPaperEntries); ++i) {
+    auto* action = new QAction(QString::fromUtf8(kPaperEntries[i].text), papers);
+    action->setCheckable(true);
+    connect(action, &QAction::triggered, this, [this, i] {
+      ChoosePaper(form_, i);
+      RefreshControls();
+    });
+    paper_actions_[i] = action;
+  }
 }
 
 void MainFormDialog::contextMenuEvent(QContextMenuEvent* event) {
   QMenu menu(this);
   for (QAction* action : menu_actions_) menu.addAction(action);
+  menu.addSeparator();
+  QMenu* paper = menu.addMenu(QString::fromUtf8(kPaperMenuText));
+  for (QAction* action : paper_actions_) paper->addAction(action);
   menu.exec(event->globalPos());
 }
 
 void MainFormDialog::RefreshControls() {
   for (std::size_t i = 0; i < std::size(kMenuEntries); ++i) {
     menu_actions_[i]->setEnabled(kMenuEntries[i].AvailableFor(form_));
+  }
+  for (std::size_t i = 0; i < std::size(kPaperEntries); ++i) {
+    paper_actions_[i]->setChecked(PaperChosen(form_, i));
   }
   for (Quantity box : kQuantities) {
     QLineEdit* edit = textBox(box);

@@ -33,6 +33,8 @@ class MainFormDialog : public QDialog, public WindowServices {
   // The context menu's entries, in the order of kMenuEntries; each carries its
   // shortcut, which works while the window is active.
   QAction* menuAction(int index) const { return menu_actions_[index]; }
+  // The 纸张 submenu's choices, in the order of kPaperEntries, one ticked.
+  QAction* paperAction(int index) const { return paper_actions_[index]; }
 
   // Each brings the widgets up to date first, so that results written just
   // before a warning are in view behind it. The boxes say "确定" on any
@@ -75,6 +77,7 @@ class MainFormDialog : public QDialog, public WindowServices {
   QPushButton* command3_ = nullptr;
   QCheckBox* check1_ = nullptr;
   std::array<QAction*, std::size(kMenuEntries)> menu_actions_{};
+  std::array<QAction*, std::size(kPaperEntries)> paper_actions_{};
 };
 
 // 宋体 at a size given in pixels at 96 dpi, with Song-style CJK fallbacks.

@@ -38,9 +38,15 @@ class MainForm {
   std::string caption = "求半径";
 
   const NumberSeparators& separators() const { return separators_; }
+  // The paper 放样图's full-size sheets are printed on, as last chosen in
+  // the session.
+  SheetPaper paper;
+
   // The window's measurements carry no unit: its outputs take them as
   // millimetres.
-  OutputFormat output_format() const { return {LengthUnit::Millimetre, separators_}; }
+  OutputFormat output_format() const {
+    return {LengthUnit::Millimetre, separators_, {paper, false}};
+  }
 
   // The last compute, with what was typed for it; the menu's entries are of
   // it.

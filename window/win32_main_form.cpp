@@ -56,6 +56,10 @@ void Win32MainForm::OnCommand(int id, int code) {
     RefreshControls();
     return;
   }
+  if (id >= kFirstPaperId && id < kFirstPaperId + static_cast<int>(std::size(kPaperEntries))) {
+    ChoosePaper(form_, static_cast<std::size_t>(id - kFirstPaperId));
+    return;
+  }
   if (id >= kFirstBoxId && id < kFirstBoxId + kQuantityCount) {
     if (code == EN_CHANGE) {
       const Quantity box = kQuantities[static_cast<std::size_t>(id - kFirstBoxId)];
@@ -97,6 +101,18 @@ void Win32MainForm::ShowContextMenu(LPARAM screen_point) {
     const std::wstring text = WideFromUtf8(std::string(entry.text) + "\t" + ShortcutText(entry));
     const UINT state = entry.AvailableFor(form_) ? MF_ENABLED : MF_GRAYED;
     AppendMenuW(menu, MF_STRING | state, kFirstMenuId + i, text.c_str());
+  }
+  // Destroyed with the menu it hangs from.
+  const HMENU papers = CreatePopupMenu();
+  if (papers != nullptr) {
+    for (std::size_t i = 0; i < std::size(kPaperEntries); ++i) {
+      const UINT check = PaperChosen(form_, i) ? MF_CHECKED : MF_UNCHECKED;
+      AppendMenuW(papers, MF_STRING | check, kFirstPaperId + i,
+                  WideFromUtf8(kPaperEntries[i].text).c_str());
+    }
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(papers),
+                WideFromUtf8(kPaperMenuText).c_str());
   }
   // The chosen entry arrives as WM_COMMAND once the menu has closed.
   TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, window_,

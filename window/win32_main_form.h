@@ -90,7 +90,8 @@ inline constexpr int kCommand3Id = 103;
 inline constexpr int kCheck1Id = 104;
 inline constexpr int kFirstBoxId = 201;  // Text1 to Text5
 inline constexpr int kLabel6Id = 306;
-inline constexpr int kFirstMenuId = 401;  // the context menu's entries, in order
+inline constexpr int kFirstMenuId = 401;   // the context menu's entries, in order
+inline constexpr int kFirstPaperId = 451;  // its 纸张 submenu's choices, in order
 
 inline constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 inline constexpr DWORD kWindowExStyle = WS_EX_CONTROLPARENT;

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <map>
+#include <numbers>
 
 #include "tests/cli/in_process_cli.h"
 #include "tests/support/text_lines.h"
@@ -87,7 +88,7 @@ TEST(ShapeCli, TheBendersProgramRunsAlongTheCutBar) {
   EXPECT_NEAR(p.Value("下料长度"), p.Value("中性层弧长") + 150 + 100 + 20, 0.011);
   // The faces are the ellipse's parallels: each as long as the given face
   // less the depth times half a turn.
-  EXPECT_NEAR(p.Value("外侧拱长") - p.Value("内侧拱长"), 60 * M_PI, 0.011);
+  EXPECT_NEAR(p.Value("外侧拱长") - p.Value("内侧拱长"), 60 * std::numbers::pi, 0.011);
   EXPECT_NEAR(p.Value("外侧跨度") - p.Value("内侧跨度"), 120, 0.011);
 }
 

@@ -104,6 +104,9 @@ TEST(ShopCli, RefusesWhatCannotBeAnswered) {
       {{"--batch", "--report", "r.html"}, 2, "--batch"},
       {{"--exact=yes"}, 2, "不带值"},
       {{"--report", ""}, 2, "不能为空"},
+      {{"--paper", "B5"}, 2, "--paper 只能是"},
+      {{"--paper", "roll:100"}, 2, "卷筒纸宽"},
+      {{"--batch", "--full-lines"}, 2, "--batch"},
   };
   for (const auto& c : cases) {
     const CliRun run = Invoke(c.args);
@@ -165,6 +168,28 @@ TEST(ShopCli, WritesTheReportAndTheDrawingAndSaysWhenItCannot) {
       Invoke({"--chord", "10", "--radius", "8", "--dxf", folder / "missing/folder/a.dxf"});
   EXPECT_EQ(unwritable.status, 3);
   EXPECT_NE(unwritable.err.find("无法写入"), std::string::npos);
+}
+
+// --paper reaches the report of a segment and of a named head alike.
+TEST(ShopCli, ThePaperSizesTheReportsPages) {
+  TempFolder folder;
+  const std::string segment = folder / "segment.html", head = folder / "head.html";
+  const CliRun a =
+      Invoke({"--arc", "2491.78", "--chord", "2067.63", "--paper", "A3", "--report", segment});
+  const CliRun b = Invoke({"--shape", "semicircle", "--span", "1000", "--paper", "roll:914",
+                           "--full-lines", "--report", head});
+  EXPECT_EQ(a.status, 0) << a.err;
+  EXPECT_EQ(b.status, 0) << b.err;
+  const auto text = [](const std::string& path) {
+    std::ifstream file(PathFromUtf8(path));
+    std::stringstream all;
+    all << file.rdbuf();
+    return all.str();
+  };
+  EXPECT_NE(text(segment).find("@page { size: A3 portrait;"), std::string::npos);
+  const std::string roll = text(head);
+  EXPECT_NE(roll.find("@page { size: 914mm 297mm;"), std::string::npos);
+  EXPECT_NE(roll.find("@page strip-1 { size: 914mm "), std::string::npos);
 }
 
 TEST(ShopCli, DxfDirectoryGetsOneDrawingPerSolvedLine) {

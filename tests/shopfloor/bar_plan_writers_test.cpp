@@ -136,9 +136,12 @@ TEST(BarPlanWriters, TheFileKindComesFromTheExtension) {
   const std::filesystem::path folder = std::filesystem::temp_directory_path() / "segcalc-barplan";
   std::filesystem::create_directories(folder);
   EXPECT_TRUE(WriteBarPlanFile(folder / "plan.txt", SmallPlan(), {".", ","}));
-  std::ifstream written(folder / "plan.txt", std::ios::binary);
   std::string first;
-  std::getline(written, first);
+  {
+    // Closed before the folder goes: Windows keeps an open file's folder.
+    std::ifstream written(folder / "plan.txt", std::ios::binary);
+    std::getline(written, first);
+  }
   EXPECT_EQ(first, "方案\t1\t6000\t2\t2400.5(门框 \"A\")×2 + 1100\t90");
   EXPECT_FALSE(WriteBarPlanFile(folder / "plan.pdf", SmallPlan(), {".", ","}));
   EXPECT_FALSE(WriteBarPlanFile(folder / "missing" / "plan.txt", SmallPlan(), {".", ","}));

@@ -51,6 +51,7 @@ def check_drawing(name, path, chord, radius, major, scale):
     check(not audit.has_errors, "%s: audit found errors %s" % (name, audit.errors))
     check(doc.dxfversion == "AC1009", "%s: version %s, not R12" % (name, doc.dxfversion))
     msp = doc.modelspace()
+    check_each_curve_once(name, msp)
     arcs = msp.query("ARC")
     check(len(arcs) == 1, "%s: %d ARC entities" % (name, len(arcs)))
     check(len(msp.query("LWPOLYLINE POLYLINE")) == 0, "%s: the arc is a polyline" % name)
@@ -90,23 +91,64 @@ def check_drawing(name, path, chord, radius, major, scale):
               "%s: ordinate at x %r ends off the arc" % (name, x))
 
 
-def check_profile(path, outer, depth, pieces):
+def check_each_curve_once(name, msp):
+    """No two entities draw the same curve, whatever their layers, and on the
+    layers a CAM program cuts along no two share any stretch: a curve drawn
+    twice is cut twice."""
+    arcs = [(a.dxf.layer, a.dxf.center, a.dxf.radius, a.dxf.start_angle % 360,
+             (a.dxf.end_angle - a.dxf.start_angle) % 360) for a in msp.query("ARC")]
+    lines = [(l.dxf.layer, l.dxf.start, l.dxf.end) for l in msp.query("LINE")]
+    cut = {"ARC", "INNER", "OUTER", "LEGS"}
+
+    def same_point(p, q):
+        return p.distance(q) <= 1e-6 * max(1.0, abs(p.x), abs(p.y))
+
+    for i, (la, ca, ra, sa, wa) in enumerate(arcs):
+        for lb, cb, rb, sb, wb in arcs[i + 1:]:
+            if not (same_point(ca, cb) and close(ra, rb)):
+                continue
+            # The angle from one arc's start to the other's, each way round.
+            overlap = max(min(wa, (sb - sa) % 360 + wb) - (sb - sa) % 360,
+                          min(wb, (sa - sb) % 360 + wa) - (sa - sb) % 360)
+            check(overlap <= 1e-9, "%s: arcs on %s and %s share %r degrees"
+                  % (name, la, lb, overlap))
+    for i, (la, a1, a2) in enumerate(lines):
+        for lb, b1, b2 in lines[i + 1:]:
+            if ((same_point(a1, b1) and same_point(a2, b2)) or
+                    (same_point(a1, b2) and same_point(a2, b1))):
+                check(False, "%s: one line on %s and %s" % (name, la, lb))
+                continue
+            if la not in cut or lb not in cut:
+                continue
+            # Collinear: both ends of b on a's line; then the stretch they share.
+            length = a1.distance(a2)
+            ux, uy = (a2.x - a1.x) / length, (a2.y - a1.y) / length
+            off = [abs((p.x - a1.x) * uy - (p.y - a1.y) * ux) for p in (b1, b2)]
+            if max(off) > 1e-6 * max(1.0, length):
+                continue
+            along = sorted((p.x - a1.x) * ux + (p.y - a1.y) * uy for p in (b1, b2))
+            shared = min(length, along[1]) - max(0.0, along[0])
+            check(shared <= 1e-6, "%s: lines on %s and %s share %r mm" % (name, la, lb, shared))
+
+
+def check_profile(path, outer, depth, pieces, tails):
     doc, auditor = read(path)
     check(not auditor.has_errors, "profile: errors %s" % auditor.errors)
     msp = doc.modelspace()
+    check_each_curve_once("profile", msp)
     arcs = {a.dxf.layer: a for a in msp.query("ARC")}
-    check(set(arcs) == {"ARC", "INNER", "OUTER"}, "profile: arcs on %s" % sorted(arcs))
-    if set(arcs) != {"ARC", "INNER", "OUTER"}:
+    # The measured face is one of the profile's faces: drawn there, not on ARC too.
+    check(set(arcs) == {"INNER", "OUTER"}, "profile: arcs on %s" % sorted(arcs))
+    if set(arcs) != {"INNER", "OUTER"}:
         return
     check(close(arcs["OUTER"].dxf.radius, outer), "profile: outer %r" % arcs["OUTER"].dxf.radius)
     check(close(arcs["INNER"].dxf.radius, outer - depth),
           "profile: inner %r" % arcs["INNER"].dxf.radius)
-    centre = arcs["ARC"].dxf.center
-    for layer in ("INNER", "OUTER"):
-        check(arcs[layer].dxf.center.distance(centre) < 1e-9, "profile: %s off centre" % layer)
-        check(close(arcs[layer].dxf.start_angle, arcs["ARC"].dxf.start_angle) and
-              close(arcs[layer].dxf.end_angle, arcs["ARC"].dxf.end_angle),
-              "profile: %s spans other angles" % layer)
+    centre = arcs["OUTER"].dxf.center
+    check(arcs["INNER"].dxf.center.distance(centre) < 1e-9, "profile: INNER off centre")
+    check(close(arcs["INNER"].dxf.start_angle, arcs["OUTER"].dxf.start_angle) and
+          close(arcs["INNER"].dxf.end_angle, arcs["OUTER"].dxf.end_angle),
+          "profile: the faces span other angles")
     divisions = msp.query('LINE[layer=="DIVISIONS"]')
     check(len(divisions) == pieces + 1, "profile: %d division lines" % len(divisions))
     for line in divisions:
@@ -119,13 +161,33 @@ def check_profile(path, outer, depth, pieces):
         check(abs(a - b) < 1e-9, "profile: a division line is not radial")
     facets = msp.query('LINE[layer=="FACETS"]')
     check(len(facets) == pieces, "profile: %d facets" % len(facets))
-    span = math.radians((arcs["ARC"].dxf.end_angle - arcs["ARC"].dxf.start_angle) % 360)
+    span = math.radians((arcs["OUTER"].dxf.end_angle - arcs["OUTER"].dxf.start_angle) % 360)
     for facet in facets:
         for end in (facet.dxf.start, facet.dxf.end):
             check(close(end.distance(centre), outer), "profile: facet end off the outer face")
         chord = facet.dxf.start.distance(facet.dxf.end)
         check(close(chord, 2 * outer * math.sin(span / pieces / 2), 1e-9),
               "profile: facet of %r" % chord)
+    # The straight tails: on each face a line from each end of its arc, at a
+    # right angle to the radius there (tangent), leading away from the arch,
+    # the left one tails[0] long and the right one tails[1].
+    for layer in ("INNER", "OUTER"):
+        arc = arcs[layer]
+        ends = sorted([arc.start_point, arc.end_point], key=lambda p: p.x)
+        found = msp.query('LINE[layer=="%s"]' % layer)
+        check(len(found) == 2, "profile: %d tails on %s" % (len(found), layer))
+        for line in found:
+            start, end = line.dxf.start, line.dxf.end
+            side = 0 if start.x < 0 else 1
+            check(start.distance(ends[side]) < 1e-6, "profile: %s tail starts at %r" % (layer, start))
+            check(close(start.distance(end), tails[side]), "profile: %s tail of %r"
+                  % (layer, start.distance(end)))
+            radial = (start.x - centre.x, start.y - centre.y)
+            along = (end.x - start.x, end.y - start.y)
+            check(abs(radial[0] * along[0] + radial[1] * along[1]) <=
+                  1e-9 * math.hypot(*radial) * math.hypot(*along),
+                  "profile: %s tail not tangent" % layer)
+            check(abs(end.x) > abs(start.x), "profile: %s tail runs into the arch" % layer)
     for layer in ("INNER", "OUTER", "DIVISIONS", "FACETS"):
         check(doc.layers.has_entry(layer), "profile: layer %s not in the layer table" % layer)
 
@@ -145,6 +207,7 @@ def check_heads(cli, work, env):
         check(run.returncode == 0, "%s: exit %d %s" % (name, run.returncode, run.stderr))
         doc, auditor = read(path)
         check(not auditor.has_errors and not doc.audit().has_errors, "%s: DXF errors" % name)
+        check_each_curve_once(name, doc.modelspace())
         return doc.modelspace()
 
     def chain(name, msp, layer, span, rise, smooth):
@@ -174,10 +237,12 @@ def check_heads(cli, work, env):
     for arc in arcs:
         check(close(arc.dxf.radius, radius) and abs(arc.dxf.center.y) < 1e-9,
               "pointed: arc of %r about %r" % (arc.dxf.radius, arc.dxf.center))
-    # A basket handle and its 50 mm profile, measured inside.
+    # A basket handle and its 50 mm profile, measured inside: the measured
+    # face is the inner one, drawn there alone.
     msp = draw("three_centred", ["--shape", "three-centred", "--span", "2400", "--rise", "700",
                                  "--profile", "50", "--face", "inner"])
-    given = chain("three_centred", msp, "ARC", 2400, 700, smooth=True)
+    check(len(msp.query('ARC[layer=="ARC"]')) == 0, "three_centred: the face drawn on ARC too")
+    given = chain("three_centred", msp, "INNER", 2400, 700, smooth=True)
     check(len(given) == 3, "three_centred: %d arcs" % len(given))
     for layer, offset in (("INNER", 0), ("OUTER", 50)):
         face = sorted(msp.query('ARC[layer=="%s"]' % layer), key=lambda a: a.dxf.center.x)
@@ -187,6 +252,16 @@ def check_heads(cli, work, env):
             check(f.dxf.center.distance(g.dxf.center) < 1e-9 and
                   close(f.dxf.radius - g.dxf.radius, offset, 1e-9),
                   "three_centred: %s arc about %r of %r" % (layer, f.dxf.center, f.dxf.radius))
+    # A half-round frame on legs, measured inside, its tails running down the
+    # legs: where the inner face's tail lies along a leg the leg's line is
+    # it, and only what reaches below the foot is drawn.
+    msp = draw("semicircle_legs", ["--shape", "semicircle", "--span", "1200", "--legs", "400",
+                                   "--profile", "70", "--face", "inner", "--tails", "500,100"])
+    tails = {(line.dxf.layer, round(line.dxf.start.x), round(line.dxf.start.y),
+              round(line.dxf.end.x), round(line.dxf.end.y))
+             for line in msp.query('LINE[layer=="INNER" | layer=="OUTER"]')}
+    check(tails == {("INNER", -600, -400, -600, -500), ("OUTER", -670, 0, -670, -500),
+                    ("OUTER", 670, 0, 670, -100)}, "semicircle_legs: tails %s" % sorted(tails))
     # An ellipse: its bending arcs, and its true curve within 0.01 mm.
     msp = draw("ellipse", ["--shape", "ellipse", "--span", "2000", "--rise", "600"])
     chain("ellipse", msp, "ARC", 2000, 600, smooth=True)
@@ -237,10 +312,11 @@ def main():
         # across the profile along the radius, the facets join the points.
         path = os.path.join(work, "profile.dxf")
         run = subprocess.run([cli, "--chord", "1200", "--height", "300", "--profile", "70",
-                              "--face", "outer", "--pieces", "4", "--dxf", path],
-                             capture_output=True, text=True, env=env)
+                              "--face", "outer", "--pieces", "4", "--tails", "150,100", "--dxf",
+                              path], capture_output=True, text=True, env=env)
         check(run.returncode == 0, "profile: exit %d %s" % (run.returncode, run.stderr))
-        check_profile(path, outer=(600 ** 2 + 300 ** 2) / 600, depth=70, pieces=4)
+        check_profile(path, outer=(600 ** 2 + 300 ** 2) / 600, depth=70, pieces=4,
+                      tails=(150, 100))
 
         check_heads(cli, work, env)
 

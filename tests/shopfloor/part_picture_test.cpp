@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <cmath>
 #include <functional>
 #include <map>
@@ -219,7 +221,13 @@ TEST(Picture, DrawsThePartToScaleWithItsFacesTailsNumbersAndStations) {
     view >> left >> top >> width >> height;
     EXPECT_EQ(width, box.width);
     EXPECT_LE(height, box.height);
-    const PathArc arc = ArcOf(OnLayer(svg, "ARC").at(0));
+    // The measured face, outside, stands for the arch: no arc on ARC too.
+    EXPECT_TRUE(OnLayer(svg, "ARC").empty());
+    const std::vector<Attributes> outer = OnLayer(svg, "OUTER");
+    const auto drawn = std::find_if(outer.begin(), outer.end(),
+                                    [](const Attributes& e) { return e.at("tag") == "path"; });
+    ASSERT_NE(drawn, outer.end());
+    const PathArc arc = ArcOf(*drawn);
     EXPECT_NEAR(arc.r, 750 * scale, 1e-3);
     EXPECT_NEAR(arc.x1, x0 - 600 * scale, 1e-3);
     EXPECT_NEAR(arc.x2, x0 + 600 * scale, 1e-3);

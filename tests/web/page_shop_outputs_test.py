@@ -5,7 +5,8 @@ from the page and the DXF downloaded from it.
     page_shop_outputs_test.py PAGE SITE_DIR TESTS_DIR
 
 The report is measured as tests/shopfloor/report_print_test.py measures
-segcalc-cli's (every page A4, one sheet per window, the check bar 100 mm)
+segcalc-cli's (every page of the paper chosen, one sheet per window the arc
+passes through, the check bar 100 mm)
 and the drawing read back as tests/shopfloor/dxf_readback_test.py reads
 segcalc-cli's, with their own functions. A headless browser has no print
 dialog: the test records the page's print() on the report's window and
@@ -36,12 +37,15 @@ window.open = function (...args) {
 };"""
 
 # name, typed quantities, ticked, unit; chord, height, radius in the unit (None:
-# read from the page), major, mm per unit
+# read from the page), major, mm per unit; the paper chosen under 纸张
 REPORTS = [
-    ("startup", {"arc": "2491.78", "chord": "2067.63"}, True, "mm", None, None, None, False, 1.0),
+    ("startup", {"arc": "2491.78", "chord": "2067.63"}, True, "mm", None, None, None, False, 1.0,
+     "A4"),
     ("major_in_cm", {"chord": "50", "radius": "40"}, False, "cm",
-     50.0, 40.0 + math.sqrt(40.0 ** 2 - 25.0 ** 2), 40.0, True, 10.0),
-    ("one_sheet", {"chord": "100", "height": "20"}, True, "mm", 100.0, 20.0, 72.5, False, 1.0),
+     50.0, 40.0 + math.sqrt(40.0 ** 2 - 25.0 ** 2), 40.0, True, 10.0, "A4"),
+    ("on_a3", {"chord": "600", "height": "200"}, True, "mm", 600.0, 200.0, 325.0, False, 1.0, "A3"),
+    ("one_sheet", {"chord": "100", "height": "20"}, True, "mm", 100.0, 20.0, 72.5, False, 1.0,
+     "A4"),
 ]
 # name, typed quantities, ticked, unit; chord, radius, major, mm per unit
 DRAWINGS = [
@@ -51,14 +55,19 @@ DRAWINGS = [
 ]
 
 
-def fill(driver, kind, typed, ticked, unit):
+def choose(driver, element_id, value):
+    driver.execute_script("const u = document.getElementById(arguments[0]); u.value = arguments[1];"
+                          "u.dispatchEvent(new Event('change', {bubbles: true}));", element_id, value)
+
+
+def fill(driver, kind, typed, ticked, unit, paper="A4"):
     for name, element_id in FIELDS.items():
         browser.type_into(driver, kind, element_id, typed.get(name, ""))
     tick = driver.find_element("id", "exact-minor")
     if tick.is_selected() != ticked:
         browser.press(driver, kind, tick)
-    driver.execute_script("const u = document.getElementById('exact-unit'); u.value = arguments[0];"
-                          "u.dispatchEvent(new Event('change', {bubbles: true}));", unit)
+    choose(driver, "exact-unit", unit)
+    choose(driver, "exact-paper", paper)
     browser.press(driver, kind, driver.find_element("id", "exact-go"))
 
 
@@ -84,9 +93,9 @@ def check_ordinates(checks, driver, kind):
 
 
 def check_reports(checks, driver, kind, work, report_print):
-    for name, typed, ticked, unit, chord, height, radius, major, scale in REPORTS:
+    for name, typed, ticked, unit, chord, height, radius, major, scale, paper in REPORTS:
         what = "%s %s" % (kind, name)
-        fill(driver, kind, typed, ticked, unit)
+        fill(driver, kind, typed, ticked, unit, paper)
         if chord is None:
             values = exact_values(driver)
             chord, height, radius = (float(values[k]) for k in ("chord", "height", "radius"))
@@ -108,12 +117,14 @@ def check_reports(checks, driver, kind, work, report_print):
             f.write(base64.b64decode(pdf_data["data"]))
         sizes = report_print.page_sizes(pdf)
         checks.check(len(sizes) > 0, what + ": no pages")
+        size = [v * report_print.PT_PER_MM for v in report_print.PAPERS[paper]]
         for number, (w, h) in enumerate(sizes, 1):
-            checks.check(abs(w - report_print.A4_PT[0]) < 1.5 and abs(h - report_print.A4_PT[1]) < 1.5,
-                         "%s: page %d is %.2f x %.2f pt, not A4" % (what, number, w, h))
+            checks.check(abs(w - size[0]) < 1.5 and abs(h - size[1]) < 1.5,
+                         "%s: page %d is %.2f x %.2f pt, not %s" % (what, number, w, h, paper))
         step = float(driver.find_element("id", "ordinates-step").text)
         expected, _ = report_print.expected_sheets(chord * scale, height * scale, radius * scale,
-                                                   major, step * scale)
+                                                   major, step * scale,
+                                                   window=report_print.window_of(paper))
         labels = []
         sheet_pages = []
         for number, text in enumerate(report_print.page_texts(pdf, len(sizes)), 1):
@@ -176,7 +187,8 @@ def check_part(checks, driver, kind, downloads, dxf_readback):
     done = browser.wait_for(lambda: downloaded(downloads), 20)
     if checks.check(done, kind + ": no frame drawing downloaded"):
         dxf_readback.failures.clear()
-        dxf_readback.check_profile(os.path.join(downloads, done[0]), outer=750, depth=70, pieces=4)
+        dxf_readback.check_profile(os.path.join(downloads, done[0]), outer=750, depth=70, pieces=4,
+                                   tails=(150, 150))
         for failure in dxf_readback.failures:
             checks.check(False, "%s %s" % (kind, failure))
     # The part's fields are left empty for the checks that follow.
@@ -241,7 +253,7 @@ def run():
                 browser.check_nothing_left(checks, driver, url, kind)
             finally:
                 driver.quit()
-    return checks.exit_code("the page's report prints on A4 at 1:1 and its drawings read back")
+    return checks.exit_code("the page's report prints on its paper at 1:1 and its drawings read back")
 
 
 if __name__ == "__main__":

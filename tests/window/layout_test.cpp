@@ -128,6 +128,7 @@ MenuSeen RightClickMenu(QWidget* widget, const QString& pick = {}) {
     opened = true;
     QAction* picked = nullptr;
     for (QAction* action : menu->actions()) {
+      if (action->isSeparator()) continue;
       seen.texts << action->text() + "\t" + action->shortcut().toString();
       seen.enabled << action->isEnabled();
       if (action->text() == pick) picked = action;
@@ -408,15 +409,16 @@ class LayoutTest : public QObject {
     Window w;
     BoxAnswerer answerer;
     QVERIFY(QTest::qWaitForWindowActive(w.dialog.get()));
-    const QStringList entries{QStringLiteral("复制结果\tCtrl+Shift+C"),
-                              QStringLiteral("精确结果\tCtrl+R"), QStringLiteral("放样图\tCtrl+P"),
-                              QStringLiteral("导出 DXF\tCtrl+S"), QStringLiteral("工作台\tCtrl+B")};
+    const QStringList entries{
+        QStringLiteral("复制结果\tCtrl+Shift+C"), QStringLiteral("精确结果\tCtrl+R"),
+        QStringLiteral("放样图\tCtrl+P"),         QStringLiteral("导出 DXF\tCtrl+S"),
+        QStringLiteral("工作台\tCtrl+B"),         QStringLiteral("纸张\t")};
     for (QWidget* where :
          {static_cast<QWidget*>(w.dialog.get()), static_cast<QWidget*>(w.box(Quantity::Radius)),
           static_cast<QWidget*>(w.dialog->command3())}) {
       const MenuSeen before = RightClickMenu(where);
       QCOMPARE(before.texts, entries);
-      QCOMPARE(before.enabled, QList<bool>({false, false, false, false, true}));
+      QCOMPARE(before.enabled, QList<bool>({false, false, false, false, true, true}));
     }
     QGuiApplication::clipboard()->setText(QStringLiteral("untouched"));
     QTest::keyClick(w.dialog->windowHandle(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
@@ -426,7 +428,7 @@ class LayoutTest : public QObject {
     const QString expected =
         QStringLiteral("弧长\t弦长\t弦高\t半径\t夹角\n2491.78\t2067.63\t591.83\t1200\t119.03\n");
     const MenuSeen after = RightClickMenu(w.box(Quantity::Arc), QStringLiteral("复制结果"));
-    QCOMPARE(after.enabled, QList<bool>({true, true, true, true, true}));
+    QCOMPARE(after.enabled, QList<bool>({true, true, true, true, true, true}));
     QCOMPARE(QGuiApplication::clipboard()->text(), expected);
 
     QGuiApplication::clipboard()->setText(QStringLiteral("untouched"));
@@ -443,8 +445,21 @@ class LayoutTest : public QObject {
     QCOMPARE(answerer.seen.size(), std::size_t{1});
     QVERIFY(w.activateAgain());
     QCOMPARE(RightClickMenu(w.dialog->command1()).enabled,
-             QList<bool>({false, false, false, false, true}));
+             QList<bool>({false, false, false, false, true, true}));
     QCOMPARE(w.box(Quantity::Radius)->text(), QStringLiteral("1200"));
+  }
+
+  // The 纸张 submenu's choices reach the form, one of them ticked.
+  void paperSubmenu() {
+    Window w;
+    QCOMPARE(w.form.paper.key, std::string("A4"));
+    QVERIFY(w.dialog->paperAction(0)->isChecked());
+    w.dialog->paperAction(4)->trigger();
+    QCOMPARE(w.form.paper.key, std::string("A0"));
+    for (int i = 0; i < static_cast<int>(std::size(kPaperEntries)); ++i) {
+      QCOMPARE(w.dialog->paperAction(i)->isChecked(), i == 4);
+      QCOMPARE(w.dialog->paperAction(i)->text(), QString::fromUtf8(kPaperEntries[i].text));
+    }
   }
 
   // 工作台 before any compute: its shortcut from inside a measurement box,

@@ -210,11 +210,11 @@ opened() {
   grep -q 'id="segcalc-job"' "$copy" && grep -q '"ca":"2491.78","cc":"2067.63"' "$copy" ||
     fail "$file does not carry the window's boxes"
 }
-workbench_by_menu() {  # right click on the instruction line, then the last entry
+workbench_by_menu() {  # right click on the instruction line, then the last entry before 纸张
   xdotool mousemove --window "$window" 120 100 click 3
   sleep 0.5
   menu_open || fail "a right click opened no menu"
-  xdotool key --delay 100 End Return
+  xdotool key --delay 100 End Up Return
   sleep 0.5
   if menu_open; then
     xdotool key Escape
@@ -456,7 +456,13 @@ expect text3 591.83
 xdotool mousemove --window "$window" 120 100
 red_pixels 3 none
 
-step="放样图 without a browser"
+step="放样图 on the paper chosen, without a browser"
+# 纸张, the menu's last entry, a submenu: its last choice, the 914 mm roll.
+xdotool mousemove --window "$window" 120 100 click 3
+sleep 0.5
+menu_open || fail "a right click opened no menu"
+xdotool key --delay 100 End Right End Return
+sleep 0.5
 # .html opens with a program that is not there: ShellExecute fails, and the
 # warning names the report written.
 "$WINE" reg add 'HKCR\segcalc.test.page\shell\open\command' /ve \
@@ -467,6 +473,9 @@ case $box in
   *text=无法打开浏览器,放样图已写入\ *\\segcalc-report-*.html*) ;;
   *) fail "the box shows [$box]" ;;
 esac
+report=$(printf '%s\n' "$box" | sed -n 's/.*放样图已写入 \(.*segcalc-report-[0-9]*\.html\).*/\1/p')
+copy=$("$WINE" winepath -u "$report" 2>/dev/null | tr -d '\r')
+grep -q '@page { size: 914mm 297mm;' "$copy" || fail "the report $report is not on the roll chosen"
 close_box
 
 step="Esc ends"
