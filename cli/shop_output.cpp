@@ -111,7 +111,8 @@ void BatchPartColumns::Append(long number, const ArcPart* part, BatchLineOutput&
   // At the saw: the cut length of a bent profile, else the arch's own length,
   // as the sheet shows it.
   if (part && part->profile) {
-    if (part->profile->ok()) output.cut_length = format.ShownLength(part->profile->value->cut_length);
+    if (part->profile->ok())
+      output.cut_length = format.ShownLength(part->profile->value->cut_length);
   } else if (part) {
     output.cut_length = format.ShownLength(part->arch().Length());
   }

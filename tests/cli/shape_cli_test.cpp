@@ -124,7 +124,8 @@ TEST(ShapeCli, RefusesWithAReason) {
       {{"--shape", "pointed", "--span", "1000", "--rise", "NaN"}, 2, "--rise"},
       {{"--shape", "semicircle", "--span", "-1"}, 1, "跨度"},
       {{"--shape", "pointed", "--span", "1000", "--rise", "300"}, 1, "尖拱"},
-      {{"--shape", "ellipse", "--span", "1000", "--rise", "300", "--bend-arcs", "1000000000"}, 2,
+      {{"--shape", "ellipse", "--span", "1000", "--rise", "300", "--bend-arcs", "1000000000"},
+       2,
        "--bend-arcs"},
       {{"--shape", "ogee", "--span", "1000"}, 2, "--shape"},
       {{"--shape", "pointed", "--arc", "1000", "--span", "1000", "--rise", "900"}, 2, "--arc"},
@@ -133,7 +134,8 @@ TEST(ShapeCli, RefusesWithAReason) {
       {{"--shape", "semicircle", "--span", "1000", "--quarter", "up"}, 2, "--quarter"},
       {{"--shape", "three-centred", "--span", "2000", "--rise", "500", "--small-radius", "60",
         "--profile", "80", "--face", "outer"},
-       1, "无法成形"},
+       1,
+       "无法成形"},
   };
   for (const auto& c : cases) {
     const CliRun run = Invoke(c.args);
@@ -151,7 +153,8 @@ TEST(ShapeCli, TakesTheChineseWords) {
                                  "outer", "--stations", "divide:4"});
   ASSERT_EQ(chinese.status, 0) << chinese.err;
   EXPECT_EQ(chinese.out, english.out);
-  const CliRun middle = Invoke({"--chord", "1200", "--height", "300", "--stations", "从中点按间距:200"});
+  const CliRun middle =
+      Invoke({"--chord", "1200", "--height", "300", "--stations", "从中点按间距:200"});
   ASSERT_EQ(middle.status, 0) << middle.err;
   EXPECT_EQ(Parse(middle.out).rows.at("放样").size(), 7u);
 }
