@@ -15,28 +15,6 @@ constexpr double kNumberSize = 2.8;  // a division's number
 constexpr double kStationMark = 0.9;
 constexpr double kCentreMark = 0.8;
 
-std::string Style(DrawingLayer layer) {
-  return std::string(LayerStyle(layer)) + " data-layer=\"" + LayerName(layer) + "\"";
-}
-
-// The drawing's lines, then its curves and arcs over them, as DrawingSvg
-// draws them, each named by its layer.
-std::string Shapes(const PartDrawing& drawing, const SvgFrame& frame) {
-  std::string svg;
-  for (const DrawnLine& line : drawing.lines) {
-    svg += SvgLine(frame, line.x1, line.y1, line.x2, line.y2, Style(line.layer));
-  }
-  for (const PlanePoint& centre : drawing.centres) {
-    svg += "<circle fill=\"#000\" cx=\"" + SvgNumber(frame.X(centre.x)) + "\" cy=\"" +
-           SvgNumber(frame.Y(centre.y)) + "\" r=\"" + SvgNumber(kCentreMark) + "\"/>\n";
-  }
-  for (const DrawnPolyline& polyline : drawing.polylines) {
-    svg += SvgPolyline(polyline, frame, Style(polyline.layer));
-  }
-  for (const DrawnArc& arc : drawing.arcs) svg += SvgArc(arc, frame, Style(arc.layer));
-  return svg;
-}
-
 // Each division's number a little beyond the outer end of its line, in the
 // line's direction; the numbers are made in the order of the division lines.
 // Where they would crowd, only every so many are written.
@@ -184,7 +162,7 @@ std::string PictureSvg(const PartDrawing& drawing, const PictureWords& words,
   const SvgFrame& frame = fit.frame;
   const double box_height = fit.height;
   std::string svg = PictureStart(css_class, width, fit);
-  svg += "<g stroke-linecap=\"round\">\n" + Shapes(drawing, frame) + "</g>\n";
+  svg += "<g stroke-linecap=\"round\">\n" + DrawingSvg(drawing, frame, kCentreMark) + "</g>\n";
   svg += Stations(stations, frame);
   svg += Numbers(drawing, frame);
 

@@ -91,18 +91,23 @@ const char* LayerStyle(DrawingLayer layer) {
 }
 
 std::string DrawingSvg(const PartDrawing& drawing, const SvgFrame& frame, double mark_radius) {
+  // Each shape named by its layer, as the DXF names it: a test or a reader
+  // of the picture finds the faces, the divisions, ... by it.
+  const auto style = [](DrawingLayer layer) {
+    return std::string(LayerStyle(layer)) + " data-layer=\"" + LayerName(layer) + "\"";
+  };
   std::string svg;
   for (const DrawnLine& line : drawing.lines) {
-    svg += SvgLine(frame, line.x1, line.y1, line.x2, line.y2, LayerStyle(line.layer));
+    svg += SvgLine(frame, line.x1, line.y1, line.x2, line.y2, style(line.layer));
   }
   for (const PlanePoint& centre : drawing.centres) {
     svg += "<circle fill=\"#000\" cx=\"" + SvgNumber(frame.X(centre.x)) + "\" cy=\"" +
            SvgNumber(frame.Y(centre.y)) + "\" r=\"" + SvgNumber(mark_radius) + "\"/>\n";
   }
   for (const DrawnPolyline& polyline : drawing.polylines) {
-    svg += SvgPolyline(polyline, frame, LayerStyle(polyline.layer));
+    svg += SvgPolyline(polyline, frame, style(polyline.layer));
   }
-  for (const DrawnArc& arc : drawing.arcs) svg += SvgArc(arc, frame, LayerStyle(arc.layer));
+  for (const DrawnArc& arc : drawing.arcs) svg += SvgArc(arc, frame, style(arc.layer));
   return svg;
 }
 

@@ -84,7 +84,8 @@ def check_exact(checks, driver, kind, url):
     choose(driver, "exact-stations-by", "从左端按间距")
     browser.type_into(driver, kind, "exact-stations-value", "250")
     browser.press(driver, kind, driver.find_element("id", "exact-go"))
-    shown = picture(driver, "exact-picture")
+    # Measured outside: the outer face stands for the arch, drawn once.
+    shown = picture(driver, "exact-picture", "OUTER")
     check_arc(checks, shown, 750, 1200, kind + " frame")
     if shown:
         inner = picture(driver, "exact-picture", "INNER")
@@ -113,16 +114,16 @@ def check_exact(checks, driver, kind, url):
         driver.set_window_size(640, 900)
         # Drawn for its width, its text stays the page's small text: the
         # same px to the picture's unit, not the old picture shrunk.
-        redrawn = browser.wait_for(lambda: abs((picture(driver, "exact-picture") or {}).get("px", 0) - wide)
+        redrawn = browser.wait_for(lambda: abs((picture(driver, "exact-picture", "OUTER") or {}).get("px", 0) - wide)
                                    < 0.01, 5)
         checks.check(redrawn, kind + ": not drawn again for a narrower window")
-        check_arc(checks, picture(driver, "exact-picture"), 750, 1200, kind + " narrowed")
+        check_arc(checks, picture(driver, "exact-picture", "OUTER"), 750, 1200, kind + " narrowed")
         driver.set_window_size(*browser.DESKTOP)
 
     # As it is typed: no button, the picture follows.
     browser.type_into(driver, kind, "exact-chord", "1000")
     browser.wait_for(lambda: "566.67" in driver.find_element("id", "exact-radius-value").text, 5)
-    check_arc(checks, picture(driver, "exact-picture"), (500 ** 2 + 300 ** 2) / 600, 1000,
+    check_arc(checks, picture(driver, "exact-picture", "OUTER"), (500 ** 2 + 300 ** 2) / 600, 1000,
               kind + " chord typed as 1000")
 
 

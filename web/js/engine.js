@@ -107,6 +107,20 @@ SC.downloadCsv = (name, text) => {
   SC.download(name, [text.startsWith("\ufeff") ? text : "\ufeff" + text], "text/csv;charset=utf-8");
 };
 
+// fn wrapped to run at most once a frame however often it is asked for, as
+// typing asks: the part computed and drawn again once per frame.
+SC.oncePerFrame = (fn) => {
+  let pending = false;
+  return () => {
+    if (pending) return;
+    pending = true;
+    requestAnimationFrame(() => {
+      pending = false;
+      fn();
+    });
+  };
+};
+
 // The measurement boxes select their whole text when entered, as the
 // window's do, so that typing replaces the value.
 SC.selectOnFocus = (input) => {

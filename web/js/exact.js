@@ -135,15 +135,7 @@ SC.exact = (() => {
   }
 
   // Typing computes and draws again, once a frame however fast the keys.
-  let pending = false;
-  function computeSoon() {
-    if (pending) return;
-    pending = true;
-    requestAnimationFrame(() => {
-      pending = false;
-      compute(false);
-    });
-  }
+  const computeSoon = SC.oncePerFrame(() => compute(false));
 
   function printReport() {
     if (!last) return;

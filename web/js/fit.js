@@ -54,15 +54,7 @@ SC.fit = (() => {
     if (last) SC.picture.show(picture, engine.fit(...last, ...SC.picture.box(picture)).picture);
   }
 
-  let pending = false;
-  function computeSoon() {
-    if (pending) return;
-    pending = true;
-    requestAnimationFrame(() => {
-      pending = false;
-      compute(false);
-    });
-  }
+  const computeSoon = SC.oncePerFrame(() => compute(false));
 
   function restore(params) {
     if (SC.state.restore(params, "f")) compute();
