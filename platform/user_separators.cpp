@@ -27,8 +27,8 @@ NumberSeparators SeparatorsOfLocale(const std::string& name) {
 }
 
 NumberSeparators UserSeparators() {
-  return SeparatorsOfLocale(NumericLocaleName(std::getenv("LC_ALL"), std::getenv("LC_NUMERIC"),
-                                              std::getenv("LANG")));
+  return SeparatorsOfLocale(
+      NumericLocaleName(std::getenv("LC_ALL"), std::getenv("LC_NUMERIC"), std::getenv("LANG")));
 }
 
 }  // namespace segcalc
