@@ -61,6 +61,11 @@ std::string CountProblem(const NumberReading& reading, long long least, long lon
   return {};
 }
 
+// A piece or a bar has a finite length above nothing.
+bool IsLength(const NumberReading& length) {
+  return length.ok() && std::isfinite(length.value) && length.value > 0;
+}
+
 // Calls `row` with each row's fields and line number; a header first row is
 // skipped. Stops at the first refusal `row` gives.
 template <typename Row>
@@ -96,9 +101,7 @@ Checked<std::vector<PieceLine>> ReadPieceList(std::string_view text,
           return LineName(line) + "应为以制表符分隔的长度、数量和(可省略的)标记";
         }
         const NumberReading length = ReadField(fields[0], separators);
-        if (!length.ok() || !std::isfinite(length.value) || length.value <= 0) {
-          return LineName(line) + "的长度应为大于 0 的数";
-        }
+        if (!IsLength(length)) return LineName(line) + "的长度应为大于 0 的数";
         const NumberReading quantity = ReadField(fields[1], separators);
         if (std::string why = CountProblem(quantity, 1, kMaxPieces - total, "数量"); !why.empty()) {
           if (quantity.ok() && quantity.value >= 1 && total > 0 &&
@@ -126,9 +129,7 @@ Checked<std::vector<RackLine>> ReadRackList(std::string_view text,
       EachRow(text, [&](const std::vector<std::string_view>& fields, std::size_t line) {
         if (fields.size() != 2) return LineName(line) + "应为以制表符分隔的长度和根数";
         const NumberReading length = ReadField(fields[0], separators);
-        if (!length.ok() || !std::isfinite(length.value) || length.value <= 0) {
-          return LineName(line) + "的长度应为大于 0 的数";
-        }
+        if (!IsLength(length)) return LineName(line) + "的长度应为大于 0 的数";
         const NumberReading count = ReadField(fields[1], separators);
         if (std::string why = CountProblem(count, 0, kMaxRackBars - total, "根数"); !why.empty()) {
           return LineName(line) + why;

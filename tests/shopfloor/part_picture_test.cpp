@@ -20,6 +20,7 @@
 #include "shopfloor/part_picture.h"
 #include "shopfloor/part_sections.h"
 #include "shopfloor/part_summary.h"
+#include "tests/support/head_of.h"
 
 namespace segcalc {
 namespace {
@@ -82,18 +83,7 @@ ArcPart FramePart(double pieces = 4) {
   return MakePart(Frame(), request);
 }
 
-// A head by its shape and sizes, the rest as HeadRequest leaves it.
-HeadRequest HeadOf(ArchShape shape, double span, std::optional<double> rise,
-                   std::optional<double> radius = std::nullopt,
-                   std::optional<std::size_t> arcs = std::nullopt) {
-  HeadRequest head;
-  head.shape = shape;
-  head.span = span;
-  head.rise = rise;
-  head.radius = radius;
-  head.bend_arcs = arcs;
-  return head;
-}
+using testing_heads::HeadOf;
 
 ArcPart Head(HeadRequest head, std::optional<ProfileRequest> profile,
              std::optional<double> pieces = std::nullopt) {

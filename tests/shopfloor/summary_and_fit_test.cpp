@@ -13,6 +13,7 @@
 #include "shopfloor/fit_picture.h"
 #include "shopfloor/part_sections.h"
 #include "shopfloor/part_summary.h"
+#include "tests/support/head_of.h"
 
 namespace segcalc {
 namespace {
@@ -43,18 +44,7 @@ ArcPart Frame(std::optional<ProfileRequest> profile, std::optional<double> piece
   return MakePart(SolveExact(Quantity::Chord, 1200, Quantity::Height, 300).segments[0], request);
 }
 
-// A head by its shape and sizes, the rest as HeadRequest leaves it.
-HeadRequest HeadOf(ArchShape shape, double span, std::optional<double> rise,
-                   std::optional<double> radius = std::nullopt,
-                   std::optional<std::size_t> arcs = std::nullopt) {
-  HeadRequest head;
-  head.shape = shape;
-  head.span = span;
-  head.rise = rise;
-  head.radius = radius;
-  head.bend_arcs = arcs;
-  return head;
-}
+using testing_heads::HeadOf;
 
 ArcPart Named(const HeadRequest& head, std::optional<ProfileRequest> profile,
               std::optional<double> pieces) {
