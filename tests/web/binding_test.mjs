@@ -300,9 +300,12 @@ test("the calculator's segment and the part of a job, drawn", () => {
   assert.deepEqual(sectionsOf(result).tables["放样"], sectionsOf(english).tables["放样"]);
   assert.equal(sectionsOf(result).tables["放样"].length, 6);
   const part = engine.exactPicture(frame, 90, 70);
-  for (const layer of ["ARC", "INNER", "OUTER", "DIVISIONS", "NUMBERS", "STATIONS"]) {
+  for (const layer of ["INNER", "OUTER", "DIVISIONS", "NUMBERS", "STATIONS"]) {
     assert.match(part, new RegExp('data-layer="' + layer + '"'), layer);
   }
+  // The profile's faces stand for the arch, which is not drawn again.
+  assert.doesNotMatch(part, /data-layer="ARC"/);
+  assert.match(engine.exactPicture({ ...frame, profile: "", face: "", tails: "", trim: "" }, 90, 70), /data-layer="ARC"/);
   const refused = { ...frame, boxes: ["", "2000", "", "800", ""] };
   assert.match(engine.exactCircle(refused).error, /^无精确解/);
   assert.deepEqual(engine.exactCircle(refused).summary, []);
