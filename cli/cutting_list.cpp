@@ -96,7 +96,9 @@ std::vector<std::string> SplitListFields(std::string_view line, const ListLayout
     } else if (c == layout.separator && !quoted) {
       fields.emplace_back();
     } else {
-      fields.back() += c;
+      // A tab inside a CSV cell would split the tab-separated output's
+      // columns: it is read as the blank it looks like.
+      fields.back() += c == '\t' ? ' ' : c;
     }
   }
   return fields;

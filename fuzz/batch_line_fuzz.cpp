@@ -20,16 +20,24 @@ std::size_t CountTabs(std::string_view text) {
   return tabs;
 }
 
-// Whether a check field ticks the box: it names the value 1 (blanks around
-// it, an optional plus sign and leading zeros aside, it is the digit 1), or it
-// is empty or blank, as a spreadsheet exports an omitted check.
+// Whether a check field ticks the box: 1 or nothing ticks it, 0 clears it
+// (blanks around it, and a digit written full width, aside); a line whose
+// check field is anything else is refused before it gets here.
 bool TicksTheBox(std::string_view field) {
-  while (!field.empty() && field.front() == ' ') field.remove_prefix(1);
-  while (!field.empty() && field.back() == ' ') field.remove_suffix(1);
-  if (field.empty()) return true;
-  if (!field.empty() && field.front() == '+') field.remove_prefix(1);
-  while (field.size() > 1 && field.front() == '0') field.remove_prefix(1);
-  return field == "1";
+  std::string plain;
+  while (!field.empty()) {
+    if (field.starts_with("\xE3\x80\x80")) {  // an ideographic space
+      field.remove_prefix(3);
+    } else if (field.starts_with("\xEF\xBC\x90") || field.starts_with("\xEF\xBC\x91")) {
+      plain += field[2] == '\x90' ? '0' : '1';  // a full-width 0 or 1
+      field.remove_prefix(3);
+    } else {
+      if (field.front() != ' ') plain += field.front();
+      field.remove_prefix(1);
+    }
+  }
+  FUZZ_CHECK(plain.empty() || plain == "0" || plain == "1");
+  return plain != "0";
 }
 
 void CheckLine(std::string_view text) {
@@ -42,7 +50,8 @@ void CheckLine(std::string_view text) {
     FUZZ_CHECK(!parsed.error.empty());
     return;
   }
-  FUZZ_CHECK(tabs == 2 || tabs == 3);
+  // Arc, chord, height, then the check and the quantity, each optional.
+  FUZZ_CHECK(tabs >= 2 && tabs <= 4);
   const TypedInput& line = *parsed.line;
   const std::string joined = line.text(Quantity::Arc) + '\t' + line.text(Quantity::Chord) + '\t' +
                              line.text(Quantity::Height);
@@ -51,7 +60,9 @@ void CheckLine(std::string_view text) {
     FUZZ_CHECK(joined.size() == body.size());
     FUZZ_CHECK(line.mode == SolveMode::MinorArc);
   } else {
-    FUZZ_CHECK(TicksTheBox(body.substr(joined.size() + 1)) == (line.mode == SolveMode::MinorArc));
+    const std::string_view check = body.substr(joined.size() + 1);
+    FUZZ_CHECK(TicksTheBox(check.substr(0, check.find('\t'))) ==
+               (line.mode == SolveMode::MinorArc));
   }
 
   // Every outcome kind, with and without result texts, keeps five fields.

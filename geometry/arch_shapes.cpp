@@ -177,12 +177,40 @@ double ArchHead::OpeningArea() const {
   return arch.Area() + below;
 }
 
+namespace {
+
+// Whether each circular piece begins where the one before it ends, as near
+// as the head's size lets doubles tell: a very slender ellipse's bending arcs
+// can miss each other.
+bool PiecesMeet(const ArchHead& head) {
+  const auto pieces = head.arch.pieces();
+  const double tolerance = 1e-6 * (head.Span() + head.Rise());
+  for (std::size_t i = 0; i + 1 < pieces.size(); ++i) {
+    const PlanePoint p = pieces[i].RightEnd(), q = pieces[i + 1].LeftEnd();
+    if (!(std::hypot(p.x - q.x, p.y - q.y) <= tolerance)) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
 Checked<ArchHead> MakeHead(const HeadRequest& request) {
   if (const std::string problem = CheckGiven(request); !problem.empty()) return Refused(problem);
   Checked<Arch> arch = HeadArch(request);
   if (!arch.ok()) return Refused(arch.error);
-  return Accepted(
-      ArchHead{request.shape, true, request.quarter, request.legs, std::move(*arch.value)});
+  ArchHead head{request.shape, true, request.quarter, request.legs, std::move(*arch.value)};
+  // Sizes far enough apart (a span of 1e-320 under a rise of 70, a rise of
+  // 1e-27 over a span of 4800) leave a radius beyond what a double holds or an
+  // arc too short to sweep, and a very slender ellipse bending arcs that miss
+  // each other: no such head is drawn. A curve between two points is no
+  // shorter than the straight line, the span.
+  const double span = head.Span(), length = head.arch.Length();
+  if (!(std::isfinite(span) && span > 0 && std::isfinite(head.Rise()) && head.Rise() > 0 &&
+        std::isfinite(length) && length >= span * (1 - 1e-9) && std::isfinite(head.arch.Area()) &&
+        PiecesMeet(head))) {
+    return Refused("跨度与拱高相差太悬殊,无法算出" + std::string(ShapeName(request.shape)));
+  }
+  return Accepted(std::move(head));
 }
 
 ArchHead SegmentHead(const ExactSegment& segment) {

@@ -97,6 +97,13 @@ TEST(CuttingList, ReadsCsvWithQuotesAndSemicolons) {
   ASSERT_EQ(from_commas.size(), 3u);
   EXPECT_EQ(from_commas[1], expected[1] + "\t门, \"东\"");
   EXPECT_EQ(Lines(semicolons), expected);
+  // A tab inside a CSV cell keeps the output's columns.
+  const std::string tab_in_cells =
+      Batch("弧长,弦长,弦高,备注\n,1200,300,门\t东\n,1200,300,\"门\t东\"\n");
+  const std::vector<std::string> cells = Lines(tab_in_cells);
+  ASSERT_EQ(cells.size(), 3u);
+  EXPECT_EQ(cells[1], expected[1] + "\t门 东");
+  EXPECT_EQ(cells[2], expected[1] + "\t门 东");
 }
 
 TEST(CuttingList, RefusesTheCheckAndTheQuantityWithTheirReasons) {

@@ -263,6 +263,8 @@ TEST(HeadRefusals, GiveAReason) {
   even.bend_arcs = 4;
   HeadRequest tiny = Shape(ArchShape::Ellipse, 1000, 300);
   tiny.bend_tolerance = 1e-12;
+  HeadRequest slender = Shape(ArchShape::Ellipse, 10, 30111);
+  slender.bend_tolerance = 10;
   HeadRequest negative_leg = Shape(ArchShape::Semicircle, 1000, std::nullopt);
   negative_leg.legs = Legs{-1, 100};
   const struct {
@@ -284,6 +286,10 @@ TEST(HeadRefusals, GiveAReason) {
       {"an even count for a whole ellipse", even},
       {"a tolerance no count reaches", tiny},
       {"a negative leg", negative_leg},
+      {"a span of 1e-320 under a rise of 70", Shape(ArchShape::Pointed, 1e-320, 70)},
+      {"a span of 1e-300 under a rise of 1e300", Shape(ArchShape::Pointed, 1e-300, 1e300)},
+      {"a rise of 7e-28 over a span of 4800", Shape(ArchShape::ThreeCentred, 4800, 7e-28)},
+      {"an ellipse 3000 times as tall as wide, bent within 10", slender},
   };
   for (const auto& c : cases) {
     const Checked<ArchHead> head = MakeHead(c.request);
