@@ -19,14 +19,14 @@ std::vector<GivenText> HeadGiven(const ShopOptions& shop, const HeadTexts& texts
   std::vector<GivenText> given = {{"拱形", shop.shape.value_or("")},
                                   {"跨度", shop.span.value_or(texts.span)},
                                   {"拱高", shop.rise.value_or(texts.rise)}};
-  for (const ShopOptionSpec& spec : ShopOptionTable()) {
-    if (!spec.text || spec.text == &ShopOptions::shape || spec.text == &ShopOptions::span ||
-        spec.text == &ShopOptions::rise || !(shop.*spec.text)) {
+  for (const ShopOptionRow& row : ShopOptionTable()) {
+    if (!row.text || row.text == &ShopOptions::shape || row.text == &ShopOptions::span ||
+        row.text == &ShopOptions::rise || !(shop.*row.text)) {
       continue;
     }
-    const bool head = spec.text == &ShopOptions::radius || spec.needs == "--shape" ||
-                      spec.text == &ShopOptions::face;
-    if (head) given.push_back({OptionName(spec, OptionVoice::Page), *(shop.*spec.text)});
+    const bool head = row.text == &ShopOptions::radius || row.needs == "--shape" ||
+                      row.text == &ShopOptions::face;
+    if (head) given.push_back({OptionName(row, OptionVoice::Page), *(shop.*row.text)});
   }
   return given;
 }

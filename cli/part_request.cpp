@@ -13,7 +13,7 @@ namespace {
 using S = ShopOptions;
 
 std::string Name(std::optional<std::string> ShopOptions::*member, OptionVoice voice) {
-  return OptionName(SpecOf(member), voice);
+  return OptionName(RowOf(member), voice);
 }
 
 // A number given to an option, or the reason it is none.

@@ -19,7 +19,7 @@ Checked<barplan::PlanRequest> ReadPlanOptions(const ShopOptions& shop,
   barplan::PlanRequest request;
   request.places = LengthPlaces(shop.unit);
   const auto name = [voice](std::optional<std::string> ShopOptions::*member) {
-    return OptionName(SpecOf(member), voice);
+    return OptionName(RowOf(member), voice);
   };
   if (shop.bars) {
     const Checked<std::vector<double>> bars = ReadOptionList(*shop.bars, barplan::kMaxStockLengths);

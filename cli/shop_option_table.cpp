@@ -25,7 +25,7 @@ std::string SetPaper(std::string_view value, ShopOptions& shop) {
 }
 
 struct Entry {
-  ShopOptionSpec spec;
+  ShopOptionRow row;
   std::string (*set)(std::string_view value, ShopOptions& shop) = nullptr;
 };
 
@@ -234,21 +234,21 @@ const Entry kEntries[] = {
 
 const Entry* EntryOf(std::string_view name) {
   for (const Entry& entry : kEntries) {
-    if (entry.spec.name == name) return &entry;
+    if (entry.row.name == name) return &entry;
   }
   return nullptr;
 }
 
-bool Given(const ShopOptionSpec& spec, const ShopOptions& shop) {
-  if (spec.text) return (shop.*spec.text).has_value();
-  if (spec.flag) return shop.*spec.flag;
+bool Given(const ShopOptionRow& row, const ShopOptions& shop) {
+  if (row.text) return (shop.*row.text).has_value();
+  if (row.flag) return shop.*row.flag;
   return false;
 }
 
-std::vector<ShopOptionSpec> Specs() {
-  std::vector<ShopOptionSpec> specs;
-  for (const Entry& entry : kEntries) specs.push_back(entry.spec);
-  return specs;
+std::vector<ShopOptionRow> Rows() {
+  std::vector<ShopOptionRow> rows;
+  for (const Entry& entry : kEntries) rows.push_back(entry.row);
+  return rows;
 }
 
 std::string Joined(const std::vector<std::string>& names) {
@@ -262,21 +262,21 @@ std::string Joined(const std::vector<std::string>& names) {
 
 }  // namespace
 
-std::span<const ShopOptionSpec> ShopOptionTable() {
-  static const std::vector<ShopOptionSpec> specs = Specs();
-  return specs;
+std::span<const ShopOptionRow> ShopOptionTable() {
+  static const std::vector<ShopOptionRow> rows = Rows();
+  return rows;
 }
 
-const ShopOptionSpec& SpecOf(std::optional<std::string> ShopOptions::*text) {
-  for (const ShopOptionSpec& spec : ShopOptionTable()) {
-    if (spec.text == text) return spec;
+const ShopOptionRow& RowOf(std::optional<std::string> ShopOptions::*text) {
+  for (const ShopOptionRow& row : ShopOptionTable()) {
+    if (row.text == text) return row;
   }
   return ShopOptionTable().front();
 }
 
-std::string OptionName(const ShopOptionSpec& spec, OptionVoice voice) {
-  return std::string(voice == OptionVoice::Page && !spec.page_name.empty() ? spec.page_name
-                                                                           : spec.name);
+std::string OptionName(const ShopOptionRow& row, OptionVoice voice) {
+  return std::string(voice == OptionVoice::Page && !row.page_name.empty() ? row.page_name
+                                                                          : row.name);
 }
 
 ShopOptionParse ParseShopOption(std::string_view name, std::optional<std::string_view> inline_value,
@@ -284,11 +284,11 @@ ShopOptionParse ParseShopOption(std::string_view name, std::optional<std::string
                                 ShopOptions& shop) {
   const Entry* entry = EntryOf(name);
   if (!entry) return {};
-  const ShopOptionSpec& spec = entry->spec;
+  const ShopOptionRow& row = entry->row;
   const std::string quoted = "选项 " + std::string(name);
-  if (spec.flag) {
+  if (row.flag) {
     if (inline_value) return {true, quoted + " 不带值"};
-    shop.*spec.flag = true;
+    shop.*row.flag = true;
     return {true, {}};
   }
   std::optional<std::string_view> value = inline_value;
@@ -301,22 +301,22 @@ ShopOptionParse ParseShopOption(std::string_view name, std::optional<std::string
   // An empty file name is no place to write to, and an empty radius would be
   // an empty box that still switches the calculator off.
   if (value->empty()) return {true, quoted + " 的值不能为空"};
-  shop.*spec.text = std::string(*value);
+  shop.*row.text = std::string(*value);
   return {true, {}};
 }
 
 std::string CheckShopOptions(const ShopOptions& shop, bool batch, OptionVoice voice) {
   const auto name = [voice](std::string_view option) {
-    return OptionName(EntryOf(option)->spec, voice);
+    return OptionName(EntryOf(option)->row, voice);
   };
   std::vector<std::string> single, batch_only;
   std::map<std::string_view, std::vector<std::string>> wanting;  // needed -> needing
-  for (const ShopOptionSpec& spec : ShopOptionTable()) {
-    if (!Given(spec, shop)) continue;
-    if (batch && spec.single_only) single.push_back(OptionName(spec, voice));
-    if (!batch && spec.batch_only) batch_only.push_back(OptionName(spec, voice));
-    if (!spec.needs.empty() && !Given(EntryOf(spec.needs)->spec, shop)) {
-      wanting[spec.needs].push_back(OptionName(spec, voice));
+  for (const ShopOptionRow& row : ShopOptionTable()) {
+    if (!Given(row, shop)) continue;
+    if (batch && row.single_only) single.push_back(OptionName(row, voice));
+    if (!batch && row.batch_only) batch_only.push_back(OptionName(row, voice));
+    if (!row.needs.empty() && !Given(EntryOf(row.needs)->row, shop)) {
+      wanting[row.needs].push_back(OptionName(row, voice));
     }
   }
   if (!single.empty()) return "--batch 不能与 " + Joined(single) + " 同用";
@@ -340,18 +340,18 @@ std::string ShopUsageText() {
   constexpr std::size_t kColumn = 28;  // where the help starts
   std::string text;
   std::string_view group;
-  for (const ShopOptionSpec& spec : ShopOptionTable()) {
-    if (spec.group != group) {
-      group = spec.group;
+  for (const ShopOptionRow& row : ShopOptionTable()) {
+    if (row.group != group) {
+      group = row.group;
       text += '\n';
       text += group;
       text += ":\n";
     }
     std::string left = "  ";
-    left += spec.name;
-    if (!spec.value_name.empty()) {
+    left += row.name;
+    if (!row.value_name.empty()) {
       left += ' ';
-      left += spec.value_name;
+      left += row.value_name;
     }
     // Widths as a terminal shows them: a Chinese character takes two columns.
     std::size_t width = 0;
@@ -359,7 +359,7 @@ std::string ShopUsageText() {
       const auto byte = static_cast<unsigned char>(c);
       width += byte < 0x80 ? 1 : (byte & 0xC0) == 0xC0 ? 2 : 0;
     }
-    std::string help(spec.help);
+    std::string help(row.help);
     std::size_t start = 0;
     for (bool first = true; start <= help.size(); first = false) {
       const std::size_t end = std::min(help.find('\n', start), help.size());

@@ -15,7 +15,7 @@ namespace segcalc {
 // field the web page's job carries it in and the page's own name for it,
 // where its value goes, and which others it needs. segcalc-cli parses by
 // this table, its help is written from it, and the page reads its job by it.
-struct ShopOptionSpec {
+struct ShopOptionRow {
   std::string_view name;        // --profile
   std::string_view value_name;  // 深度; empty for an option without a value
   std::string_view help;        // lines of help, '\n' between them
@@ -30,15 +30,15 @@ struct ShopOptionSpec {
   bool single_only = false;  // not with --batch
 };
 
-std::span<const ShopOptionSpec> ShopOptionTable();
+std::span<const ShopOptionRow> ShopOptionTable();
 
 // The option a ShopOptions member belongs to.
-const ShopOptionSpec& SpecOf(std::optional<std::string> ShopOptions::*text);
+const ShopOptionRow& RowOf(std::optional<std::string> ShopOptions::*text);
 
 // Who reads the options: segcalc-cli names them --profile, the web page by
 // its own words (型材深度).
 enum class OptionVoice { Cli, Page };
-std::string OptionName(const ShopOptionSpec& spec, OptionVoice voice);
+std::string OptionName(const ShopOptionRow& row, OptionVoice voice);
 
 struct ShopOptionParse {
   bool taken = false;  // the argument was one of the shop options

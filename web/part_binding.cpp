@@ -159,12 +159,12 @@ std::string PartDxf(const val& job, const NumberSeparators& separators) {
 // The option table's fields for the page: [key, the page's name, a flag].
 val ShopFields() {
   val fields = val::array();
-  for (const ShopOptionSpec& spec : ShopOptionTable()) {
-    if (spec.field.empty()) continue;
+  for (const ShopOptionRow& row : ShopOptionTable()) {
+    if (row.field.empty()) continue;
     val field = val::array();
-    field.call<void>("push", std::string(spec.field));
-    field.call<void>("push", std::string(spec.page_name));
-    field.call<void>("push", spec.flag != nullptr);
+    field.call<void>("push", std::string(row.field));
+    field.call<void>("push", std::string(row.page_name));
+    field.call<void>("push", row.flag != nullptr);
     fields.call<void>("push", field);
   }
   return fields;

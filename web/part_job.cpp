@@ -36,9 +36,9 @@ std::vector<GivenText> HeadGiven(const ShopOptions& shop, const TypedInput& type
                                   {"跨度", typed.text(Quantity::Chord)},
                                   {"拱高", typed.text(Quantity::Height)}};
   if (shop.radius) given.push_back({"半径", *shop.radius});
-  for (const ShopOptionSpec& spec : ShopOptionTable()) {
-    if (spec.text && spec.needs == "--shape" && (shop.*spec.text)) {
-      given.push_back({OptionName(spec, OptionVoice::Page), *(shop.*spec.text)});
+  for (const ShopOptionRow& row : ShopOptionTable()) {
+    if (row.text && row.needs == "--shape" && (shop.*row.text)) {
+      given.push_back({OptionName(row, OptionVoice::Page), *(shop.*row.text)});
     }
   }
   return given;
@@ -88,14 +88,14 @@ PartJob WorkOut(const val& job, const NumberSeparators& separators) {
 
 ShopOptions ShopFromJob(const val& job) {
   ShopOptions shop;
-  for (const ShopOptionSpec& spec : ShopOptionTable()) {
-    if (spec.field.empty()) continue;
-    if (spec.flag) {
-      const val value = job[std::string(spec.field)];
-      shop.*spec.flag = !value.isUndefined() && !value.isNull() && value.as<bool>();
-    } else if (spec.text) {
-      shop.*spec.text = Field(job, spec.field);
-    } else if (spec.field == "unit") {
+  for (const ShopOptionRow& row : ShopOptionTable()) {
+    if (row.field.empty()) continue;
+    if (row.flag) {
+      const val value = job[std::string(row.field)];
+      shop.*row.flag = !value.isUndefined() && !value.isNull() && value.as<bool>();
+    } else if (row.text) {
+      shop.*row.text = Field(job, row.field);
+    } else if (row.field == "unit") {
       shop.unit =
           ParseLengthUnit(Field(job, "unit").value_or("mm")).value_or(LengthUnit::Millimetre);
     }
